@@ -1,0 +1,139 @@
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "charts/LineGraphs.h"
+#include "grid/ColumnCatalogue.h"
+#include "grid/ComboBoxDelegate.h"
+#include "settings/Options.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+#include <QUrl>
+
+QColor MainWindow::ManualRowColour;
+QColor MainWindow::EmptyRowColour;
+QColor MainWindow::GeneratedRowColour;
+QBrush MainWindow::NotApplicableBrush;
+
+namespace {
+const char *const ManualAddress = "https://quorvant.example/handleiding";
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    // The store starts with its limits at 30 rows and 31 years and every block zeroed.
+    ManualRowColour = QColor(204, 229, 255, 255);
+    EmptyRowColour = QColor(255, 255, 255, 255);
+    GeneratedRowColour = QColor(255, 255, 51, 255);
+    NotApplicableBrush.setColor(ManualRowColour);
+    NotApplicableBrush.setStyle(Qt::Dense6Pattern);
+
+    ui->setupUi(this);
+
+    for (int t = 0; t < 3; ++t)
+        ui->WealthSelect->addItem(InvestmentTypeNames.at(t));
+    for (int k = 1; k <= 10; ++k)
+        WealthEdit(k)->setTabChangesFocus(true);
+    ShowWealthFields(0);
+
+    const int rows = m_store.maxInvestment();
+    ui->Vastgoed->setRowCount(rows);
+    ui->Vastgoed->setColumnCount(InputColumnCount);
+    ui->Output->setRowCount(rows);
+    ui->Output->setColumnCount(OutputColumnCount);
+    for (int c = 0; c < InputColumnCount; ++c) {
+        ui->Vastgoed->setColumnWidth(c, InputColumns[c].width);
+        ui->Vastgoed->setHorizontalHeaderItem(c, new QTableWidgetItem(InputColumns[c].header));
+    }
+    for (int c = 0; c < OutputColumnCount; ++c) {
+        ui->Output->setColumnWidth(c, OutputColumns[c].width);
+        ui->Output->setHorizontalHeaderItem(c, new QTableWidgetItem(OutputColumns[c].header));
+    }
+
+    delegate = new ComboBoxDelegate(ui->Vastgoed);
+    ui->Vastgoed->setItemDelegateForColumn(0, delegate);
+    ui->Vastgoed->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    connect(delegate, SIGNAL(commitData(int)), this, SLOT(on_InvestTypeChanged(int)));
+    connect(this, SIGNAL(SendItemToComboDelegate(int)), delegate, SLOT(ReceiveIndexCmbo(int)));
+
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < InputColumnCount; ++c)
+            ui->Vastgoed->setItem(r, c, new QTableWidgetItem(QString()));
+    }
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < OutputColumnCount; ++c)
+            ui->Output->setItem(r, c, new QTableWidgetItem(QString()));
+    }
+    for (int r = 0; r < ui->Vastgoed->rowCount(); ++r) {
+        ui->Vastgoed->setItem(r, 0, new QTableWidgetItem(InvestmentTypeNames.at(LeveragedProperty)));
+        ColorRow(r, ManualRowColour);
+    }
+    ClearInvestments();
+    m_store.clearProjections();
+
+    ui->NettoRadioButt->setChecked(true);
+    qDebug() << "Start application";
+}
+
+MainWindow::~MainWindow()
+{
+    delete chartWindow;
+    delete ui;
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::on_actionInhoud_triggered()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(ManualAddress), QUrl::TolerantMode));
+}
+
+void MainWindow::on_actionSettings_triggered()
+{
+    optionsDialog = new Options(this);
+    optionsDialog->show();
+}
+
+void MainWindow::SetMaxJaren(int jaren)
+{
+    m_store.setMaxJaren(jaren);
+}
+
+void MainWindow::SetMaxInvestment(int InvestQty)
+{
+    m_store.setMaxInvestment(InvestQty);
+}
+
+void MainWindow::setOpenFileNameProvider(FileNameProvider provider)
+{
+    m_openFileName = std::move(provider);
+}
+
+void MainWindow::setSaveFileNameProvider(FileNameProvider provider)
+{
+    m_saveFileName = std::move(provider);
+}
+
+QTextEdit *MainWindow::WealthEdit(int k) const
+{
+    QTextEdit *const edits[] = { ui->wealth_edit1, ui->wealth_edit2, ui->wealth_edit3, ui->wealth_edit4,
+        ui->wealth_edit5, ui->wealth_edit6, ui->wealth_edit7, ui->wealth_edit8, ui->wealth_edit9,
+        ui->wealth_edit10 };
+    return edits[qBound(1, k, 10) - 1];
+}
+
+QLabel *MainWindow::WealthLabel(int k) const
+{
+    QLabel *const labels[] = { ui->Wealth_lbl1, ui->Wealth_lbl2, ui->Wealth_lbl3, ui->Wealth_lbl4,
+        ui->Wealth_lbl5, ui->Wealth_lbl6, ui->Wealth_lbl7, ui->Wealth_lbl8, ui->Wealth_lbl9,
+        ui->Wealth_lbl10 };
+    return labels[qBound(1, k, 10) - 1];
+}

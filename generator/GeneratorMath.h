@@ -1,0 +1,4 @@
+#ifndef GENERATORMATH_H
+#define GENERATORMATH_H
+
+#endif // GENERATORMATH_H

@@ -1,0 +1,119 @@
+// The rules that keep the input grid and the numbers behind it in step: storing a changed
+// cell, the start-year check, the cursor, the type change and the painting of a row.
+
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+#include "model/ColumnUsage.h"
+
+#include <QMessageBox>
+#include <QTableWidgetItem>
+
+int MainWindow::ReadRowType(int row) const
+{
+    const QTableWidgetItem *item = ui->Vastgoed->item(row, ColType);
+    return item ? TypeIndexOfName(item->text()) : 0;
+}
+
+void MainWindow::on_Vastgoed_cellChanged(int row, int column)
+{
+    if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
+        return;
+    const QTableWidgetItem *item = ui->Vastgoed->item(row, column);
+    const QString text = item ? item->text() : QString();
+    if (column == ColType)
+        m_store.setRowType(row, TypeIndexOfName(text));
+    m_store.input(row).field[column] = FieldFromText(text);
+    ValidateDate(row, column);
+    AddInvestment(row, true);
+}
+
+void MainWindow::ValidateDate(int row, int column)
+{
+    if (column != ColStartYear || !InvestmentStore::isValidRow(row))
+        return;
+    InvestmentInput &input = m_store.input(row);
+    if (input.isEmpty(ColStartYear) || IsValidStartYear(input.field[ColStartYear]))
+        return;
+    if (QTableWidgetItem *item = ui->Vastgoed->item(row, ColStartYear))
+        item->setText(QString());
+    input.field[ColStartYear] = EmptyField;
+    if (m_generatorRunning) {
+        // A generator run writes many rows; its user hears about a bad year once.
+        if (m_yearMessageShown)
+            return;
+        m_yearMessageShown = true;
+    }
+    QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
+}
+
+void MainWindow::on_Vastgoed_currentCellChanged(int currentRow, int currentColumn, int previousRow, int previousColumn)
+{
+    QTableWidget *grid = ui->Vastgoed;
+    const int lastColumn = grid->columnCount() - 1;
+    int targetRow = currentRow;
+    int targetColumn = currentColumn;
+    if (previousColumn == lastColumn && previousRow >= 0) {
+        targetRow = previousRow + 1 >= grid->rowCount() ? 0 : previousRow + 1;
+        targetColumn = ColStartYear;
+        grid->setCurrentCell(targetRow, targetColumn);
+        if (grid->currentRow() != targetRow || grid->currentColumn() != targetColumn)
+            return; // a nested change has already moved the cursor on
+    }
+    if (targetRow < 0 || targetRow >= grid->rowCount() || targetColumn < 0 || targetColumn > lastColumn)
+        return; // no current cell: nothing to skip
+    if (!ColumnApplies(ReadRowType(targetRow), targetColumn) && targetColumn != ColType)
+        grid->setCurrentCell(targetRow, targetColumn + 1);
+}
+
+void MainWindow::on_Vastgoed_cellDoubleClicked(int row, int column)
+{
+    QTableWidget *grid = ui->Vastgoed;
+    if (column == grid->columnCount() - 1)
+        grid->setCurrentCell(row + 1, ColStartYear);
+    else if (!ColumnApplies(ReadRowType(row), column))
+        grid->setCurrentCell(row, column + 1);
+}
+
+void MainWindow::on_InvestTypeChanged(int type)
+{
+    if (type < 0 || type >= InvestmentTypeCount)
+        return;
+    const int row = ui->Vastgoed->currentRow();
+    if (QTableWidgetItem *item = ui->Vastgoed->item(row, ColType)) {
+        item->setText(InvestmentTypeNames.at(type));
+        ColorRow(row, ManualRowColour);
+    }
+    QTableWidget *grid = ui->Vastgoed;
+    if (type == CashForCashflow) {
+        grid->horizontalHeaderItem(ColPrice)->setText(QStringLiteral("Min. inleg"));
+        grid->horizontalHeaderItem(ColDepositPeriod)->setText(QStringLiteral("Duurtijd(j)"));
+    } else {
+        grid->horizontalHeaderItem(ColDepositPeriod)->setText(InputColumns[ColDepositPeriod].header);
+        grid->horizontalHeaderItem(ColPrice)->setText(InputColumns[ColPrice].header);
+    }
+}
+
+void MainWindow::ColorRow(int row, const QColor &colour)
+{
+    if (!InvestmentStore::isValidRow(row))
+        return;
+    const int type = ReadRowType(row);
+    m_store.setRowType(row, type);
+    m_store.input(row).field[ColType] = type;
+    const QBrush solid(colour);
+    QTableWidget *grid = ui->Vastgoed;
+    for (int c = 1; c < grid->columnCount(); ++c) {
+        QTableWidgetItem *item = grid->item(row, c);
+        if (!item)
+            continue;
+        if (ColumnApplies(type, c)) {
+            item->setBackground(solid);
+        } else {
+            item->setBackground(NotApplicableBrush);
+            item->setText(QString());
+        }
+    }
+}

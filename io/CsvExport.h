@@ -1,0 +1,4 @@
+#ifndef CSVEXPORT_H
+#define CSVEXPORT_H
+
+#endif // CSVEXPORT_H

@@ -1,0 +1,4 @@
+#ifndef INVESTFORMAT_H
+#define INVESTFORMAT_H
+
+#endif // INVESTFORMAT_H

@@ -1,0 +1,100 @@
+#ifndef INVESTMENTSTORE_H
+#define INVESTMENTSTORE_H
+
+#include "model/InvestmentInput.h"
+#include "model/ProjectionBlock.h"
+
+#include <climits>
+
+// Sums over the rows for one year.
+struct YearTotals
+{
+    double cash = 0.0;
+    double propertyValue = 0.0;
+    double ownContribution = 0.0;
+    double debt = 0.0;
+    double monthlyIncome = 0.0;
+    double monthlyCosts = 0.0;
+    double monthlyCashFlow = 0.0;
+    double assets = 0.0; // cash + property value
+
+    double netWorth() const { return assets - debt; }
+};
+
+// What a call of addInvestment did.
+struct ProjectionUpdate
+{
+    bool projected = false; // the row was complete and is now projected
+    bool dropped = false; // the row was not complete and lost the projection it had
+    bool baseYearMoved = false; // every projected row was projected again against a new base year
+    int baseYear = INT_MAX;
+};
+
+// The numbers behind the input grid: 30 input records, their projections, the two
+// limits and the net worth per year. Fixed in size; nothing grows or shrinks.
+class InvestmentStore
+{
+public:
+    static constexpr int NoBaseYear = INT_MAX;
+
+    InvestmentStore();
+
+    // Row access; rows outside 0..29 are refused (a scratch record absorbs writes).
+    InvestmentInput &input(int row);
+    const InvestmentInput &input(int row) const;
+    const ProjectionBlock &block(int row) const;
+    static bool isValidRow(int row) { return row >= 0 && row < MaxRows; }
+
+    // The type index read from a row's Type cell; completeness goes by it.
+    void setRowType(int row, int type);
+    int rowType(int row) const;
+
+    int maxInvestment() const { return m_maxInvestment; }
+    int maxJaren() const { return m_maxJaren; }
+    // Both limits are clamped to the store's capacity (0..30 rows, 0..31 years).
+    void setMaxInvestment(int rows);
+    void setMaxJaren(int years);
+
+    bool isRowComplete(int row) const;
+    int earliestStartYear() const;
+    int projectedRowCount() const;
+    // Whether any row within the investment limit holds a projection.
+    bool anyRowProjected() const;
+
+    // Projects a complete row and returns what changed. A row that is not complete loses
+    // any projection it had. When the base year has moved since the last projection, every
+    // row that holds a projection is projected again, so that year index y means the same
+    // calendar year in every block.
+    ProjectionUpdate addInvestment(int row);
+
+    // Projects one row against the current base year, whether complete or not.
+    void projectRow(int row);
+
+    // Sums of year index `yearIndex` over rows 0..maxInvestment-1; false for an index outside
+    // the projected years (0..maxJaren-1), in which case `totals` is left zero.
+    bool yearTotals(int yearIndex, YearTotals &totals) const;
+
+    double netWorthByYear(int yearIndex) const;
+    void setNetWorthByYear(int yearIndex, double value);
+    double *netWorthSeries() { return m_netWorthByYear; }
+
+    // Every input field of every row to `value` (the clearing starts with 0 for all 30 rows).
+    void fillAllInputs(double value);
+    // Clears every projection, flag and net-worth entry.
+    void clearProjections();
+
+    // Checked year record access: nullptr outside rows 0..29 or years 0..30.
+    const YearRecord *record(int row, int yearIndex) const;
+
+private:
+    InvestmentInput m_inputs[MaxRows];
+    int m_rowTypes[MaxRows];
+    int m_maxInvestment = MaxRows;
+    int m_maxJaren = MaxYears;
+    ProjectionBlock m_blocks[MaxRows];
+    double m_netWorthByYear[MaxYears];
+    int m_projectedBaseYear = NoBaseYear;
+    InvestmentInput m_scratch;
+};
+
+#endif // INVESTMENTSTORE_H

@@ -1,0 +1,178 @@
+#include "model/Projection.h"
+
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+double FutureValue(double a, double r, double m, double t)
+{
+    if (t == 0.0)
+        return a;
+    const double monthly = r / 12.0;
+    const double g = std::pow(1.0 + monthly, 12.0 * t);
+    return a * g + m * (g - 1.0) / monthly;
+}
+
+int ProjectedStartYear(const InvestmentInput &input)
+{
+    return TruncateToInt(input.value(ColStartYear));
+}
+
+int MortgagePaymentCount(double years)
+{
+    if (!(years > 0.0)) // also NaN
+        return 0;
+    const double months = 12.0 * years;
+    if (months < 1.0)
+        return 1;
+    return TruncateToInt(months);
+}
+
+double AnnuityPayment(double loan, double monthlyRate, int payments)
+{
+    if (payments <= 0)
+        return 0.0;
+    if (monthlyRate == 0.0)
+        return loan / payments;
+    return loan * monthlyRate / (1.0 - std::pow(1.0 + monthlyRate, -static_cast<double>(payments)));
+}
+
+namespace {
+
+// The growth of an amount over d years at a yearly percentage; constant when the rate is 0.
+double Grown(double amount, double percent, double d)
+{
+    if (percent == 0.0)
+        return amount;
+    return FutureValue(amount, percent / 100.0, 0.0, d);
+}
+
+double ClampRoi(double roi)
+{
+    // A NaN fails the comparison and becomes 0; +infinity is kept.
+    return roi >= 0.0 ? roi : 0.0;
+}
+
+} // namespace
+
+void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block)
+{
+    block.reset();
+    block.projected = true;
+
+    const int type = TruncateToInt(in.field[ColType]);
+    const int start = ProjectedStartYear(in);
+    const int years = std::clamp(yearCount, 0, MaxYears);
+
+    const double price = in.value(ColPrice);
+    const double rent = in.value(ColRent);
+    const double rentIncrease = in.value(ColRentIncrease);
+    const double valueIncrease = in.value(ColValueIncrease);
+    const double lumpSum = in.value(ColLumpSum);
+    const double monthlyDeposit = in.value(ColMonthlyDeposit);
+    const double period = in.value(ColDepositPeriod);
+    const double yearlyReturn = in.value(ColReturn);
+
+    // Leveraged property: loan, payment count and the annuity of its term.
+    const double mortgageYears = in.value(ColMortgageYears);
+    const double monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
+    const int payments = MortgagePaymentCount(mortgageYears);
+    const double loan = price * in.value(ColLoanToValue) / 100.0;
+    const double annuity = AnnuityPayment(loan, monthlyRate, payments);
+
+    // Money lent out: the yearly return on the capital, the same in every year.
+    const double yearlyGain
+        = yearlyReturn == 0.0 ? 0.0 : FutureValue(lumpSum, yearlyReturn / 100.0, 0.0, 1.0) - lumpSum;
+
+    // Compounding savings: balance after d years.
+    auto balance = [&](double d) {
+        if (yearlyReturn == 0.0)
+            return lumpSum + 12.0 * monthlyDeposit * d;
+        return FutureValue(lumpSum, yearlyReturn / 100.0, monthlyDeposit, d);
+    };
+
+    for (int y = 0; y < years; ++y) {
+        const long long calendarYear = static_cast<long long>(baseYear) + y;
+        if (start > calendarYear)
+            continue;
+        double *s = block.years[y].series;
+        const double d = static_cast<double>(calendarYear - start);
+        // The previous year of the same row; a year before the row's start (or before
+        // the first record) counts as all zero.
+        const double *prev = (d > 0.0 && y > 0) ? block.years[y - 1].series : nullptr;
+        auto previous = [prev](int series) { return prev ? prev[series] : 0.0; };
+
+        s[SerStartYear] = start;
+        double roi = 0.0;
+
+        switch (type) {
+        case LeveragedProperty: {
+            const bool inTerm = static_cast<double>(calendarYear) < start + mortgageYears;
+            const double payment = inTerm ? annuity : 0.0;
+            s[SerMonthlyCosts] = payment;
+            s[SerMonthlyIncome] = Grown(rent, rentIncrease, d);
+            s[SerMonthlyCashFlow] = s[SerMonthlyIncome] - s[SerMonthlyCosts];
+            s[SerOwnContribution] = price - loan;
+            s[SerCash] = d == 0.0 ? -(price - loan)
+                                  : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
+            s[SerPropertyValue] = Grown(price, valueIncrease, d);
+            const double debt = 12.0 * payment * mortgageYears - 12.0 * d * payment;
+            s[SerDebt] = debt < 0.0 ? 0.0 : debt;
+            s[SerAssets] = s[SerCash] + s[SerPropertyValue];
+            roi = (s[SerAssets] - s[SerDebt]) / s[SerOwnContribution] * 100.0 - 100.0;
+            break;
+        }
+        case PropertyInFull:
+            s[SerMonthlyIncome] = Grown(rent, rentIncrease, d);
+            s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
+            s[SerOwnContribution] = price;
+            s[SerCash] = d == 0.0 ? -price : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
+            s[SerPropertyValue] = Grown(price, valueIncrease, d);
+            s[SerAssets] = s[SerCash] + s[SerPropertyValue];
+            roi = (s[SerAssets] - s[SerDebt]) / s[SerOwnContribution] * 100.0 - 100.0;
+            break;
+        case CashForCashflow:
+            s[SerOwnContribution] = price;
+            if (d == 0.0) {
+                s[SerCash] = -price;
+                s[SerMonthlyIncome] = yearlyGain / 12.0;
+            } else if (d <= period) {
+                s[SerCash] = previous(SerCash) + yearlyGain;
+                s[SerMonthlyIncome] = yearlyGain / 12.0;
+            } else {
+                s[SerCash] = previous(SerCash);
+                s[SerMonthlyIncome] = 0.0;
+            }
+            s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
+            s[SerAssets] = s[SerCash];
+            roi = s[SerCash] / s[SerOwnContribution] * 100.0 - 100.0;
+            break;
+        case MonthlySaving:
+            s[SerCash] = lumpSum + 12.0 * monthlyDeposit * d;
+            s[SerAssets] = s[SerCash];
+            roi = 0.0;
+            break;
+        case CompoundedInterest:
+            if (in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0) {
+                s[SerOwnContribution] = lumpSum + 12.0 * monthlyDeposit * d;
+                if (d <= period) {
+                    s[SerCash] = balance(d);
+                    s[SerMonthlyIncome] = (balance(d + 1.0) - (lumpSum + 12.0 * monthlyDeposit * (d + 1.0))) / 12.0;
+                } else {
+                    s[SerCash] = previous(SerCash);
+                    s[SerMonthlyIncome] = 0.0;
+                }
+                s[SerAssets] = s[SerCash];
+                s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
+            }
+            roi = s[SerAssets] / s[SerOwnContribution] * 100.0 - 100.0;
+            break;
+        default:
+            break; // an unknown type writes only its start year and a ROI of 0
+        }
+        s[SerRoi] = ClampRoi(roi);
+    }
+}

@@ -1,0 +1,173 @@
+// The situation of the chosen year: projecting an accepted row, the year list, the output
+// grid, the nine total labels and clearing the portfolio.
+
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "grid/ColumnCatalogue.h"
+#include "model/FormatAmount.h"
+
+#include <QDebug>
+#include <QTableWidgetItem>
+
+MainWindow::ViewBatch::ViewBatch(MainWindow *window)
+    : m_window(window)
+{
+    ++m_window->m_batchDepth;
+}
+
+MainWindow::ViewBatch::~ViewBatch()
+{
+    if (--m_window->m_batchDepth == 0 && m_window->m_viewDirty) {
+        m_window->m_viewDirty = false;
+        const bool fill = m_window->m_fillYearListPending;
+        m_window->m_fillYearListPending = false;
+        m_window->RefreshView(fill);
+    }
+}
+
+double MainWindow::AddInvestment(int row, bool refreshYearList)
+{
+    const ProjectionUpdate update = m_store.addInvestment(row);
+    if (update.projected)
+        qDebug() << "addinvestment";
+    // A row that neither was nor is projected changes nothing on screen.
+    if (update.projected || update.dropped || update.baseYearMoved) {
+        if (m_batchDepth > 0) {
+            m_viewDirty = true;
+            m_fillYearListPending = m_fillYearListPending || refreshYearList;
+        } else {
+            RefreshView(refreshYearList);
+        }
+    }
+    return update.projected ? 0.0 : -1.0;
+}
+
+void MainWindow::RefreshView(bool fillEmptyYearList)
+{
+    const int base = m_store.earliestStartYear();
+    if (base != InvestmentStore::NoBaseYear) {
+        const bool listEmpty = ui->Situatie_Jaartal->currentText().isEmpty();
+        const bool listStale = !listEmpty && (base != m_yearListBase || m_yearListLength != m_store.maxJaren());
+        if ((listEmpty && fillEmptyYearList) || listStale) {
+            FillYearList(base); // refreshes the grid and the labels through the index change
+        }
+    }
+    FillOutputGrid();
+    UpdateYearTotals();
+}
+
+void MainWindow::FillYearList(int firstYear)
+{
+    QComboBox *list = ui->Situatie_Jaartal;
+    const QString chosen = list->currentText();
+    m_yearListBase = firstYear;
+    m_yearListLength = m_store.maxJaren();
+    QStringList years;
+    years.reserve(m_yearListLength);
+    for (int y = 0; y < m_yearListLength; ++y)
+        years.append(QString::number(static_cast<long long>(firstYear) + y));
+    // Filling the list changes its index and so refreshes the view; keep the year the user chose.
+    const QSignalBlocker blocker(list);
+    list->clear();
+    list->addItems(years);
+    const int keep = chosen.isEmpty() ? -1 : years.indexOf(chosen);
+    list->setCurrentIndex(keep >= 0 ? keep : (years.isEmpty() ? -1 : 0));
+}
+
+void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &)
+{
+    FillOutputGrid();
+    UpdateYearTotals();
+}
+
+int MainWindow::ChosenYearIndex() const
+{
+    bool ok = false;
+    const long long year = ui->Situatie_Jaartal->currentText().toLongLong(&ok, 10);
+    const int base = m_store.earliestStartYear();
+    if (!ok || base == InvestmentStore::NoBaseYear)
+        return -1;
+    const long long index = year - base;
+    return (index >= 0 && index < m_store.maxJaren()) ? static_cast<int>(index) : -1;
+}
+
+void MainWindow::BlankOutputRow(int row)
+{
+    for (int k = 0; k < OutputColumnCount; ++k) {
+        if (QTableWidgetItem *item = ui->Output->item(row, k))
+            item->setText(QString());
+    }
+}
+
+void MainWindow::FillOutputGrid()
+{
+    const int c = ChosenYearIndex();
+    const int shown = c < 0 ? 0 : m_store.projectedRowCount();
+    for (int i = 0; i < shown; ++i) {
+        const YearRecord *record = m_store.record(i, c);
+        for (int k = 0; k < OutputColumnCount; ++k) {
+            if (QTableWidgetItem *item = ui->Output->item(i, k))
+                item->setText(FormatWhole(record->series[k]));
+        }
+    }
+    // Rows below the leading projected rows show nothing, not an older projection.
+    for (int i = shown; i < ui->Output->rowCount(); ++i)
+        BlankOutputRow(i);
+}
+
+void MainWindow::ShowEmptyTotals()
+{
+    for (QLabel *label : { ui->Totaal_Cashflow, ui->Totaal_Schulden, ui->Totaal_Cash, ui->Totaal_Vastgoed,
+             ui->Totaal_EigenCash, ui->Totaal_InkomenMaandelijks, ui->Totaal_LastenMaandelijks,
+             ui->Totaal_Activa, ui->Totaal_Nettowaarde })
+        label->setText(QString());
+}
+
+void MainWindow::UpdateYearTotals()
+{
+    const int c = ChosenYearIndex();
+    if (c < 0 || !m_store.anyRowProjected() || !m_store.yearTotals(c, m_yearTotals)) {
+        m_yearTotals = YearTotals();
+        ShowEmptyTotals();
+        return;
+    }
+    const YearTotals &t = m_yearTotals;
+    ui->Totaal_Cashflow->setText(FormatAmount(t.monthlyCashFlow));
+    ui->Totaal_Schulden->setText(FormatAmount(t.debt));
+    ui->Totaal_Cash->setText(FormatAmount(t.cash));
+    ui->Totaal_Vastgoed->setText(FormatAmount(t.propertyValue));
+    ui->Totaal_EigenCash->setText(FormatAmount(t.ownContribution));
+    ui->Totaal_InkomenMaandelijks->setText(FormatAmount(t.monthlyIncome));
+    ui->Totaal_LastenMaandelijks->setText(FormatAmount(t.monthlyCosts));
+    ui->Totaal_Activa->setText(FormatAmount(t.assets));
+    ui->Totaal_Nettowaarde->setText(FormatAmount(t.cash + t.propertyValue - t.debt));
+    m_store.setNetWorthByYear(c, t.netWorth());
+}
+
+void MainWindow::on_btn_ClearInvestmenst_clicked()
+{
+    ClearInvestments();
+}
+
+void MainWindow::ClearInvestments()
+{
+    const ViewBatch batch(this);
+    m_store.fillAllInputs(0.0);
+    const int rows = m_store.maxInvestment();
+    for (int r = 0; r < rows; ++r) {
+        m_store.input(r).setAllEmpty();
+        ColorRow(r, EmptyRowColour);
+        for (int c = 1; c < InputColumnCount; ++c) {
+            if (QTableWidgetItem *item = ui->Vastgoed->item(r, c))
+                item->setText(QString());
+        }
+    }
+    for (int r = 0; r < rows; ++r)
+        BlankOutputRow(r);
+    ShowEmptyTotals();
+    m_store.clearProjections();
+    // Nothing is projected any more; the year list keeps its years.
+    m_viewDirty = false;
+    m_fillYearListPending = false;
+}

@@ -46,6 +46,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->Vastgoed->setColumnCount(InputColumnCount);
     ui->Output->setRowCount(rows);
     ui->Output->setColumnCount(OutputColumnCount);
+    // The header would widen the one-pixel separator columns to its minimum section size.
+    ui->Vastgoed->horizontalHeader()->setMinimumSectionSize(1);
     for (int c = 0; c < InputColumnCount; ++c) {
         ui->Vastgoed->setColumnWidth(c, InputColumns[c].width);
         ui->Vastgoed->setHorizontalHeaderItem(c, new QTableWidgetItem(InputColumns[c].header));

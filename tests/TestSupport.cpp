@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QTimer>
 
 static void initQrc()
@@ -33,10 +35,17 @@ void setCell(MainWindow &w, int row, int column, const QString &text)
     inputGrid(w)->item(row, column)->setText(text);
 }
 
+void placeCursor(QTableWidget *grid, int row, int column)
+{
+    // Quietly, so that no editor opens on the cell and later writes its stale text back.
+    const QSignalBlocker blocker(grid->selectionModel());
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
 void setRow(MainWindow &w, int row, int type, const QStringList &cellsFromColumn1)
 {
     QTableWidget *grid = inputGrid(w);
-    grid->setCurrentCell(row, 1);
+    placeCursor(grid, row, 1);
     w.on_InvestTypeChanged(type);
     for (int i = 0; i < cellsFromColumn1.size(); ++i) {
         const QString &text = cellsFromColumn1.at(i);

@@ -26,6 +26,8 @@ QTableWidget *outputGrid(MainWindow &w);
 
 // Types a text into cell (row, column) of the input grid, as the item's data setter does.
 void setCell(MainWindow &w, int row, int column, const QString &text);
+// Makes (row, column) the current cell without the cursor rule and without opening an editor.
+void placeCursor(QTableWidget *grid, int row, int column);
 // Writes a whole row: the type name first (through the type-change rule), then the cells.
 void setRow(MainWindow &w, int row, int type, const QStringList &cellsFromColumn1);
 

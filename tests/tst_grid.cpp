@@ -320,6 +320,24 @@ private slots:
         QCOMPARE(w.ReadRowType(3), 0);
     }
 
+    void delegateInterface()
+    {
+        MainWindow w;
+        QAbstractItemDelegate *delegate = inputGrid(w)->itemDelegateForColumn(0);
+        const QMetaObject *meta = delegate->metaObject();
+        QCOMPARE(meta->className(), "ComboBoxDelegate");
+        QCOMPARE(meta->method(meta->methodOffset()).methodSignature(), QByteArray("commitData(int)"));
+        QCOMPARE(meta->method(meta->methodOffset() + 1).methodSignature(), QByteArray("setData(int)"));
+        QCOMPARE(meta->method(meta->methodOffset() + 2).methodSignature(), QByteArray("ReceiveIndexCmbo(int)"));
+        QCOMPARE(delegate->parent(), inputGrid(w));
+        // The reader's notification to the delegate changes nothing, whatever it carries.
+        setRow(w, 0, MonthlySaving, { "2020", "1000", "100" });
+        for (int item : { -1, 0, 4, 99 })
+            emit w.SendItemToComboDelegate(item);
+        QCOMPARE(cellText(inputGrid(w), 0, 0), QStringLiteral("Maandelijks sparen"));
+        QCOMPARE(cellText(outputGrid(w), 0, 1), QStringLiteral("1000"));
+    }
+
     void totalsCountRowsTheOutputGridLeavesOut()
     {
         MainWindow w;

@@ -67,6 +67,27 @@ private slots:
         QCOMPARE(g_debugLines.count(QStringLiteral("default|addinvestment")), 0);
     }
 
+    void signalsAndSlotsInTheirOrder()
+    {
+        const QMetaObject &meta = MainWindow::staticMetaObject;
+        QCOMPARE(meta.className(), "MainWindow");
+        const QStringList expected { "SendItemToComboDelegate(int)", "on_pushButton_clicked()",
+            "on_actionOpen_triggered()", "on_actionExit_triggered()", "on_actionSave_as_triggered()",
+            "on_Vastgoed_currentCellChanged(int,int,int,int)", "on_Vastgoed_cellChanged(int,int)",
+            "ValidateDate(int,int)", "on_Situatie_Jaartal_currentIndexChanged(QString)",
+            "on_WealthSelect_currentIndexChanged(int)", "on_GoGoGo_clicked()",
+            "on_btn_ClearInvestmenst_clicked()", "on_actionSettings_triggered()", "on_actionInhoud_triggered()",
+            "on_Vastgoed_cellDoubleClicked(int,int)", "on_InvestTypeChanged(int)", "SetMaxJaren(int)",
+            "SetMaxInvestment(int)" };
+        for (int i = 0; i < expected.size(); ++i) {
+            const QMetaMethod method = meta.method(meta.methodOffset() + i);
+            QCOMPARE(QString::fromLatin1(method.methodSignature()), expected.at(i));
+        }
+        QCOMPARE(meta.method(meta.methodOffset()).methodType(), QMetaMethod::Signal);
+        QCOMPARE(meta.method(meta.methodOffset() + 15).access(), QMetaMethod::Public);
+        QCOMPARE(meta.method(meta.methodOffset() + 14).access(), QMetaMethod::Private);
+    }
+
     void windowFrame()
     {
         MainWindow w;

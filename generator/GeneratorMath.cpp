@@ -1,1 +1,153 @@
 #include "generator/GeneratorMath.h"
+
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+#include "model/InvestmentStore.h"
+#include "model/Projection.h"
+
+#include <algorithm>
+#include <limits>
+
+double GeneratorParameterFromText(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+int GeneratorYearCount(int maxJaren)
+{
+    return std::clamp(maxJaren, 0, MaxYears);
+}
+
+namespace {
+
+// An amount grown over whole years at a yearly percentage compounded monthly.
+double GrownOver(double amount, double percent, int years)
+{
+    const double rate = percent / 100.0;
+    if (rate == 0.0)
+        return amount;
+    return FutureValue(amount, rate, 0.0, years);
+}
+
+} // namespace
+
+double GeneratedPrice(double firstPrice, double valueIncreasePercent, int yearIndex)
+{
+    return GrownOver(firstPrice, valueIncreasePercent, yearIndex);
+}
+
+int FillPriceTable(double firstPrice, double valueIncreasePercent, int maxJaren, double (&table)[MaxYears])
+{
+    const int count = GeneratorYearCount(maxJaren);
+    for (int l = 0; l < count; ++l)
+        table[l] = GeneratedPrice(firstPrice, valueIncreasePercent, l);
+    return count;
+}
+
+double GeneratedRent(double firstRent, double rentIncreasePercent, int yearIndex)
+{
+    return GrownOver(firstRent, rentIncreasePercent, yearIndex);
+}
+
+double MoneyNeeded(int kind, const GeneratorParameters &p, double price)
+{
+    switch (kind) {
+    case LeveragedProperty:
+        return (1.0 - p.field[GenLoanToValue] / 100.0) * price;
+    case PropertyInFull:
+        return price;
+    case CashForCashflow:
+        return p.field[GenMinimumDeposit];
+    default:
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+double CashTotal(const InvestmentStore &store, double calendarYear)
+{
+    const int base = store.earliestStartYear();
+    if (base == InvestmentStore::NoBaseYear)
+        return 0.0;
+    const long long index = static_cast<long long>(TruncateToInt(calendarYear)) - base;
+    if (index < 0 || index >= GeneratorYearCount(store.maxJaren()))
+        return 0.0;
+    const int rows = std::clamp(store.maxInvestment(), 0, MaxRows);
+    double total = 0.0;
+    for (int r = 0; r < rows; ++r) {
+        if (const YearRecord *record = store.record(r, static_cast<int>(index)))
+            total += record->series[SerCash];
+    }
+    return total;
+}
+
+bool WritesSingleCashRow(int kind, const GeneratorParameters &p)
+{
+    return kind == CashForCashflow && p.field[GenMinimumDeposit] == 0.0;
+}
+
+InvestmentInput SavingsPlanRecord(const GeneratorParameters &p)
+{
+    InvestmentInput record;
+    record.setAllEmpty();
+    record.field[ColType] = MonthlySaving;
+    record.field[ColStartYear] = p.field[GenBeginYear];
+    record.field[ColLumpSum] = p.field[GenLumpSum];
+    record.field[ColMonthlyDeposit] = p.field[GenMonthlyDeposit];
+    record.field[ColReturn] = 0.0;
+    return record;
+}
+
+InvestmentInput PurchaseTemplate(int kind, const GeneratorParameters &p)
+{
+    InvestmentInput record;
+    record.setAllEmpty();
+    record.field[ColType] = kind;
+    record.field[ColStartYear] = p.field[GenBeginYear];
+    switch (kind) {
+    case LeveragedProperty:
+        record.field[ColLoanToValue] = p.field[GenLoanToValue];
+        record.field[ColInterest] = p.field[GenInterest];
+        record.field[ColMortgageYears] = p.field[GenMortgageYears];
+        Q_FALLTHROUGH();
+    case PropertyInFull:
+        record.field[ColPrice] = p.field[GenPrice];
+        record.field[ColRent] = p.field[GenRent];
+        record.field[ColRentIncrease] = p.field[GenRentIncrease];
+        record.field[ColValueIncrease] = p.field[GenValueIncrease];
+        break;
+    case CashForCashflow: {
+        const double minimum = p.field[GenMinimumDeposit];
+        record.field[ColDepositPeriod] = p.field[GenDepositPeriod];
+        record.field[ColPrice] = minimum;
+        record.field[ColReturn] = p.field[GenReturn];
+        if (minimum == 0.0) {
+            // The single row carries the panel's lump sum and monthly deposit.
+            record.field[ColLumpSum] = p.field[GenLumpSum];
+            record.field[ColMonthlyDeposit] = p.field[GenMonthlyDeposit];
+        } else {
+            // Every purchase lends out exactly the minimum deposit.
+            record.field[ColLumpSum] = minimum;
+            record.field[ColMonthlyDeposit] = 0.0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return record;
+}
+
+int GeneratedRowType(double typeField)
+{
+    const int type = TruncateToInt(typeField);
+    return (type >= 0 && type < InvestmentTypeCount) ? type : 0;
+}
+
+QString GeneratedCellText(double value)
+{
+    if (value == EmptyField)
+        return QString();
+    return QString::number(value, 'g', 6);
+}

@@ -3,7 +3,14 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "generator/GeneratorMath.h"
 #include "generator/WealthLabelTable.h"
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+
+#include <QTableWidgetItem>
+
+#include <algorithm>
 
 void MainWindow::on_WealthSelect_currentIndexChanged(int index)
 {
@@ -27,19 +34,118 @@ void MainWindow::ShowWealthFields(int kind)
 
 double MainWindow::WealthValue(int k) const
 {
-    return WealthEdit(k)->toPlainText().trimmed().toDouble();
+    return GeneratorParameterFromText(WealthEdit(k)->toPlainText());
 }
+
+namespace {
+
+// The first grid row that does not hold a complete investment; -1 when every row does.
+int FirstIncompleteRow(const MainWindow &window, int rowCount)
+{
+    for (int r = 0; r < rowCount; ++r) {
+        if (!window.IsRowComplete(r))
+            return r;
+    }
+    return -1;
+}
+
+} // namespace
 
 void MainWindow::on_GoGoGo_clicked()
 {
-    // TODO(generator): the run
+    // A bad begin year is reported once per run, not once per written row.
+    m_generatorRunning = true;
+    m_yearMessageShown = false;
+    {
+        // The store follows every cell write; the year list, output grid and labels are
+        // refreshed once when the run is over.
+        const ViewBatch batch(this);
+
+        GeneratorParameters p;
+        for (int k = 0; k < GeneratorFieldCount; ++k)
+            p.field[k] = WealthValue(k + 1);
+
+        if (!WritesSingleCashRow(ui->WealthSelect->currentIndex(), p)) {
+            WriteInvestmentRow(SavingsPlanRecord(p)); // a full grid simply gets no savings plan
+            AddInvestment(0, true);
+        }
+        GenerateInvestments(ui->WealthSelect->currentIndex());
+    }
+    m_generatorRunning = false;
+    m_yearMessageShown = false;
+    UpdateYearTotals();
 }
 
-void MainWindow::GenerateInvestments(int)
+void MainWindow::GenerateInvestments(int kind)
 {
+    GeneratorParameters p;
+    for (int k = 0; k < GeneratorFieldCount; ++k)
+        p.field[k] = WealthValue(k + 1);
+    const double beginYear = p.field[GenBeginYear];
+    InvestmentInput record = PurchaseTemplate(kind, p);
+    const bool property = kind == LeveragedProperty || kind == PropertyInFull;
+    const bool singleRow = WritesSingleCashRow(kind, p);
+
+    double prices[MaxYears] = {};
+    const int years = property ? FillPriceTable(p.field[GenPrice], p.field[GenValueIncrease], MaxJaren(), prices)
+                               : GeneratorYearCount(MaxJaren());
+    const int gridRows = std::min(ui->Vastgoed->rowCount(), MaxRows);
+
+    if (kind >= 0 && kind < GeneratorKindCount) {
+        int l = 0;
+        while (l < years) {
+            const double cash = CashTotal(m_store, beginYear + l);
+            const double price = property ? prices[l] : 0.0;
+            const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price);
+            if (!singleRow && !CoversNeed(cash, need)) {
+                ++l;
+                continue;
+            }
+            record.field[ColStartYear] = beginYear + l;
+            if (property) {
+                record.field[ColPrice] = price;
+                record.field[ColRent] = GeneratedRent(p.field[GenRent], p.field[GenRentIncrease], l);
+            }
+            const int target = FirstIncompleteRow(*this, gridRows);
+            if (!WriteInvestmentRow(record))
+                break; // the grid is full
+            if (ProjectedRowCount() >= 1)
+                AddInvestment(ProjectedRowCount() - 1, false);
+            if (singleRow)
+                break;
+            // A row that did not become complete leaves the cash as it was: staying would
+            // only overwrite it again, so the run goes on with the next year.
+            if (StaysInYear(cash, need) && IsRowComplete(target))
+                continue;
+            ++l;
+        }
+    }
+    AddInvestment(0, true);
 }
 
-bool MainWindow::WriteInvestmentRow(const InvestmentInput &)
+bool MainWindow::WriteInvestmentRow(const InvestmentInput &record)
 {
-    return false;
+    QTableWidget *grid = ui->Vastgoed;
+    const int row = FirstIncompleteRow(*this, std::min(grid->rowCount(), MaxRows));
+    if (row < 0)
+        return false;
+    // Each cell is written through the grid, so the cell-change rule stores the value as
+    // shown and projects the row as soon as it is complete.
+    const int columns = std::min(grid->columnCount(), static_cast<int>(FieldCount));
+    for (int j = 0; j < columns; ++j) {
+        QTableWidgetItem *item = grid->item(row, j);
+        if (j == ColType) {
+            const int type = GeneratedRowType(record.field[ColType]);
+            m_store.input(row).field[ColType] = type;
+            if (item)
+                item->setText(InvestmentTypeNames.at(type));
+            ColorRow(row, GeneratedRowColour);
+        } else {
+            const QString text = GeneratedCellText(record.field[j]);
+            m_store.input(row).field[j] = FieldFromText(text);
+            if (item)
+                item->setText(text);
+        }
+    }
+    return true;
 }

@@ -84,7 +84,6 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    delete chartWindow;
     delete ui;
 }
 

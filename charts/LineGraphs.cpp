@@ -1,14 +1,161 @@
 #include "charts/LineGraphs.h"
 #include "ui_LineGraphs.h"
 
+#include "charts/ChartMath.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QPainter>
+#include <QPen>
+#include <QPointF>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLineSeries>
+
+#include <algorithm>
+#include <climits>
+
+QT_CHARTS_USE_NAMESPACE
+
+namespace {
+const QColor AxisLineColour(209, 137, 82); // #d18952
+constexpr int AxisLineWidth = 2;
+constexpr int SumLineWidth = 4;
+constexpr int AxisLabelPixelSize = 12;
+constexpr int YearLabelAngle = -90;
+constexpr int ChartWidth = 1350;
+constexpr int ChartHeight = 800;
+}
+
 LineGraphs::LineGraphs(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::LineGraphs)
 {
     ui->setupUi(this);
+    // Each press of the chart button opens a new window; a closed one is released, and an
+    // open one does not keep the program running once the main window is closed.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    // Lines not added to the chart are released with the window.
+    for (QLineSeries *&series : m_investmentSeries)
+        series = new QLineSeries(this);
+    m_sumSeries = new QLineSeries(this);
+    m_chart = new QChart();
+    m_chartView = new QChartView(m_chart, this); // the view owns the chart
+
+    // The axes take their label font when they are built, so it is set here already.
+    m_axisFont.setPixelSize(AxisLabelPixelSize);
 }
 
 LineGraphs::~LineGraphs()
 {
     delete ui;
+}
+
+void LineGraphs::mouseMoveEvent(QMouseEvent *)
+{
+}
+
+void LineGraphs::StyleAxis(QCategoryAxis *axis) const
+{
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setGridLineVisible(true);
+    axis->setLinePen(QPen(QBrush(AxisLineColour), AxisLineWidth));
+    axis->setLabelsBrush(QBrush(Qt::black, Qt::SolidPattern));
+    axis->setLabelsFont(m_axisFont);
+}
+
+void LineGraphs::SetYearAxis(int firstYear, int lastYear)
+{
+    if (m_axisX) {
+        m_chart->removeAxis(m_axisX);
+        delete m_axisX;
+    }
+    m_axisX = new QCategoryAxis();
+    StyleAxis(m_axisX);
+    for (long long year = firstYear; year <= lastYear; ++year)
+        m_axisX->append(QString::number(year), static_cast<qreal>(year));
+    m_axisX->setRange(firstYear, std::max(firstYear, lastYear));
+    // 31 year labels side by side do not fit between the grid lines; standing upright they do.
+    m_axisX->setLabelsAngle(YearLabelAngle);
+    m_chart->addAxis(m_axisX, Qt::AlignBottom);
+}
+
+void LineGraphs::SetValueAxis(double lower, double upper)
+{
+    if (m_axisY) {
+        m_chart->removeAxis(m_axisY);
+        delete m_axisY;
+    }
+    m_axisY = new QCategoryAxis();
+    StyleAxis(m_axisY);
+    // The axis keeps a label only when its value lies above the previous one.
+    for (double value : ValueAxisLabelValues(lower, upper))
+        m_axisY->append(QString::number(value, 'g', 6), value);
+    m_axisY->setRange(lower, upper);
+    m_chart->addAxis(m_axisY, Qt::AlignLeft);
+}
+
+void LineGraphs::AttachToAxes(QLineSeries *series)
+{
+    if (!m_chart->series().contains(series))
+        m_chart->addSeries(series);
+    if (m_axisY)
+        series->attachAxis(m_axisY);
+    if (m_axisX)
+        series->attachAxis(m_axisX);
+}
+
+void LineGraphs::AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values)
+{
+    if (row < 0 || row >= InvestmentSeriesCount)
+        return;
+    QLineSeries *series = m_investmentSeries[row];
+    QList<QPointF> points;
+    for (long long x = fromX; x < toX && x - fromX < values.size(); ++x)
+        points.append(QPointF(static_cast<qreal>(x), values.at(static_cast<int>(x - fromX))));
+    series->append(points);
+    series->setName(QString::number(row + 1));
+    AttachToAxes(series);
+
+    if (row == 0) {
+        m_firstX = 0;
+        m_endX = INT_MAX;
+    }
+    m_firstX = std::max(m_firstX, fromX);
+    m_endX = std::min(m_endX, toX);
+}
+
+void LineGraphs::AddSumSeries(const QVector<double> &values)
+{
+    QList<QPointF> points;
+    for (long long x = m_firstX; x < m_endX && x - m_firstX < values.size(); ++x)
+        points.append(QPointF(static_cast<qreal>(x), values.at(static_cast<int>(x - m_firstX))));
+    m_sumSeries->append(points);
+    m_sumSeries->setPen(QPen(QBrush(QColor(0, 0, 0)), SumLineWidth));
+    m_sumSeries->setName(QStringLiteral("Som"));
+    AttachToAxes(m_sumSeries);
+}
+
+void LineGraphs::FinishView()
+{
+    QLegend *legend = m_chart->legend();
+    legend->setVisible(true);
+    legend->setAlignment(Qt::AlignBottom);
+    legend->setShowToolTips(true);
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_axisFont.setPixelSize(AxisLabelPixelSize);
+    for (QAbstractAxis *axis : m_chart->axes())
+        axis->setLabelsFont(m_axisFont);
+    m_chartView->setParent(ui->horizontalFrame);
+    m_chartView->resize(ChartWidth, ChartHeight);
+    m_chartView->show();
+}
+
+void LineGraphs::SetGraphTitle(const QString &title)
+{
+    ui->GraphType->setText(title);
 }

@@ -2,23 +2,67 @@
 #define LINEGRAPHS_H
 
 #include <QDialog>
+#include <QFont>
+#include <QString>
+#include <QVector>
+#include <QtCharts/QChartGlobal>
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class LineGraphs;
 }
+class QMouseEvent;
 QT_END_NAMESPACE
 
+QT_CHARTS_BEGIN_NAMESPACE
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QLineSeries;
+QT_CHARTS_END_NAMESPACE
+
+// A window that draws one line per investment over the years, and their sum. It is a
+// plain viewer: filled once by the chart button, it never changes afterwards. Closing it
+// releases it.
 class LineGraphs : public QDialog
 {
     Q_OBJECT
 
 public:
+    static constexpr int InvestmentSeriesCount = 31;
+
     explicit LineGraphs(QWidget *parent = nullptr);
     ~LineGraphs() override;
 
+    // The horizontal axis: one label per year from firstYear to lastYear.
+    void SetYearAxis(int firstYear, int lastYear);
+    // The vertical axis: 21 labels from lower on, in steps of a twentieth of the range.
+    void SetValueAxis(double lower, double upper);
+    // The line of one grid row: the points (x, values[x - fromX]) for x = fromX .. toX - 1.
+    void AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values);
+    // The black sum line "Som" over the x range that all investment lines share.
+    void AddSumSeries(const QVector<double> &values);
+    // Legend, antialiasing, the label font, and the chart view placed in its frame.
+    void FinishView();
+    void SetGraphTitle(const QString &title);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
 private:
+    void StyleAxis(QtCharts::QCategoryAxis *axis) const;
+    void AttachToAxes(QtCharts::QLineSeries *series);
+
     Ui::LineGraphs *ui;
+    QtCharts::QLineSeries *m_investmentSeries[InvestmentSeriesCount];
+    QtCharts::QLineSeries *m_sumSeries;
+    QtCharts::QCategoryAxis *m_axisX = nullptr;
+    QtCharts::QCategoryAxis *m_axisY = nullptr;
+    QtCharts::QChart *m_chart;
+    QtCharts::QChartView *m_chartView;
+    QFont m_axisFont;
+    int m_firstX = 0;
+    int m_endX = 0;
 };
 
 #endif // LINEGRAPHS_H

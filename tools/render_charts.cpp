@@ -1,0 +1,88 @@
+// Draws both charts of a small mixed portfolio to PNG files, without a display:
+//   quorvant-render-charts [output dir]   (default: docs)
+// writes chart-networth.png and chart-cashflow.png.
+
+#include "app/MainWindow.h"
+#include "charts/LineGraphs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTableWidget>
+#include <QTextStream>
+
+namespace {
+
+struct Row
+{
+    int type;
+    QStringList cells; // from "Jaartal" on; a null string leaves the cell alone
+};
+
+const QString skip;
+
+// A leveraged flat, a flat bought in full, money lent out and a compounding savings plan.
+const QList<Row> portfolio {
+    { 0, { "2020", skip, skip, skip, skip, "200000", "1000", "2", "3", skip, "80", "3", "20" } },
+    { 1, { "2020", skip, skip, skip, skip, "150000", "800", "2", "2" } },
+    { 2, { "2020", "10000", "0", "5", skip, "10000", skip, skip, skip, skip, skip, skip, skip, skip, "6" } },
+    { 4, { "2020", "1000", "100", "10", skip, skip, skip, skip, skip, skip, skip, skip, skip, skip, "5" } },
+};
+
+void typeRow(MainWindow &w, int row, const Row &spec)
+{
+    auto *grid = w.findChild<QTableWidget *>(QStringLiteral("Vastgoed"));
+    grid->setCurrentCell(row, 1);
+    w.on_InvestTypeChanged(spec.type);
+    for (int i = 0; i < spec.cells.size(); ++i) {
+        if (!spec.cells.at(i).isNull())
+            grid->item(row, i + 1)->setText(spec.cells.at(i));
+    }
+}
+
+LineGraphs *openChart(MainWindow &w, const char *radio)
+{
+    w.findChild<QRadioButton *>(QString::fromLatin1(radio))->setChecked(true);
+    w.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+    LineGraphs *newest = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *chart = qobject_cast<LineGraphs *>(widget); chart && chart->isVisible())
+            newest = chart;
+    }
+    return newest;
+}
+
+bool save(LineGraphs *chart, const QString &path)
+{
+    if (!chart)
+        return false;
+    QApplication::processEvents();
+    const bool ok = chart->grab().save(path);
+    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << path << '\n';
+    chart->close();
+    QApplication::processEvents();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Q_INIT_RESOURCE(resources);
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(dir);
+
+    MainWindow w;
+    for (int r = 0; r < portfolio.size(); ++r)
+        typeRow(w, r, portfolio.at(r));
+
+    const bool netWorth = save(openChart(w, "NettoRadioButt"), dir + QStringLiteral("/chart-networth.png"));
+    const bool cashFlow = save(openChart(w, "CashFlowRadioButt"), dir + QStringLiteral("/chart-cashflow.png"));
+    return netWorth && cashFlow ? 0 : 1;
+}

@@ -106,11 +106,25 @@ void MainWindow::on_actionSettings_triggered()
 void MainWindow::SetMaxJaren(int jaren)
 {
     m_store.setMaxJaren(jaren);
+    ShowLimitedView();
 }
 
 void MainWindow::SetMaxInvestment(int InvestQty)
 {
     m_store.setMaxInvestment(InvestQty);
+    ShowLimitedView();
+}
+
+void MainWindow::ShowLimitedView()
+{
+    // The store follows a new limit at once; the grid and the labels show it too. The year
+    // list keeps its years until the next projection, so the chosen year survives typing.
+    if (m_batchDepth > 0) {
+        m_viewDirty = true;
+        return;
+    }
+    FillOutputGrid();
+    UpdateYearTotals();
 }
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)

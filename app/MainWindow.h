@@ -114,6 +114,7 @@ private:
     friend class ViewBatch;
 
     void RefreshView(bool fillEmptyYearList);
+    void ShowLimitedView();
     int ChosenYearIndex() const;
     void BlankOutputRow(int row);
     void ShowEmptyTotals();

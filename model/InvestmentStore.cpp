@@ -6,12 +6,14 @@
 #include "model/Projection.h"
 
 #include <algorithm>
+#include <cstring>
 
 InvestmentStore::InvestmentStore()
 {
     for (int r = 0; r < MaxRows; ++r) {
         m_inputs[r].setAllEmpty();
         m_rowTypes[r] = 0;
+        m_projectedFrom[r] = { m_inputs[r], NoBaseYear, 0 };
     }
     m_scratch.setAllEmpty();
     clearProjections();
@@ -33,7 +35,8 @@ const InvestmentInput &InvestmentStore::input(int row) const
 
 const ProjectionBlock &InvestmentStore::block(int row) const
 {
-    return m_blocks[std::clamp(row, 0, MaxRows - 1)];
+    static const ProjectionBlock noBlock {}; // what a row outside the store reads: nothing
+    return isValidRow(row) ? m_blocks[row] : noBlock;
 }
 
 void InvestmentStore::setRowType(int row, int type)
@@ -50,33 +53,58 @@ int InvestmentStore::rowType(int row) const
 void InvestmentStore::setMaxInvestment(int rows)
 {
     m_maxInvestment = std::clamp(rows, 0, MaxRows);
+    refreshAfterLimitChange(); // fewer or more rows can move the base year
 }
 
 void InvestmentStore::setMaxJaren(int years)
 {
     m_maxJaren = std::clamp(years, 0, MaxYears);
+    refreshAfterLimitChange();
+}
+
+void InvestmentStore::refreshAfterLimitChange()
+{
+    Completeness complete;
+    readCompleteness(complete);
+    // m_projectedBaseYear stays: the next addInvestment reports a base year moved here.
+    refreshProjectedRows(complete, baseYearOf(complete), -1);
 }
 
 bool InvestmentStore::isRowComplete(int row) const
 {
     if (!isValidRow(row))
         return false;
-    const int type = m_rowTypes[row];
+    // setRowType keeps the type within the table.
+    const quint8 *usage = ColumnUsage[m_rowTypes[row]];
+    const double *field = m_inputs[row].field;
     for (int c = 0; c < FieldCount; ++c) {
-        if (ColumnApplies(type, c) && m_inputs[row].isEmpty(c))
+        if (usage[c] != NotApplicable && field[c] == EmptyField)
             return false;
     }
     return true;
 }
 
-int InvestmentStore::earliestStartYear() const
+void InvestmentStore::readCompleteness(Completeness &complete) const
+{
+    for (int r = 0; r < MaxRows; ++r)
+        complete[r] = isRowComplete(r);
+}
+
+int InvestmentStore::baseYearOf(const Completeness &complete) const
 {
     int base = NoBaseYear;
     for (int r = 0; r < m_maxInvestment; ++r) {
-        if (isRowComplete(r))
+        if (complete[r])
             base = std::min(base, ProjectedStartYear(m_inputs[r]));
     }
     return base;
+}
+
+int InvestmentStore::earliestStartYear() const
+{
+    Completeness complete;
+    readCompleteness(complete);
+    return baseYearOf(complete);
 }
 
 int InvestmentStore::projectedRowCount() const
@@ -99,7 +127,43 @@ bool InvestmentStore::anyRowProjected() const
 void InvestmentStore::projectRow(int row)
 {
     if (isValidRow(row))
-        ProjectRow(m_inputs[row], earliestStartYear(), m_maxJaren, m_blocks[row]);
+        projectRowAgainst(row, earliestStartYear());
+}
+
+void InvestmentStore::projectRowAgainst(int row, int baseYear)
+{
+    ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row]);
+    m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren };
+}
+
+void InvestmentStore::dropProjection(int row)
+{
+    m_blocks[row].reset();
+}
+
+bool InvestmentStore::isCurrent(int row, int baseYear) const
+{
+    const ProjectedFrom &from = m_projectedFrom[row];
+    // Compared bit for bit, so that a NaN field does not count as changed on every call.
+    return from.baseYear == baseYear && from.years == m_maxJaren
+        && std::memcmp(from.input.field, m_inputs[row].field, sizeof from.input.field) == 0;
+}
+
+bool InvestmentStore::refreshProjectedRows(const Completeness &complete, int baseYear, int skipRow)
+{
+    bool changed = false;
+    for (int r = 0; r < MaxRows; ++r) {
+        if (r == skipRow || !m_blocks[r].projected)
+            continue;
+        if (!complete[r]) {
+            dropProjection(r);
+            changed = true;
+        } else if (!isCurrent(r, baseYear)) {
+            projectRowAgainst(r, baseYear);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 ProjectionUpdate InvestmentStore::addInvestment(int row)
@@ -107,29 +171,19 @@ ProjectionUpdate InvestmentStore::addInvestment(int row)
     ProjectionUpdate update;
     if (!isValidRow(row))
         return update;
-    update.baseYear = earliestStartYear();
-    update.projected = isRowComplete(row);
-    if (!update.projected && m_blocks[row].projected) {
-        m_blocks[row].reset(); // an investment whose inputs were removed no longer counts
-        update.dropped = true;
-    }
+    Completeness complete;
+    readCompleteness(complete);
+    update.baseYear = baseYearOf(complete);
+    update.projected = complete[row];
+    update.dropped = !update.projected && m_blocks[row].projected;
+    update.baseYearMoved = update.baseYear != m_projectedBaseYear;
+    m_projectedBaseYear = update.baseYear;
 
-    if (update.baseYear != m_projectedBaseYear) {
-        update.baseYearMoved = true;
-        m_projectedBaseYear = update.baseYear;
-        for (int r = 0; r < MaxRows; ++r) {
-            if (r == row && update.projected) {
-                projectRow(r);
-            } else if (m_blocks[r].projected) {
-                if (isRowComplete(r))
-                    projectRow(r);
-                else
-                    m_blocks[r].reset();
-            }
-        }
-    } else if (update.projected) {
-        projectRow(row);
-    }
+    if (update.projected)
+        projectRowAgainst(row, update.baseYear);
+    else if (update.dropped)
+        dropProjection(row); // an investment whose inputs were removed no longer counts
+    update.othersChanged = refreshProjectedRows(complete, update.baseYear, row);
     return update;
 }
 

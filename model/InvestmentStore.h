@@ -26,7 +26,10 @@ struct ProjectionUpdate
 {
     bool projected = false; // the row was complete and is now projected
     bool dropped = false; // the row was not complete and lost the projection it had
-    bool baseYearMoved = false; // every projected row was projected again against a new base year
+    // The base year differs from the one the previous addInvestment reported (also when a limit
+    // change moved it); every projected row now holds its projection against the new one.
+    bool baseYearMoved = false;
+    bool othersChanged = false; // another row was projected again or lost its projection
     int baseYear = INT_MAX;
 };
 
@@ -51,7 +54,9 @@ public:
 
     int maxInvestment() const { return m_maxInvestment; }
     int maxJaren() const { return m_maxJaren; }
-    // Both limits are clamped to the store's capacity (0..30 rows, 0..31 years).
+    // Both limits are clamped to the store's capacity (0..30 rows, 0..31 years). The rows that
+    // hold a projection are projected again when the new limit moves the base year or changes
+    // the number of projected years.
     void setMaxInvestment(int rows);
     void setMaxJaren(int years);
 
@@ -62,12 +67,14 @@ public:
     bool anyRowProjected() const;
 
     // Projects a complete row and returns what changed. A row that is not complete loses
-    // any projection it had. When the base year has moved since the last projection, every
-    // row that holds a projection is projected again, so that year index y means the same
-    // calendar year in every block.
+    // any projection it had. Every other row that holds a projection is then brought up to
+    // date: projected again when the base year, the number of years or its inputs changed
+    // since it was projected (so year index y means the same calendar year in every block),
+    // or dropped when it is no longer complete.
     ProjectionUpdate addInvestment(int row);
 
-    // Projects one row against the current base year, whether complete or not.
+    // Projects one row against the current base year, whether complete or not (a later
+    // addInvestment drops it again while it is not complete).
     void projectRow(int row);
 
     // Sums of year index `yearIndex` over rows 0..maxInvestment-1; false for an index outside
@@ -87,11 +94,32 @@ public:
     const YearRecord *record(int row, int yearIndex) const;
 
 private:
+    // What a block was projected from; a block is current while all three still hold.
+    struct ProjectedFrom
+    {
+        InvestmentInput input;
+        int baseYear;
+        int years;
+    };
+
+    using Completeness = bool[MaxRows];
+
+    void projectRowAgainst(int row, int baseYear);
+    void dropProjection(int row);
+    bool isCurrent(int row, int baseYear) const;
+    // Completeness of every row, computed once per change.
+    void readCompleteness(Completeness &complete) const;
+    int baseYearOf(const Completeness &complete) const;
+    // Brings every projected row except `skipRow` up to date; true when any changed.
+    bool refreshProjectedRows(const Completeness &complete, int baseYear, int skipRow);
+    void refreshAfterLimitChange();
+
     InvestmentInput m_inputs[MaxRows];
     int m_rowTypes[MaxRows];
     int m_maxInvestment = MaxRows;
     int m_maxJaren = MaxYears;
     ProjectionBlock m_blocks[MaxRows];
+    ProjectedFrom m_projectedFrom[MaxRows];
     double m_netWorthByYear[MaxYears];
     int m_projectedBaseYear = NoBaseYear;
     InvestmentInput m_scratch;

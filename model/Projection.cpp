@@ -12,13 +12,19 @@ double FutureValue(double a, double r, double m, double t)
     if (t == 0.0)
         return a;
     const double monthly = r / 12.0;
-    const double g = std::pow(1.0 + monthly, 12.0 * t);
+    const double q = 1.0 + monthly;
+    // A rate too small to change 1 + r / 12 grows nothing; the deposits still count.
+    if (q == 1.0)
+        return a + 12.0 * m * t;
+    const double g = std::pow(q, 12.0 * t);
+    if (m == 0.0)
+        return a * g; // growth alone (rent, property value): no deposit term to divide
     return a * g + m * (g - 1.0) / monthly;
 }
 
 int ProjectedStartYear(const InvestmentInput &input)
 {
-    return TruncateToInt(input.value(ColStartYear));
+    return std::clamp(TruncateToInt(input.value(ColStartYear)), -StartYearLimit, StartYearLimit);
 }
 
 int MortgagePaymentCount(double years)
@@ -33,9 +39,10 @@ int MortgagePaymentCount(double years)
 
 double AnnuityPayment(double loan, double monthlyRate, int payments)
 {
-    if (payments <= 0)
+    if (payments <= 0 || loan == 0.0)
         return 0.0;
-    if (monthlyRate == 0.0)
+    // No interest, or too little to change 1 + r: the loan in equal parts.
+    if (1.0 + monthlyRate == 1.0)
         return loan / payments;
     return loan * monthlyRate / (1.0 - std::pow(1.0 + monthlyRate, -static_cast<double>(payments)));
 }
@@ -63,7 +70,8 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
     block.reset();
     block.projected = true;
 
-    const int type = TruncateToInt(in.field[ColType]);
+    // The type index truncated; a NaN index is no type at all (TruncateToInt would make it 0).
+    const int type = std::isnan(in.field[ColType]) ? -1 : TruncateToInt(in.field[ColType]);
     const int start = ProjectedStartYear(in);
     const int years = std::clamp(yearCount, 0, MaxYears);
 
@@ -78,14 +86,18 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
 
     // Leveraged property: loan, payment count and the annuity of its term.
     const double mortgageYears = in.value(ColMortgageYears);
-    const double monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
-    const int payments = MortgagePaymentCount(mortgageYears);
-    const double loan = price * in.value(ColLoanToValue) / 100.0;
-    const double annuity = AnnuityPayment(loan, monthlyRate, payments);
+    double loan = 0.0;
+    double annuity = 0.0;
+    if (type == LeveragedProperty) {
+        const double monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
+        loan = price * in.value(ColLoanToValue) / 100.0;
+        annuity = AnnuityPayment(loan, monthlyRate, MortgagePaymentCount(mortgageYears));
+    }
 
     // Money lent out: the yearly return on the capital, the same in every year.
-    const double yearlyGain
-        = yearlyReturn == 0.0 ? 0.0 : FutureValue(lumpSum, yearlyReturn / 100.0, 0.0, 1.0) - lumpSum;
+    double yearlyGain = 0.0;
+    if (type == CashForCashflow && yearlyReturn != 0.0)
+        yearlyGain = FutureValue(lumpSum, yearlyReturn / 100.0, 0.0, 1.0) - lumpSum;
 
     // Compounding savings: balance after d years.
     auto balance = [&](double d) {
@@ -119,7 +131,9 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
             s[SerCash] = d == 0.0 ? -(price - loan)
                                   : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
             s[SerPropertyValue] = Grown(price, valueIncrease, d);
-            const double debt = 12.0 * payment * mortgageYears - 12.0 * d * payment;
+            // The payments still due. Without a payment nothing is due, also for an endless term
+            // (0 × inf would otherwise give NaN).
+            const double debt = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;
             s[SerDebt] = debt < 0.0 ? 0.0 : debt;
             s[SerAssets] = s[SerCash] + s[SerPropertyValue];
             roi = (s[SerAssets] - s[SerDebt]) / s[SerOwnContribution] * 100.0 - 100.0;

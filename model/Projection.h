@@ -5,18 +5,24 @@
 #include "model/ProjectionBlock.h"
 
 // Value after t years of a start amount a plus a deposit m at the end of every month,
-// at a yearly rate r (a fraction) compounded monthly. Callers use the linear form for r = 0.
+// at a yearly rate r (a fraction) compounded monthly. Callers use the linear form for r = 0;
+// a rate too small to change 1 + r / 12 gets that linear form a + 12 m t here too.
 double FutureValue(double a, double r, double m, double t);
 
-// The start year a row is projected from: the "Jaartal" field truncated toward zero
-// (0 when empty, NaN or otherwise unusable; saturated at the int bounds).
+// Start years are held within ±StartYearLimit, so that base year + 30 and the difference of
+// any two start years always fit in an int.
+constexpr int StartYearLimit = 1000000000;
+
+// The start year a row is projected from: the "Jaartal" field truncated toward zero,
+// 0 when empty or NaN, clamped to ±StartYearLimit (so +inf gives StartYearLimit).
 int ProjectedStartYear(const InvestmentInput &input);
 
 // Number of monthly mortgage payments for a term of `years`: 12 × years truncated,
 // at least one for a term shorter than a month, 0 for no term, saturated at INT_MAX.
 int MortgagePaymentCount(double years);
 
-// The monthly annuity payment on a loan over n payments at monthly rate r.
+// The monthly annuity payment on a loan over n payments at monthly rate r;
+// 0 for no payments or no loan.
 double AnnuityPayment(double loan, double monthlyRate, int payments);
 
 // Writes the year records of one row into `block`, from the row's start year on,

@@ -32,7 +32,7 @@ double MainWindow::AddInvestment(int row, bool refreshYearList)
     if (update.projected)
         qDebug() << "addinvestment";
     // A row that neither was nor is projected changes nothing on screen.
-    if (update.projected || update.dropped || update.baseYearMoved) {
+    if (update.projected || update.dropped || update.baseYearMoved || update.othersChanged) {
         if (m_batchDepth > 0) {
             m_viewDirty = true;
             m_fillYearListPending = m_fillYearListPending || refreshYearList;

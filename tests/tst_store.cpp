@@ -1,0 +1,805 @@
+// The investment store: limits, completeness, base year, projected rows, year totals,
+// clearing, and the rule that the projection depends on what the rows hold, not on the order
+// in which it was typed. Also the label text of an amount.
+
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+#include "model/ColumnUsage.h"
+#include "model/FormatAmount.h"
+#include "model/InvestmentStore.h"
+#include "model/Projection.h"
+
+#include <QtTest>
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <iterator>
+#include <memory>
+
+namespace {
+
+constexpr double Cent = 0.005 + 1e-9;
+
+InvestmentInput row(int type, double startYear)
+{
+    InvestmentInput in;
+    in.setAllEmpty();
+    in.field[ColType] = type;
+    in.field[ColStartYear] = startYear;
+    return in;
+}
+
+InvestmentInput leveraged(double startYear = 2020)
+{
+    InvestmentInput in = row(LeveragedProperty, startYear);
+    in.field[ColPrice] = 200000;
+    in.field[ColRent] = 1000;
+    in.field[ColRentIncrease] = 2;
+    in.field[ColValueIncrease] = 3;
+    in.field[ColLoanToValue] = 80;
+    in.field[ColInterest] = 3;
+    in.field[ColMortgageYears] = 20;
+    return in;
+}
+
+InvestmentInput inFull(double startYear = 2020)
+{
+    InvestmentInput in = row(PropertyInFull, startYear);
+    in.field[ColPrice] = 150000;
+    in.field[ColRent] = 800;
+    in.field[ColRentIncrease] = 2;
+    in.field[ColValueIncrease] = 2;
+    return in;
+}
+
+InvestmentInput cashForCashflow(double startYear = 2020)
+{
+    InvestmentInput in = row(CashForCashflow, startYear);
+    in.field[ColLumpSum] = 10000;
+    in.field[ColMonthlyDeposit] = 0;
+    in.field[ColDepositPeriod] = 5;
+    in.field[ColPrice] = 10000;
+    in.field[ColReturn] = 6;
+    return in;
+}
+
+InvestmentInput saving(double startYear = 2020)
+{
+    InvestmentInput in = row(MonthlySaving, startYear);
+    in.field[ColLumpSum] = 1000;
+    in.field[ColMonthlyDeposit] = 100;
+    return in;
+}
+
+InvestmentInput compounded(double startYear = 2020)
+{
+    InvestmentInput in = row(CompoundedInterest, startYear);
+    in.field[ColLumpSum] = 1000;
+    in.field[ColMonthlyDeposit] = 100;
+    in.field[ColDepositPeriod] = 10;
+    in.field[ColReturn] = 5;
+    return in;
+}
+
+// What the window does for a whole row: the Type cell's index into the row type and field 0,
+// then the fields.
+void place(InvestmentStore &store, int r, const InvestmentInput &in)
+{
+    store.setRowType(r, static_cast<int>(in.field[ColType]));
+    store.input(r) = in;
+}
+
+ProjectionUpdate add(InvestmentStore &store, int r, const InvestmentInput &in)
+{
+    place(store, r, in);
+    return store.addInvestment(r);
+}
+
+bool sameBlock(const ProjectionBlock &a, const ProjectionBlock &b)
+{
+    return a.projected == b.projected && std::memcmp(a.years, b.years, sizeof a.years) == 0;
+}
+
+bool blockIsZero(const ProjectionBlock &block)
+{
+    for (const YearRecord &record : block.years) {
+        for (double v : record.series) {
+            if (v != 0.0)
+                return false;
+        }
+    }
+    return true;
+}
+
+ProjectionBlock reference(const InvestmentInput &in, int baseYear, int years = MaxYears)
+{
+    ProjectionBlock block;
+    block.reset();
+    ProjectRow(in, baseYear, years, block);
+    return block;
+}
+
+double at(const InvestmentStore &store, int r, int yearIndex, int series)
+{
+    return store.block(r).years[yearIndex].series[series];
+}
+
+// The window's type change: the row takes the new type and loses the cells that do not apply.
+void changeType(InvestmentStore &store, int r, int type)
+{
+    store.setRowType(r, type);
+    InvestmentInput &in = store.input(r);
+    in.field[ColType] = type;
+    for (int c = 1; c < FieldCount; ++c) {
+        if (!ColumnApplies(type, c))
+            in.field[c] = EmptyField;
+    }
+    store.addInvestment(r);
+}
+
+void typeField(InvestmentStore &store, int r, int column, double value)
+{
+    store.input(r).field[column] = value;
+    store.addInvestment(r);
+}
+
+} // namespace
+
+class TestStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialState();
+    void limitsAreClamped_data();
+    void limitsAreClamped();
+    void outOfRangeRowsAndYears();
+    void rowTypeFromText_data();
+    void rowTypeFromText();
+    void columnUsage_data();
+    void columnUsage();
+    void completeness_data();
+    void completeness();
+    void completenessFollowsRowType();
+    void earliestStartYear();
+    void projectedRowCount_data();
+    void projectedRowCount();
+    void yearTotals();
+    void yearTotalsOutsideProjectedYears();
+    void netWorthByYear();
+    void clearing();
+
+    void typeOrStartChangeLeavesNothingStale();
+    void baseYearChangeProjectsAllAgain();
+    void typingOrderDoesNotMatter();
+    void rowThatStopsBeingCompleteLosesProjection();
+    void fractionalStartYear();
+    void limitChangesProjectAgain();
+    void rowsChangedBehindTheStoreAreCaughtUp();
+    void extremeStartYears_data();
+    void extremeStartYears();
+
+    void formatAmount_data();
+    void formatAmount();
+    void formatWhole_data();
+    void formatWhole();
+};
+
+void TestStore::initialState()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    QCOMPARE(store->maxInvestment(), 30);
+    QCOMPARE(store->maxJaren(), 31);
+    QCOMPARE(store->earliestStartYear(), INT_MAX);
+    QCOMPARE(store->projectedRowCount(), 0);
+    QVERIFY(!store->anyRowProjected());
+    for (int r = 0; r < MaxRows; ++r) {
+        for (int c = 0; c < FieldCount; ++c)
+            QVERIFY(store->input(r).isEmpty(c));
+        QVERIFY(!store->isRowComplete(r));
+        QVERIFY(!store->block(r).projected);
+        QVERIFY(blockIsZero(store->block(r)));
+    }
+    for (int y = 0; y < MaxYears; ++y)
+        QCOMPARE(store->netWorthByYear(y), 0.0);
+}
+
+void TestStore::limitsAreClamped_data()
+{
+    QTest::addColumn<bool>("rows");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("rows -5") << true << -5 << 0;
+    QTest::newRow("rows 0") << true << 0 << 0;
+    QTest::newRow("rows 12") << true << 12 << 12;
+    QTest::newRow("rows 30") << true << 30 << 30;
+    QTest::newRow("rows 31") << true << 31 << 30;
+    QTest::newRow("rows INT_MAX") << true << INT_MAX << 30;
+    QTest::newRow("rows INT_MIN") << true << INT_MIN << 0;
+    QTest::newRow("years -1") << false << -1 << 0;
+    QTest::newRow("years 0") << false << 0 << 0;
+    QTest::newRow("years 10") << false << 10 << 10;
+    QTest::newRow("years 31") << false << 31 << 31;
+    QTest::newRow("years 32") << false << 32 << 31;
+    QTest::newRow("years INT_MAX") << false << INT_MAX << 31;
+    QTest::newRow("years INT_MIN") << false << INT_MIN << 0;
+}
+
+void TestStore::limitsAreClamped()
+{
+    QFETCH(bool, rows);
+    QFETCH(int, value);
+    QFETCH(int, expected);
+    const auto store = std::make_unique<InvestmentStore>();
+    for (int r = 0; r < MaxRows; ++r)
+        add(*store, r, saving(2020 + r));
+    if (rows) {
+        store->setMaxInvestment(value);
+        QCOMPARE(store->maxInvestment(), expected);
+        QCOMPARE(store->projectedRowCount(), expected);
+        QCOMPARE(store->earliestStartYear(), expected == 0 ? INT_MAX : 2020);
+    } else {
+        store->setMaxJaren(value);
+        QCOMPARE(store->maxJaren(), expected);
+        YearTotals totals;
+        QCOMPARE(store->yearTotals(expected - 1, totals), expected > 0);
+        QVERIFY(!store->yearTotals(expected, totals));
+        // Row 0 starts in the base year: exactly `expected` records written.
+        for (int y = 0; y < MaxYears; ++y)
+            QCOMPARE(at(*store, 0, y, SerStartYear), y < expected ? 2020.0 : 0.0);
+    }
+}
+
+void TestStore::outOfRangeRowsAndYears()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, saving());
+    // Writes to rows outside the store land nowhere.
+    store->input(-1).field[ColStartYear] = 1999;
+    store->input(30).field[ColStartYear] = 1999;
+    QVERIFY(store->input(-1).isEmpty(ColStartYear));
+    QVERIFY(store->input(30).isEmpty(ColStartYear));
+    store->setRowType(30, CompoundedInterest);
+    QCOMPARE(store->rowType(30), 0);
+    QVERIFY(!store->isRowComplete(-1));
+    QCOMPARE(store->addInvestment(-1).projected, false);
+    QCOMPARE(store->addInvestment(30).projected, false);
+
+    QVERIFY(!store->block(-1).projected);
+    QVERIFY(blockIsZero(store->block(-1)));
+    QVERIFY(blockIsZero(store->block(30)));
+    QVERIFY(store->record(0, 0) != nullptr);
+    QVERIFY(store->record(29, 30) != nullptr);
+    QVERIFY(store->record(-1, 0) == nullptr);
+    QVERIFY(store->record(30, 0) == nullptr);
+    QVERIFY(store->record(0, -1) == nullptr);
+    QVERIFY(store->record(0, 31) == nullptr);
+
+    store->setNetWorthByYear(-1, 5.0);
+    store->setNetWorthByYear(31, 5.0);
+    QCOMPARE(store->netWorthByYear(-1), 0.0);
+    QCOMPARE(store->netWorthByYear(31), 0.0);
+    for (int y = 0; y < MaxYears; ++y)
+        QCOMPARE(store->netWorthByYear(y), 0.0);
+    QCOMPARE(at(*store, 0, 0, SerCash), 1000.0);
+}
+
+void TestStore::rowTypeFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("Onderpand met hefboom") << "Onderpand met hefboom" << 0;
+    QTest::newRow("Onderpand zonder hefboom") << "Onderpand zonder hefboom" << 1;
+    QTest::newRow("Cash voor cashflow") << "Cash voor cashflow" << 2;
+    QTest::newRow("Maandelijks sparen") << "Maandelijks sparen" << 3;
+    QTest::newRow("Compounded interest") << "Compounded interest" << 4;
+    QTest::newRow("case differs") << "compounded interest" << 0;
+    QTest::newRow("trailing blank") << "Maandelijks sparen " << 0;
+    QTest::newRow("part of a name") << "Maandelijks" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TestStore::rowTypeFromText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(TypeIndexOfName(text), expected);
+}
+
+void TestStore::columnUsage_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<int>>("columns");
+
+    QTest::newRow("Onderpand met hefboom") << 0 << QList<int> { 0, 1, 6, 7, 8, 9, 11, 12, 13 };
+    QTest::newRow("Onderpand zonder hefboom") << 1 << QList<int> { 0, 1, 6, 7, 8, 9 };
+    QTest::newRow("Cash voor cashflow") << 2 << QList<int> { 0, 1, 2, 3, 4, 6, 15 };
+    QTest::newRow("Maandelijks sparen") << 3 << QList<int> { 0, 1, 2, 3 };
+    QTest::newRow("Compounded interest") << 4 << QList<int> { 0, 1, 2, 3, 4, 15 };
+}
+
+void TestStore::columnUsage()
+{
+    QFETCH(int, type);
+    QFETCH(QList<int>, columns);
+    for (int c = 0; c < FieldCount; ++c) {
+        const bool applies = columns.contains(c);
+        QCOMPARE(int(ColumnUsage[type][c]), applies ? c : 255);
+        QCOMPARE(ColumnApplies(type, c), applies);
+    }
+}
+
+void TestStore::completeness_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("Onderpand met hefboom") << 0;
+    QTest::newRow("Onderpand zonder hefboom") << 1;
+    QTest::newRow("Cash voor cashflow") << 2;
+    QTest::newRow("Maandelijks sparen") << 3;
+    QTest::newRow("Compounded interest") << 4;
+}
+
+void TestStore::completeness()
+{
+    QFETCH(int, type);
+    const auto store = std::make_unique<InvestmentStore>();
+    store->setRowType(0, type);
+    InvestmentInput &in = store->input(0);
+    in.setAllEmpty();
+    in.field[ColType] = type;
+    for (int c = 1; c < FieldCount; ++c) {
+        if (ColumnApplies(type, c))
+            in.field[c] = FieldFromText(QStringLiteral("2020"));
+    }
+    QVERIFY(store->isRowComplete(0));
+
+    for (int c = 0; c < FieldCount; ++c) {
+        const double kept = in.field[c];
+        // -1 typed into a cell is the empty marker.
+        in.field[c] = FieldFromText(QStringLiteral("-1"));
+        QCOMPARE(store->isRowComplete(0), !ColumnApplies(type, c));
+        // A word is 0 and fills the cell.
+        in.field[c] = FieldFromText(QStringLiteral("tweehonderd"));
+        QVERIFY(store->isRowComplete(0));
+        in.field[c] = kept;
+    }
+}
+
+void TestStore::completenessFollowsRowType()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    // Field 0 says saving, the Type cell says leveraged: the mortgage columns are missing.
+    store->input(0) = saving();
+    store->setRowType(0, LeveragedProperty);
+    QVERIFY(!store->isRowComplete(0));
+    store->setRowType(0, MonthlySaving);
+    QVERIFY(store->isRowComplete(0));
+    // An unknown type index reads as the first type.
+    store->setRowType(0, 7);
+    QCOMPARE(store->rowType(0), 0);
+
+    // A word in "Kostprijs" completes a property row with a price of 0.
+    const auto words = std::make_unique<InvestmentStore>();
+    InvestmentInput in = inFull();
+    in.field[ColPrice] = FieldFromText(QStringLiteral("duur"));
+    QVERIFY(add(*words, 0, in).projected);
+    QCOMPARE(at(*words, 0, 0, SerCash), 0.0);
+    QCOMPARE(at(*words, 0, 0, SerOwnContribution), 0.0);
+}
+
+void TestStore::earliestStartYear()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    QCOMPARE(store->earliestStartYear(), 2147483647);
+    place(*store, 0, saving(2022));
+    place(*store, 1, saving(2019.7)); // truncated: 2019
+    InvestmentInput incomplete = saving(2010);
+    incomplete.field[ColMonthlyDeposit] = EmptyField;
+    place(*store, 2, incomplete);
+    QCOMPARE(store->earliestStartYear(), 2019);
+    store->setMaxInvestment(1);
+    QCOMPARE(store->earliestStartYear(), 2022);
+    store->setMaxInvestment(0);
+    QCOMPARE(store->earliestStartYear(), 2147483647);
+}
+
+void TestStore::projectedRowCount_data()
+{
+    QTest::addColumn<QList<int>>("projected");
+    QTest::addColumn<int>("maxInvestment");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("none") << QList<int>() << 30 << 0;
+    QTest::newRow("rows 0 and 2") << QList<int> { 0, 2 } << 30 << 1;
+    QTest::newRow("rows 1 and 2") << QList<int> { 1, 2 } << 30 << 0;
+    QTest::newRow("rows 0, 1, 3") << QList<int> { 0, 1, 3 } << 30 << 2;
+    QTest::newRow("rows 0..4, limit 2") << QList<int> { 0, 1, 2, 3, 4 } << 2 << 2;
+    QTest::newRow("row 0, limit 0") << QList<int> { 0 } << 0 << 0;
+    QList<int> all;
+    for (int r = 0; r < MaxRows; ++r)
+        all << r;
+    QTest::newRow("all") << all << 30 << 30;
+}
+
+void TestStore::projectedRowCount()
+{
+    QFETCH(QList<int>, projected);
+    QFETCH(int, maxInvestment);
+    QFETCH(int, expected);
+    const auto store = std::make_unique<InvestmentStore>();
+    for (int r : projected)
+        QVERIFY(add(*store, r, saving(2020 + r)).projected);
+    store->setMaxInvestment(maxInvestment);
+    QCOMPARE(store->projectedRowCount(), expected);
+}
+
+void TestStore::yearTotals()
+{
+    // Rows 0, 1 and 3 projected, row 2 never complete: the totals count row 3 all the same.
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, leveraged());
+    add(*store, 1, inFull());
+    InvestmentInput incomplete = cashForCashflow();
+    incomplete.field[ColReturn] = EmptyField;
+    QVERIFY(!add(*store, 2, incomplete).projected);
+    add(*store, 3, saving());
+    QCOMPARE(store->projectedRowCount(), 2);
+
+    // 2021 from the worked examples: leveraged + in full + saving (cash 2200, nothing else).
+    YearTotals t;
+    QVERIFY(store->yearTotals(1, t));
+    QVERIFY(std::fabs(t.cash - (-38648.27 - 140400 + 2200)) <= 3 * Cent);
+    QVERIFY(std::fabs(t.propertyValue - (206083.19 + 153027.65)) <= 2 * Cent);
+    QVERIFY(std::fabs(t.ownContribution - (40000 + 150000)) <= Cent);
+    QVERIFY(std::fabs(t.debt - 202317.20) <= Cent);
+    QVERIFY(std::fabs(t.monthlyIncome - (1020.18 + 816.15)) <= 2 * Cent);
+    QVERIFY(std::fabs(t.monthlyCosts - 887.36) <= Cent);
+    QVERIFY(std::fabs(t.monthlyCashFlow - (132.83 + 816.15)) <= 2 * Cent);
+    QCOMPARE(t.assets, t.cash + t.propertyValue);
+    QCOMPARE(t.netWorth(), t.cash + t.propertyValue - t.debt);
+
+    // Only the rows within the investment limit count.
+    store->setMaxInvestment(3);
+    QVERIFY(store->yearTotals(1, t));
+    QVERIFY(std::fabs(t.cash - (-38648.27 - 140400)) <= 2 * Cent);
+}
+
+void TestStore::yearTotalsOutsideProjectedYears()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, saving());
+    YearTotals t;
+    t.cash = 99;
+    QVERIFY(!store->yearTotals(-1, t));
+    QCOMPARE(t.cash, 0.0);
+    QVERIFY(!store->yearTotals(31, t));
+    QVERIFY(store->yearTotals(30, t));
+    QCOMPARE(t.cash, 1000.0 + 1200.0 * 30);
+    store->setMaxJaren(10);
+    QVERIFY(!store->yearTotals(10, t));
+    QCOMPARE(t.cash, 0.0);
+}
+
+void TestStore::netWorthByYear()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    store->setNetWorthByYear(0, 12.5);
+    store->setNetWorthByYear(30, -3.0);
+    QCOMPARE(store->netWorthByYear(0), 12.5);
+    QCOMPARE(store->netWorthByYear(30), -3.0);
+    QCOMPARE(store->netWorthSeries()[30], -3.0);
+    store->clearProjections();
+    QCOMPARE(store->netWorthByYear(0), 0.0);
+    QCOMPARE(store->netWorthByYear(30), 0.0);
+}
+
+void TestStore::clearing()
+{
+    // What clearing the portfolio does to the store, with the investment limit at 10.
+    const auto store = std::make_unique<InvestmentStore>();
+    for (int r = 0; r < 12; ++r)
+        add(*store, r, compounded(2020 + r));
+    store->setNetWorthByYear(3, 1.0);
+    store->setMaxInvestment(10);
+
+    store->fillAllInputs(0.0);
+    for (int r = 0; r < store->maxInvestment(); ++r) {
+        store->input(r).setAllEmpty();
+        store->input(r).field[ColType] = store->rowType(r);
+    }
+    store->clearProjections();
+
+    for (int r = 0; r < MaxRows; ++r) {
+        QVERIFY(!store->block(r).projected);
+        QVERIFY(blockIsZero(store->block(r)));
+        for (int c = 1; c < FieldCount; ++c)
+            QCOMPARE(store->input(r).field[c], r < 10 ? EmptyField : 0.0);
+    }
+    QCOMPARE(store->input(3).field[ColType], double(CompoundedInterest));
+    QCOMPARE(store->netWorthByYear(3), 0.0);
+    QCOMPARE(store->projectedRowCount(), 0);
+    QCOMPARE(store->earliestStartYear(), INT_MAX);
+
+    // The store projects as new afterwards.
+    const ProjectionUpdate update = add(*store, 0, saving(2030));
+    QVERIFY(update.projected && update.baseYearMoved);
+    QCOMPARE(update.baseYear, 2030);
+    QVERIFY(sameBlock(store->block(0), reference(saving(2030), 2030)));
+}
+
+void TestStore::typeOrStartChangeLeavesNothingStale()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 1, saving(2020)); // keeps the base year at 2020
+    add(*store, 0, leveraged(2020));
+    QVERIFY(at(*store, 0, 0, SerDebt) > 0.0);
+
+    // Same row, now a savings plan from 2025.
+    changeType(*store, 0, MonthlySaving);
+    typeField(*store, 0, ColLumpSum, 1000);
+    typeField(*store, 0, ColMonthlyDeposit, 100);
+    typeField(*store, 0, ColStartYear, 2025);
+    QVERIFY(store->block(0).projected);
+    QVERIFY(sameBlock(store->block(0), reference(store->input(0), 2020)));
+    for (int y = 0; y < 5; ++y) {
+        for (double v : store->block(0).years[y].series)
+            QCOMPARE(v, 0.0);
+    }
+    for (int y = 5; y < MaxYears; ++y) {
+        QCOMPARE(at(*store, 0, y, SerPropertyValue), 0.0);
+        QCOMPARE(at(*store, 0, y, SerDebt), 0.0);
+    }
+
+    // A later start year of the same type: the earlier years are empty again.
+    add(*store, 2, leveraged(2020));
+    typeField(*store, 2, ColStartYear, 2023);
+    for (int y = 0; y < 3; ++y)
+        QCOMPARE(at(*store, 2, y, SerCash), 0.0);
+    QCOMPARE(at(*store, 2, 3, SerCash), -40000.0);
+}
+
+void TestStore::baseYearChangeProjectsAllAgain()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, leveraged(2020));
+    QCOMPARE(at(*store, 0, 0, SerCash), -40000.0);
+
+    // An earlier investment arrives: the leveraged row moves two records up.
+    const ProjectionUpdate earlier = add(*store, 1, saving(2018));
+    QVERIFY(earlier.baseYearMoved);
+    QCOMPARE(earlier.baseYear, 2018);
+    QCOMPARE(at(*store, 0, 0, SerCash), 0.0);
+    QCOMPARE(at(*store, 0, 1, SerCash), 0.0);
+    QCOMPARE(at(*store, 0, 2, SerCash), -40000.0);
+    QVERIFY(std::fabs(at(*store, 0, 3, SerCash) - -38648.27) <= Cent);
+    QVERIFY(sameBlock(store->block(0), reference(leveraged(2020), 2018)));
+
+    // The earlier one loses its start year: back to 2020 for the leveraged row.
+    store->input(1).field[ColStartYear] = EmptyField;
+    const ProjectionUpdate later = store->addInvestment(1);
+    QVERIFY(later.dropped && later.baseYearMoved);
+    QCOMPARE(later.baseYear, 2020);
+    QCOMPARE(at(*store, 0, 0, SerCash), -40000.0);
+    QVERIFY(sameBlock(store->block(0), reference(leveraged(2020), 2020)));
+}
+
+void TestStore::typingOrderDoesNotMatter()
+{
+    InvestmentInput lowLoan = leveraged(2022);
+    lowLoan.field[ColLoanToValue] = 0;
+    InvestmentInput unfinished = saving(2010);
+    unfinished.field[ColMonthlyDeposit] = EmptyField;
+    const InvestmentInput portfolio[] = { leveraged(2020), saving(2018), compounded(2025), cashForCashflow(2016.5),
+        inFull(2030), lowLoan, unfinished };
+    const int count = int(std::size(portfolio));
+
+    // Order A: row by row from the top, each field left to right.
+    const auto a = std::make_unique<InvestmentStore>();
+    for (int r = 0; r < count; ++r) {
+        const int type = int(portfolio[r].field[ColType]);
+        changeType(*a, r, type);
+        for (int c = 1; c < FieldCount; ++c) {
+            if (ColumnApplies(type, c) && !portfolio[r].isEmpty(c))
+                typeField(*a, r, c, portfolio[r].field[c]);
+        }
+    }
+
+    // Order B: from the bottom up; every row is first a complete leveraged property with a wrong
+    // early start year (projected, moving the base year), then gets its type and its fields
+    // right to left, the start year last.
+    const auto b = std::make_unique<InvestmentStore>();
+    for (int r = count - 1; r >= 0; --r) {
+        const InvestmentInput draft = leveraged(2000 + r);
+        changeType(*b, r, LeveragedProperty);
+        for (int c = 1; c < FieldCount; ++c) {
+            if (!draft.isEmpty(c))
+                typeField(*b, r, c, draft.field[c]);
+        }
+        QVERIFY(b->block(r).projected);
+        const int type = int(portfolio[r].field[ColType]);
+        changeType(*b, r, type);
+        for (int c = FieldCount - 1; c >= 1; --c) {
+            if (ColumnApplies(type, c))
+                typeField(*b, r, c, portfolio[r].field[c]);
+        }
+    }
+
+    for (int r = 0; r < MaxRows; ++r)
+        QCOMPARE(std::memcmp(&a->input(r), &b->input(r), sizeof(InvestmentInput)), 0);
+    QCOMPARE(a->earliestStartYear(), 2016);
+    QCOMPARE(b->earliestStartYear(), 2016);
+    for (int r = 0; r < MaxRows; ++r) {
+        QVERIFY2(sameBlock(a->block(r), b->block(r)), qPrintable(QStringLiteral("row %1").arg(r)));
+        const bool complete = r < count - 1;
+        QCOMPARE(a->block(r).projected, complete);
+        if (complete)
+            QVERIFY(sameBlock(a->block(r), reference(portfolio[r], 2016)));
+        else
+            QVERIFY(blockIsZero(a->block(r)));
+    }
+}
+
+void TestStore::rowThatStopsBeingCompleteLosesProjection()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, saving(2020));
+    add(*store, 1, inFull(2020));
+    add(*store, 2, saving(2020));
+    QCOMPARE(store->projectedRowCount(), 3);
+
+    store->input(1).field[ColRent] = EmptyField;
+    const ProjectionUpdate update = store->addInvestment(1);
+    QVERIFY(!update.projected);
+    QVERIFY(update.dropped);
+    QVERIFY(!store->block(1).projected);
+    QVERIFY(blockIsZero(store->block(1)));
+    QCOMPARE(store->projectedRowCount(), 1);
+    YearTotals t;
+    QVERIFY(store->yearTotals(0, t));
+    QCOMPARE(t.cash, 2000.0);
+    QCOMPARE(t.propertyValue, 0.0);
+
+    // A type change can make a row incomplete too.
+    store->setRowType(2, LeveragedProperty);
+    QVERIFY(store->addInvestment(2).dropped);
+    QVERIFY(!store->block(2).projected);
+
+    // A row that was never projected is not "dropped".
+    QVERIFY(!store->addInvestment(5).dropped);
+}
+
+void TestStore::fractionalStartYear()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, leveraged(2020.5));
+    QCOMPARE(store->earliestStartYear(), 2020);
+    QCOMPARE(at(*store, 0, 0, SerStartYear), 2020.0);
+    QVERIFY(sameBlock(store->block(0), reference(leveraged(2020), 2020)));
+}
+
+void TestStore::limitChangesProjectAgain()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, saving(2022));
+    add(*store, 1, saving(2019));
+    QCOMPARE(at(*store, 0, 3, SerCash), 1000.0);
+
+    // Row 1 drops out of the limit: the base year moves to 2022 and row 0 follows.
+    store->setMaxInvestment(1);
+    QCOMPARE(store->earliestStartYear(), 2022);
+    QVERIFY(sameBlock(store->block(0), reference(saving(2022), 2022)));
+    // The next projection still reports the move, so that a view can follow it.
+    QVERIFY(store->addInvestment(0).baseYearMoved);
+    QVERIFY(!store->addInvestment(0).baseYearMoved);
+    store->setMaxInvestment(30);
+    QVERIFY(sameBlock(store->block(0), reference(saving(2022), 2019)));
+    QVERIFY(sameBlock(store->block(1), reference(saving(2019), 2019)));
+
+    // Fewer years: nothing is left beyond them.
+    store->setMaxJaren(10);
+    QVERIFY(sameBlock(store->block(1), reference(saving(2019), 2019, 10)));
+    QCOMPARE(at(*store, 1, 10, SerCash), 0.0);
+
+    // The same rows typed after the limits were set give the same blocks.
+    const auto later = std::make_unique<InvestmentStore>();
+    later->setMaxJaren(10);
+    add(*later, 0, saving(2022));
+    add(*later, 1, saving(2019));
+    QVERIFY(sameBlock(store->block(0), later->block(0)));
+    QVERIFY(sameBlock(store->block(1), later->block(1)));
+}
+
+void TestStore::rowsChangedBehindTheStoreAreCaughtUp()
+{
+    const auto store = std::make_unique<InvestmentStore>();
+    add(*store, 0, saving(2020));
+    add(*store, 1, saving(2020));
+    // Row 0 changed without a projection of its own; the next projection of any row catches up.
+    store->input(0).field[ColLumpSum] = 5000;
+    const ProjectionUpdate update = add(*store, 1, saving(2020));
+    QVERIFY(update.othersChanged);
+    QCOMPARE(at(*store, 0, 0, SerCash), 5000.0);
+    // Nothing else changed: nothing to catch up.
+    QVERIFY(!store->addInvestment(1).othersChanged);
+}
+
+void TestStore::extremeStartYears_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("startYear");
+
+    QTest::newRow("inf") << "inf" << StartYearLimit;
+    QTest::newRow("-inf") << "-inf" << -StartYearLimit;
+    QTest::newRow("4e9") << "4e9" << StartYearLimit;
+    QTest::newRow("nan") << "nan" << 0;
+    QTest::newRow("1e999 does not convert") << "1e999" << 0;
+    QTest::newRow("2020.5") << "2020.5" << 2020;
+}
+
+void TestStore::extremeStartYears()
+{
+    QFETCH(QString, text);
+    QFETCH(int, startYear);
+    const auto store = std::make_unique<InvestmentStore>();
+    InvestmentInput in = compounded();
+    in.field[ColStartYear] = FieldFromText(text);
+    QVERIFY(add(*store, 0, in).projected);
+    QCOMPARE(store->earliestStartYear(), startYear);
+    QCOMPARE(at(*store, 0, 0, SerStartYear), double(startYear));
+    QCOMPARE(at(*store, 0, 0, SerCash), 1000.0);
+    QVERIFY(std::fabs(at(*store, 0, 1, SerCash) - 2279.05) <= Cent);
+
+    // Beside an ordinary row, the base year + 30 never leaves the int range.
+    add(*store, 1, saving(2020));
+    const long long last = static_cast<long long>(store->earliestStartYear()) + MaxYears - 1;
+    QVERIFY(last <= INT_MAX);
+}
+
+void TestStore::formatAmount_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("950000") << 950000.0 << "950000";
+    QTest::newRow("1234567") << 1234567.0 << "1.23457M";
+    QTest::newRow("123.456789") << 123.456789 << "123.457";
+    QTest::newRow("-2500000") << -2500000.0 << "-2.5e+06";
+    QTest::newRow("exactly a million") << 1000000.0 << "1M";
+    QTest::newRow("2500000") << 2500000.0 << "2.5M";
+    QTest::newRow("just under a million rounds up") << 999999.5 << "1e+06";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << "nanM";
+}
+
+void TestStore::formatAmount()
+{
+    QFETCH(double, amount);
+    QFETCH(QString, text);
+    QCOMPARE(FormatAmount(amount), text);
+}
+
+void TestStore::formatWhole_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("887.36") << 887.36 << "887";
+    QTest::newRow("-40000") << -40000.0 << "-40000";
+    QTest::newRow("1491.33") << 1491.33 << "1491";
+    QTest::newRow("-38648.27") << -38648.27 << "-38648";
+    QTest::newRow("2020") << 2020.0 << "2020";
+}
+
+void TestStore::formatWhole()
+{
+    QFETCH(double, amount);
+    QFETCH(QString, text);
+    QCOMPARE(FormatWhole(amount), text);
+}
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "tst_store.moc"

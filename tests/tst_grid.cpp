@@ -468,6 +468,26 @@ private slots:
         QCOMPARE(w.store().input(6).field[2], 0.0);
     }
 
+    void investmentLimitShowsOnlyTheLeadingRows()
+    {
+        MainWindow w;
+        for (int r = 0; r < 7; ++r)
+            setRow(w, r, MonthlySaving, { QString::number(2020 + r), "1000", "0" });
+        find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText("2030");
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QStringLiteral("7000"));
+        w.SetMaxInvestment(5);
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QStringLiteral("5000"));
+        QCOMPARE(cellText(outputGrid(w), 4, 1), QStringLiteral("1000"));
+        QCOMPARE(cellText(outputGrid(w), 5, 1), QString());
+        QCOMPARE(cellText(inputGrid(w), 6, 2), QStringLiteral("1000")); // the row itself stays
+        // A shorter horizon: a chosen year beyond it shows nothing rather than a stale figure.
+        w.SetMaxJaren(5);
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QString());
+        QCOMPARE(cellText(outputGrid(w), 0, 1), QString());
+        find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText("2022");
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QStringLiteral("3000"));
+    }
+
     void outputCellsTypedIntoAreOverwritten()
     {
         MainWindow w;

@@ -10,6 +10,7 @@
 //   "Compounded interest"      period 10: 1 (E(1) at d = 0) + 10 × 2       = 21
 // Six rows of each type: 6 × 143 = 858 calls per full store.
 
+#include "../tests/ExampleInvestments.h"
 #include "grid/ColumnCatalogue.h"
 #include "model/InvestmentStore.h"
 #include "model/Projection.h"
@@ -25,48 +26,7 @@ namespace {
 
 constexpr int PowCallsPerFullStore = 858;
 
-InvestmentInput exampleRow(int type, double startYear)
-{
-    InvestmentInput in;
-    in.setAllEmpty();
-    in.field[ColType] = type;
-    in.field[ColStartYear] = startYear;
-    switch (type) {
-    case LeveragedProperty:
-        in.field[ColPrice] = 200000;
-        in.field[ColRent] = 1000;
-        in.field[ColRentIncrease] = 2;
-        in.field[ColValueIncrease] = 3;
-        in.field[ColLoanToValue] = 80;
-        in.field[ColInterest] = 3;
-        in.field[ColMortgageYears] = 20;
-        break;
-    case PropertyInFull:
-        in.field[ColPrice] = 150000;
-        in.field[ColRent] = 800;
-        in.field[ColRentIncrease] = 2;
-        in.field[ColValueIncrease] = 2;
-        break;
-    case CashForCashflow:
-        in.field[ColLumpSum] = 10000;
-        in.field[ColMonthlyDeposit] = 0;
-        in.field[ColDepositPeriod] = 5;
-        in.field[ColPrice] = 10000;
-        in.field[ColReturn] = 6;
-        break;
-    case MonthlySaving:
-        in.field[ColLumpSum] = 1000;
-        in.field[ColMonthlyDeposit] = 100;
-        break;
-    default:
-        in.field[ColLumpSum] = 1000;
-        in.field[ColMonthlyDeposit] = 100;
-        in.field[ColDepositPeriod] = 10;
-        in.field[ColReturn] = 5;
-        break;
-    }
-    return in;
-}
+using examples::exampleRow;
 
 // 30 complete rows, the five types in turn, all starting in 2020.
 std::unique_ptr<InvestmentStore> fullStore(bool descendingYears = false)

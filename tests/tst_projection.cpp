@@ -1,6 +1,7 @@
 // The yearly projection of one investment: the growth function, the mortgage helpers and
 // ProjectRow for all five types, checked against hand-computed figures.
 
+#include "ExampleInvestments.h"
 #include "grid/CellRules.h"
 #include "grid/ColumnCatalogue.h"
 #include "model/InvestmentInput.h"
@@ -20,67 +21,7 @@ constexpr double Cent = 0.005 + 1e-9; // a figure quoted to two decimals
 constexpr double Inf = std::numeric_limits<double>::infinity();
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-InvestmentInput row(double type, double startYear)
-{
-    InvestmentInput in;
-    in.setAllEmpty();
-    in.field[ColType] = type;
-    in.field[ColStartYear] = startYear;
-    return in;
-}
-
-// The investments of the worked examples, all starting in 2020.
-InvestmentInput leveraged()
-{
-    InvestmentInput in = row(LeveragedProperty, 2020);
-    in.field[ColPrice] = 200000;
-    in.field[ColRent] = 1000;
-    in.field[ColRentIncrease] = 2;
-    in.field[ColValueIncrease] = 3;
-    in.field[ColLoanToValue] = 80;
-    in.field[ColInterest] = 3;
-    in.field[ColMortgageYears] = 20;
-    return in;
-}
-
-InvestmentInput inFull()
-{
-    InvestmentInput in = row(PropertyInFull, 2020);
-    in.field[ColPrice] = 150000;
-    in.field[ColRent] = 800;
-    in.field[ColRentIncrease] = 2;
-    in.field[ColValueIncrease] = 2;
-    return in;
-}
-
-InvestmentInput cashForCashflow()
-{
-    InvestmentInput in = row(CashForCashflow, 2020);
-    in.field[ColLumpSum] = 10000;
-    in.field[ColMonthlyDeposit] = 0;
-    in.field[ColDepositPeriod] = 5;
-    in.field[ColPrice] = 10000;
-    in.field[ColReturn] = 6;
-    return in;
-}
-
-InvestmentInput saving()
-{
-    InvestmentInput in = row(MonthlySaving, 2020);
-    in.field[ColLumpSum] = 1000;
-    in.field[ColMonthlyDeposit] = 100;
-    return in;
-}
-
-InvestmentInput compounded()
-{
-    InvestmentInput in = row(CompoundedInterest, 2020);
-    in.field[ColLumpSum] = 1000;
-    in.field[ColMonthlyDeposit] = 100;
-    in.field[ColDepositPeriod] = 10;
-    in.field[ColReturn] = 5;
-    return in;
-}
+using namespace examples;
 
 InvestmentInput example(const QByteArray &name)
 {

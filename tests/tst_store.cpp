@@ -2,6 +2,7 @@
 // clearing, and the rule that the projection depends on what the rows hold, not on the order
 // in which it was typed. Also the label text of an amount.
 
+#include "ExampleInvestments.h"
 #include "grid/CellRules.h"
 #include "grid/ColumnCatalogue.h"
 #include "model/ColumnUsage.h"
@@ -22,66 +23,7 @@ namespace {
 
 constexpr double Cent = 0.005 + 1e-9;
 
-InvestmentInput row(int type, double startYear)
-{
-    InvestmentInput in;
-    in.setAllEmpty();
-    in.field[ColType] = type;
-    in.field[ColStartYear] = startYear;
-    return in;
-}
-
-InvestmentInput leveraged(double startYear = 2020)
-{
-    InvestmentInput in = row(LeveragedProperty, startYear);
-    in.field[ColPrice] = 200000;
-    in.field[ColRent] = 1000;
-    in.field[ColRentIncrease] = 2;
-    in.field[ColValueIncrease] = 3;
-    in.field[ColLoanToValue] = 80;
-    in.field[ColInterest] = 3;
-    in.field[ColMortgageYears] = 20;
-    return in;
-}
-
-InvestmentInput inFull(double startYear = 2020)
-{
-    InvestmentInput in = row(PropertyInFull, startYear);
-    in.field[ColPrice] = 150000;
-    in.field[ColRent] = 800;
-    in.field[ColRentIncrease] = 2;
-    in.field[ColValueIncrease] = 2;
-    return in;
-}
-
-InvestmentInput cashForCashflow(double startYear = 2020)
-{
-    InvestmentInput in = row(CashForCashflow, startYear);
-    in.field[ColLumpSum] = 10000;
-    in.field[ColMonthlyDeposit] = 0;
-    in.field[ColDepositPeriod] = 5;
-    in.field[ColPrice] = 10000;
-    in.field[ColReturn] = 6;
-    return in;
-}
-
-InvestmentInput saving(double startYear = 2020)
-{
-    InvestmentInput in = row(MonthlySaving, startYear);
-    in.field[ColLumpSum] = 1000;
-    in.field[ColMonthlyDeposit] = 100;
-    return in;
-}
-
-InvestmentInput compounded(double startYear = 2020)
-{
-    InvestmentInput in = row(CompoundedInterest, startYear);
-    in.field[ColLumpSum] = 1000;
-    in.field[ColMonthlyDeposit] = 100;
-    in.field[ColDepositPeriod] = 10;
-    in.field[ColReturn] = 5;
-    return in;
-}
+using namespace examples;
 
 // What the window does for a whole row: the Type cell's index into the row type and field 0,
 // then the fields.

@@ -1,4 +1,30 @@
 #ifndef CSVEXPORT_H
 #define CSVEXPORT_H
 
+#include <QByteArray>
+#include <QString>
+
+class InvestmentStore;
+
+// The header of the projection per row and year, and of the yearly totals.
+extern const char *const ProjectionCsvHeader;
+extern const char *const TotalsCsvHeader;
+
+// A number as the CSV holds it: 'g' with 17 significant digits (enough to read back the
+// very same double), a point as decimal separator, no grouping, whatever the locale;
+// "inf", "-inf" and "nan" for the values that are no number, and "0" for a negative zero.
+QString CsvNumber(double value);
+
+// The projection of a store as CSV text, lines ended by '\n'.
+// Without totals: one line per projected row among rows 0 .. maxInvestment - 1 (grid order,
+// the row counted from 1, the type index 0 .. 4) and per year index 0 .. maxJaren - 1 (the
+// calendar year base year + index), holding the ten series of that year record.
+// With totals: one line per year index holding the sums over rows 0 .. maxInvestment - 1,
+// assets being cash plus property value and net worth assets minus debt.
+// Without a complete row there is no base year, and the text is the header alone.
+QString ProjectionCsvText(const InvestmentStore &store, bool totals);
+
+// The same text as bytes (it is plain ASCII).
+QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals);
+
 #endif // CSVEXPORT_H

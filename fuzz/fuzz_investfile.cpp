@@ -1,0 +1,83 @@
+// Feeds arbitrary bytes through everything an investment file meets on its way in: the
+// text stream (encoding, byte-order mark, text mode), the field reader, the loader with the
+// cell rules, the projection and both CSV texts. Besides the sanitizers it checks that
+// writing the parsed fields and reading them back gives the same fields.
+
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+#include "io/CsvExport.h"
+#include "io/InvestFormat.h"
+#include "io/PortfolioLoader.h"
+#include "model/InvestmentStore.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+int lineCount(const QString &text)
+{
+    return text.count(QLatin1Char('\n'));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<int>(size));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    QString text;
+    QString error;
+    if (!ReadInvestText(buffer, &text, &error))
+        return 0;
+
+    const InvestFields fields = ParseInvestFields(text);
+    check(fields.cells.size() == MaxRows * FieldCount, "cell count");
+
+    // Written back and read again, the fields survive unchanged: no field can hold a ';'.
+    const QString written = InvestTextFromFields(fields);
+    check(written.count(QLatin1Char(';')) == InvestFieldCount, "terminator count");
+    const InvestFields again = ParseInvestFields(written);
+    check(again.hasKind && again.kind == fields.kind, "kind round trip");
+    for (int k = 0; k < GeneratorFieldCount; ++k)
+        check(again.hasGenerator[k] && again.generator[k] == fields.generator[k], "generator round trip");
+    check(again.cells == fields.cells, "cell round trip");
+
+    // Limits vary with the input so that the clamps and short projections are reached too.
+    InvestmentStore store;
+    store.setMaxInvestment(MaxRows + 1 - static_cast<int>(size % 33));
+    store.setMaxJaren(MaxYears + 1 - static_cast<int>(size % 35));
+    LoadPortfolio(fields, store);
+
+    const QString rows = ProjectionCsvText(store, false);
+    const QString totals = ProjectionCsvText(store, true);
+    int projected = 0;
+    for (int r = 0; r < store.maxInvestment(); ++r) {
+        if (store.block(r).projected) {
+            ++projected;
+            check(store.isRowComplete(r), "projected row is complete");
+            const int start = TruncateToInt(store.input(r).field[ColStartYear]);
+            check(start >= FirstValidYear && start <= LastValidYear, "projected start year passed the year check");
+        }
+    }
+    const bool based = store.earliestStartYear() != InvestmentStore::NoBaseYear;
+    check(lineCount(rows) == 1 + (based ? projected * store.maxJaren() : 0), "row line count");
+    check(lineCount(totals) == 1 + (based ? store.maxJaren() : 0), "totals line count");
+    return 0;
+}

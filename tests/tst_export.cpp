@@ -1,0 +1,499 @@
+// The CSV of a projection: the number format, the command-line exporter's contract
+// (headers, lines, limits, exit codes, messages), and that the exporter, the window's
+// "Export CSV..." and the window's own numbers agree for the same files.
+
+#include "TestSupport.h"
+
+#include "app/MainWindow.h"
+#include "grid/ColumnCatalogue.h"
+#include "io/CsvExport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using namespace testsupport;
+
+namespace {
+
+const QString RowsHeader = QStringLiteral("row,type,year,start_year,cash,property_value,assets,own_contribution,debt,"
+                                          "monthly_income,monthly_costs,monthly_cash_flow,roi");
+const QString TotalsHeader = QStringLiteral("year,cash,property_value,assets,own_contribution,debt,monthly_income,"
+                                            "monthly_costs,monthly_cash_flow,net_worth");
+const QString Leveraged = QStringLiteral("Onderpand met hefboom");
+
+struct Run
+{
+    int exitCode = -1;
+    bool finished = false;
+    QString out;
+    QString err;
+};
+
+Run exportCsv(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export"), args);
+    Run run;
+    run.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+QString rowText(const QStringList &cells)
+{
+    QString text;
+    for (int c = 0; c < FieldCount; ++c)
+        text += (c < cells.size() ? cells.at(c) : QString()) + QLatin1Char(';');
+    return text;
+}
+
+QString fileText(const QVector<QStringList> &rows)
+{
+    QString text = QStringLiteral("Cash voor cashflow;2021;10000;500;5;20000;6;;;;;");
+    for (int r = 0; r < MaxRows; ++r)
+        text += rowText(r < rows.size() ? rows.at(r) : QStringList { Leveraged });
+    return text;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList lines(const QString &text)
+{
+    QStringList all = text.split(QLatin1Char('\n'));
+    if (!all.isEmpty() && all.last().isEmpty())
+        all.removeLast();
+    return all;
+}
+
+// The numbers of one CSV line; empty when a field is not a number.
+QVector<double> numbers(const QString &line)
+{
+    QVector<double> values;
+    for (const QString &field : line.split(QLatin1Char(','))) {
+        bool ok = false;
+        const double v = field.toDouble(&ok);
+        if (!ok)
+            return {};
+        values << v;
+    }
+    return values;
+}
+
+bool same(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+bool near(double actual, double expected, double tolerance)
+{
+    return std::abs(actual - expected) <= tolerance;
+}
+
+// A line of the per-row CSV for (row counted from 1, year).
+QString lineFor(const QString &csv, int row, int year)
+{
+    for (const QString &line : lines(csv)) {
+        const QStringList f = line.split(QLatin1Char(','));
+        if (f.size() == 13 && f.at(0) == QString::number(row) && f.at(2) == QString::number(year))
+            return line;
+    }
+    return QString();
+}
+
+// Rows of every type, a base year that moves, refused years, words, commas, an unknown
+// type name, cells that do not apply to their row, an incomplete row, a row far in the future.
+QVector<QStringList> mixedRows()
+{
+    return {
+        { "Onderpand met hefboom", "2020", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" },
+        { "Onderpand zonder hefboom", "2021", "9", "9", "9", "", "150000", "800", "2", "2", "", "70", "4", "30" },
+        { "Cash voor cashflow", "2019", "10000", "0", "5", "", "10000", "1200", "", "", "", "", "", "", "", "6" },
+        { "Maandelijks sparen", "2022", "1000", "100" },
+        { "Compounded interest", "2018", "1000", "100", "10", "", "", "", "", "", "", "", "", "", "", "5" },
+        { "Compounded interest", "2020", "1000", "100", "10", "", "5", "", "", "", "", "", "", "", "", "5" },
+        { "Maandelijks sparen", "1800", "1000", "100" },
+        { "Maandelijks sparen", "twintig", "1000", "100" },
+        { "Huis", "2025", "", "", "", "", "90000", "2,5", "abc", "1", "", "60", "2.5", "15" },
+        { "Onderpand zonder hefboom", "2023", "", "", "", "", "", "800", "2", "2" },
+        { "Maandelijks sparen", "2100", "1", "1" },
+        { "Onderpand met hefboom", "2017", "", "", "", "", "100000", "700", "0", "0", "", "0", "0", "0" },
+        { "Onderpand zonder hefboom", "2024", "", "", "", "", "0", "100", "0", "0" },
+        { "Onderpand zonder hefboom", "2024", "", "", "", "", "inf", "0", "0", "0" },
+        { "Cash voor cashflow", "2020.5", "5000", "0", "0", "", "5000", "", "", "", "", "", "", "", "", "4" },
+    };
+}
+
+} // namespace
+
+class ExportTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString file(const QString &name, const QString &text)
+    {
+        const QString path = m_dir.filePath(name);
+        return writeBytes(path, text.toUtf8()) ? path : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initResources();
+        QVERIFY(m_dir.isValid());
+        QVERIFY2(QFile::exists(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export")), "build quorvant-export first");
+    }
+
+    void csvNumber_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 2020.0 << "2020";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("negative") << -38648.5 << "-38648.5";
+        QTest::newRow("0.1 in 17 digits") << 0.1 << "0.10000000000000001";
+        QTest::newRow("one third") << 1.0 / 3.0 << "0.33333333333333331";
+        QTest::newRow("million, no grouping") << 1234567.0 << "1234567";
+        QTest::newRow("large") << 1e21 << "1e+21";
+        QTest::newRow("small") << 1e-7 << "9.9999999999999995e-08";
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "inf";
+        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << "-inf";
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "nan";
+    }
+
+    void csvNumber()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // ',' decimals, '.' groups
+        const QString written = CsvNumber(value);
+        QLocale::setDefault(previous);
+        QCOMPARE(written, text);
+    }
+
+    // Seventeen significant digits give back the very same double.
+    void csvNumberReadsBack()
+    {
+        quint64 bits = 0x9e3779b97f4a7c15ULL;
+        for (int i = 0; i < 20000; ++i) {
+            bits ^= bits << 13;
+            bits ^= bits >> 7;
+            bits ^= bits << 17;
+            double value;
+            std::memcpy(&value, &bits, sizeof value);
+            if (!std::isfinite(value))
+                continue;
+            bool ok = false;
+            const double back = CsvNumber(value).toDouble(&ok);
+            QVERIFY(ok);
+            QVERIFY2(back == value, qPrintable(CsvNumber(value)));
+        }
+    }
+
+    void headerAloneWithoutCompleteRow_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("rows") << QStringList() << RowsHeader;
+        QTest::newRow("totals") << QStringList { "--totals" } << TotalsHeader;
+    }
+
+    void headerAloneWithoutCompleteRow()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, header);
+        // Incomplete rows only, and an empty file.
+        for (const QString &text : { fileText({ { "Maandelijks sparen", "2020", "1000" } }), QString() }) {
+            const Run run = exportCsv(options + QStringList { file(QStringLiteral("incomplete.inv"), text) });
+            QVERIFY(run.finished);
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out, header + QLatin1Char('\n'));
+            QCOMPARE(run.err, QString());
+        }
+    }
+
+    void savingPlanLines()
+    {
+        // Saving without interest: cash = assets = A + 12 × M × d, everything else 0.
+        const QString path = file(QStringLiteral("saving.inv"),
+            fileText({ { "Maandelijks sparen", "2020", "1000", "250" }, { Leveraged },
+                { "Maandelijks sparen", "2021", "500", "100" } }));
+        Run run = exportCsv({ "--years", "3", path });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, RowsHeader + QStringLiteral("\n"
+                                                      "1,3,2020,2020,1000,0,1000,0,0,0,0,0,0\n"
+                                                      "1,3,2021,2020,4000,0,4000,0,0,0,0,0,0\n"
+                                                      "1,3,2022,2020,7000,0,7000,0,0,0,0,0,0\n"
+                                                      "3,3,2020,0,0,0,0,0,0,0,0,0,0\n"
+                                                      "3,3,2021,2021,500,0,500,0,0,0,0,0,0\n"
+                                                      "3,3,2022,2021,1700,0,1700,0,0,0,0,0,0\n"));
+        run = exportCsv({ "--totals", "--years", "3", path });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, TotalsHeader + QStringLiteral("\n"
+                                                        "2020,1000,0,1000,0,0,0,0,0,1000\n"
+                                                        "2021,4500,0,4500,0,0,0,0,0,4500\n"
+                                                        "2022,8700,0,8700,0,0,0,0,0,8700\n"));
+    }
+
+    void leveragedPropertyFigures()
+    {
+        // The leveraged property of the projection's worked example, base year 2018 by a
+        // saving plan starting then: its 2018 and 2019 records stay empty.
+        const QString path = file(QStringLiteral("leveraged.inv"),
+            fileText({ { "Maandelijks sparen", "2018", "0", "0" },
+                { Leveraged, "2020", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" } }));
+        const Run run = exportCsv({ path });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(lines(run.out).size(), 1 + 2 * 31);
+        QCOMPARE(lineFor(run.out, 2, 2018), QStringLiteral("2,0,2018,0,0,0,0,0,0,0,0,0,0"));
+        QCOMPARE(lineFor(run.out, 2, 2019), QStringLiteral("2,0,2019,0,0,0,0,0,0,0,0,0,0"));
+        struct Expected
+        {
+            int year;
+            double cash, value, assets, own, debt, income, costs, flow, roi;
+        };
+        const Expected expected[] = {
+            { 2020, -40000, 200000, 160000, 40000, 212965.48, 1000, 887.36, 112.64, 0 },
+            { 2021, -38648.27, 206083.19, 167434.92, 40000, 202317.20, 1020.18, 887.36, 132.83, 0 },
+            { 2039, 32245.21, 353401.94, 385647.15, 40000, 10648.27, 1461.82, 887.36, 574.47, 837.50 },
+            { 2040, 39138.80, 364151.00, 364151.00 + 39138.80, 40000, 0, 1491.33, 0, 1491.33, 908.22 },
+        };
+        for (const Expected &e : expected) {
+            const QVector<double> v = numbers(lineFor(run.out, 2, e.year));
+            QCOMPARE(v.size(), 13);
+            QCOMPARE(v.at(0), 2.0);
+            QCOMPARE(v.at(1), 0.0);
+            QCOMPARE(v.at(3), 2020.0);
+            const double want[] = { e.cash, e.value, e.assets, e.own, e.debt, e.income, e.costs, e.flow, e.roi };
+            for (int k = 0; k < 9; ++k)
+                QVERIFY2(near(v.at(4 + k), want[k], 0.011), qPrintable(QStringLiteral("%1 column %2: %3").arg(e.year).arg(4 + k).arg(v.at(4 + k), 0, 'f', 4)));
+        }
+    }
+
+    void nonFiniteNumbers()
+    {
+        // A price of "inf" for a property bought in full; rent on a price of 0 makes the
+        // return infinite from the second year on (positive over an own contribution of 0).
+        const QString path = file(QStringLiteral("nonfinite.inv"),
+            fileText({ { "Onderpand zonder hefboom", "2020", "", "", "", "", "inf", "0", "0", "0" },
+                { "Onderpand zonder hefboom", "2020", "", "", "", "", "0", "100", "0", "0" } }));
+        const Run run = exportCsv({ "--years", "2", path });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(lineFor(run.out, 1, 2020), QStringLiteral("1,1,2020,2020,-inf,inf,nan,inf,0,0,0,0,0"));
+        QCOMPARE(lineFor(run.out, 2, 2021), QStringLiteral("2,1,2021,2020,1200,0,1200,0,0,100,0,100,inf"));
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message"); // part of the one stderr line, or of the usage
+        const QString good = QStringLiteral("<good>");
+        QTest::newRow("no arguments") << QStringList() << 2 << "usage: quorvant-export";
+        QTest::newRow("unknown option") << QStringList { "--total", good } << 2 << "usage: quorvant-export";
+        QTest::newRow("years without number") << QStringList { good, "--years" } << 2 << "usage: quorvant-export";
+        QTest::newRow("years not a number") << QStringList { "--years", "tien", good } << 2 << "usage: quorvant-export";
+        QTest::newRow("years with decimals") << QStringList { "--years", "2.5", good } << 2 << "usage: quorvant-export";
+        QTest::newRow("two files") << QStringList { good, good } << 2 << "usage: quorvant-export";
+        QTest::newRow("missing file") << QStringList { "<missing>" } << 1 << "No such file or directory";
+        QTest::newRow("a directory") << QStringList { "<dir>" } << 1 << "directory";
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString good = file(QStringLiteral("good.inv"), fileText({ { "Maandelijks sparen", "2020", "1", "2" } }));
+        const QString missing = m_dir.filePath(QStringLiteral("missing.inv"));
+        QString named;
+        for (QString &arg : args) {
+            if (arg == QLatin1String("<good>"))
+                arg = good;
+            else if (arg == QLatin1String("<missing>"))
+                named = arg = missing;
+            else if (arg == QLatin1String("<dir>"))
+                named = arg = m_dir.path();
+        }
+        const Run run = exportCsv(args);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, status);
+        QCOMPARE(run.out, QString()); // nothing on standard output
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        if (status == 1) {
+            QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+            QVERIFY(run.err.endsWith(QLatin1Char('\n')));
+            QVERIFY2(run.err.contains(named), qPrintable(run.err));
+        }
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("years");
+        QTest::addColumn<int>("firstYear");
+        QTest::newRow("defaults") << QStringList() << QStringList { "1", "2" } << 31 << 2018;
+        QTest::newRow("three years") << QStringList { "--years", "3" } << QStringList { "1", "2" } << 3 << 2018;
+        QTest::newRow("years clamped to 31") << QStringList { "--years", "99" } << QStringList { "1", "2" } << 31 << 2018;
+        QTest::newRow("years beyond 64 bits") << QStringList { "--years", "99999999999999999999999" }
+                                              << QStringList { "1", "2" } << 31 << 2018;
+        QTest::newRow("negative years") << QStringList { "--years", "-3" } << QStringList() << 0 << 0;
+        // Row 2 alone sets the base year: with one investment only row 1 counts.
+        QTest::newRow("one investment") << QStringList { "--investments", "1" } << QStringList { "1" } << 31 << 2020;
+        QTest::newRow("no investments") << QStringList { "--investments", "0" } << QStringList() << 0 << 0;
+        QTest::newRow("investments clamped") << QStringList { "--investments", "+99", "--years", "2" }
+                                             << QStringList { "1", "2" } << 2 << 2018;
+    }
+
+    void limits()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, rows);
+        QFETCH(int, years);
+        QFETCH(int, firstYear);
+        const QString path = file(QStringLiteral("limits.inv"),
+            fileText({ { "Maandelijks sparen", "2020", "1000", "250" }, { "Maandelijks sparen", "2018", "1", "2" } }));
+        const Run run = exportCsv(options + QStringList { path });
+        QCOMPARE(run.exitCode, 0);
+        const QStringList all = lines(run.out);
+        QCOMPARE(all.value(0), RowsHeader);
+        QCOMPARE(all.size(), 1 + rows.size() * years);
+        for (int i = 0; i < rows.size(); ++i) {
+            for (int y = 0; y < years; ++y) {
+                const QStringList f = all.at(1 + i * years + y).split(QLatin1Char(','));
+                QCOMPARE(f.value(0), rows.at(i));
+                QCOMPARE(f.value(2), QString::number(firstYear + y));
+            }
+        }
+        const Run totals = exportCsv(QStringList { "--totals" } + options + QStringList { path });
+        QCOMPARE(totals.exitCode, 0);
+        QCOMPARE(lines(totals.out).size(), 1 + (rows.isEmpty() ? 0 : years));
+    }
+
+    // The exporter and the window open the same file to the same numbers.
+    void sameNumbersAsWindow_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("investments");
+        QTest::addColumn<int>("years");
+        QTest::addColumn<int>("projectedRows");
+        const QByteArray mixed = fileText(mixedRows()).toUtf8();
+        QTest::newRow("mixed") << mixed << 30 << 31 << 12;
+        QTest::newRow("mixed, limited") << mixed << 5 << 10 << 5;
+        QTest::newRow("mixed, no years") << mixed << 30 << 0 << 12;
+        QByteArray crlf = mixed;
+        crlf.replace("2021;10000", "2021\r\n;10000");
+        QTest::newRow("mixed, BOM and CR LF") << QByteArray("\xef\xbb\xbf") + crlf << 30 << 31 << 12;
+        const QString full = fileText(mixedRows());
+        QTest::newRow("cut short after a ';'") << full.left(full.indexOf(QStringLiteral("Compounded interest;2020"))).toUtf8()
+                                               << 30 << 31 << 5;
+        QTest::newRow("cut short in a field") << full.left(full.indexOf(QStringLiteral("Compounded interest;2020")) + 23).toUtf8()
+                                              << 30 << 31 << 5;
+    }
+
+    void sameNumbersAsWindow()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, investments);
+        QFETCH(int, years);
+        QFETCH(int, projectedRows);
+        const QString path = m_dir.filePath(QStringLiteral("same.inv"));
+        QVERIFY(writeBytes(path, bytes));
+
+        MainWindow w;
+        w.SetMaxInvestment(investments);
+        w.SetMaxJaren(years);
+        w.setOpenFileNameProvider([path]() { return path; });
+        closingModals([&w]() { find<QAction>(&w, "actionOpen")->trigger(); });
+
+        const QStringList limits { "--investments", QString::number(investments), "--years", QString::number(years) };
+        const Run rows = exportCsv(limits + QStringList { path });
+        const Run totals = exportCsv(QStringList { "--totals" } + limits + QStringList { path });
+        QCOMPARE(rows.exitCode, 0);
+        QCOMPARE(totals.exitCode, 0);
+        QCOMPARE(rows.out, w.ProjectionCsv(false));
+        QCOMPARE(totals.out, w.ProjectionCsv(true));
+
+        // And the numbers the exporter wrote are the window's own, digit for digit.
+        const InvestmentStore &store = w.store();
+        const QStringList rowLines = lines(rows.out);
+        int line = 1;
+        int projected = 0;
+        for (int r = 0; r < investments; ++r) {
+            if (!store.block(r).projected)
+                continue;
+            ++projected;
+            for (int y = 0; y < years; ++y, ++line) {
+                const QVector<double> v = numbers(rowLines.value(line));
+                QCOMPARE(v.size(), 13);
+                QCOMPARE(v.at(0), double(r + 1));
+                QCOMPARE(v.at(1), double(store.rowType(r)));
+                QCOMPARE(v.at(2), double(store.earliestStartYear() + y));
+                for (int k = 0; k < SeriesCount; ++k)
+                    QVERIFY2(same(v.at(3 + k), store.block(r).years[y].series[k]),
+                        qPrintable(QStringLiteral("row %1 year %2 series %3").arg(r).arg(y).arg(k)));
+            }
+        }
+        QCOMPARE(rowLines.size(), line);
+        // Counted by hand: the two refused years and the row without a price drop out.
+        QCOMPARE(projected, projectedRows);
+        const QStringList totalLines = lines(totals.out);
+        for (int y = 0; projected > 0 && y < years; ++y) {
+            YearTotals t;
+            QVERIFY(store.yearTotals(y, t));
+            const QVector<double> v = numbers(totalLines.value(1 + y));
+            const double want[] = { double(store.earliestStartYear() + y), t.cash, t.propertyValue, t.assets,
+                t.ownContribution, t.debt, t.monthlyIncome, t.monthlyCosts, t.monthlyCashFlow, t.netWorth() };
+            QCOMPARE(v.size(), 10);
+            for (int k = 0; k < 10; ++k)
+                QVERIFY2(same(v.at(k), want[k]), qPrintable(QStringLiteral("year %1 column %2").arg(y).arg(k)));
+        }
+    }
+
+    // "Export CSV..." writes what the exporter writes for the file the window saves.
+    void exportActionMatchesExporter()
+    {
+        MainWindow w;
+        setRow(w, 0, LeveragedProperty, { "2020", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" });
+        setRow(w, 1, CompoundedInterest, { "2019", "1000", "100", "10", "", "", "", "", "", "", "", "", "", "", "5" });
+        setRow(w, 2, CashForCashflow, { "2021", "10000", "0", "5", "", "10000", "", "", "", "", "", "", "", "", "6" });
+        const QString inv = m_dir.filePath(QStringLiteral("window.inv"));
+        const QString csv = m_dir.filePath(QStringLiteral("window.csv"));
+        w.setSaveFileNameProvider([inv]() { return inv; });
+        QCOMPARE(closingModals([&w]() { find<QAction>(&w, "actionSave_as")->trigger(); }), QStringList());
+        w.setSaveFileNameProvider([csv]() { return csv; });
+        QCOMPARE(closingModals([&w]() { find<QAction>(&w, "actionExport_CSV")->trigger(); }), QStringList());
+
+        const QString written = QString::fromUtf8(readBytes(csv));
+        QCOMPARE(written, w.ProjectionCsv(false));
+        QCOMPARE(lines(written).size(), 1 + 3 * 31);
+        QCOMPARE(exportCsv({ inv }).out, written);
+    }
+};
+
+QTEST_MAIN(ExportTest)
+#include "tst_export.moc"

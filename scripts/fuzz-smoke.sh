@@ -15,6 +15,13 @@ CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release 
     -DQUORVANT_BUILD_FUZZ=ON -DQUORVANT_BUILD_TESTS=OFF -DQUORVANT_BUILD_BENCH=OFF
 cmake --build "$BUILD" --target fuzz_investfile
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-"$BUILD/fuzz/fuzz_investfile" -max_total_time="$SECS" -max_len=20000 -dict=fuzz/investfile.dict \
-    -artifact_prefix="$BUILD/fuzz/" -print_final_stats=1 "$WORK" fuzz/corpus
+LOG=$(mktemp)
+trap 'rm -rf "$WORK" "$LOG"' EXIT
+if ! "$BUILD/fuzz/fuzz_investfile" -max_total_time="$SECS" -max_len=20000 -dict=fuzz/investfile.dict \
+    -artifact_prefix="$BUILD/fuzz/" -print_final_stats=1 "$WORK" fuzz/corpus >"$LOG" 2>&1; then
+    tail -n 60 "$LOG"
+    echo "fuzz smoke FAILED"
+    exit 1
+fi
+grep -E "^(Done|stat::number_of_executed_units|stat::peak_rss_mb)" "$LOG" || tail -n 5 "$LOG"
+echo "fuzz smoke passed"

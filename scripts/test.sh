@@ -1,9 +1,16 @@
 #!/bin/sh
-# Installs what is missing, builds everything and runs the whole test suite without a display,
-# then a one-minute fuzzing smoke run of the investment-file reader (skipped without clang).
+# Installs what is missing, builds everything and runs the whole test suite without a display;
+# then the same suite built with the address and undefined-behaviour sanitizers, and a
+# one-minute fuzzing smoke run of the investment-file reader (skipped without clang).
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 sh scripts/build.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANT_SANITIZE=ON -DQUORVANT_BUILD_BENCH=OFF
+cmake --build build-san
+LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" QT_QPA_PLATFORM=offscreen \
+    ctest --test-dir build-san --output-on-failure -j2
+
 sh scripts/fuzz-smoke.sh 60 build-fuzz

@@ -95,7 +95,7 @@ public slots:
     void SetMaxInvestment(int InvestQty);
 
 private slots:
-    // Beyond the specified table: writes the projection as CSV.
+    // Writes the projection as CSV (File, "Export CSV...").
     void on_actionExport_CSV_triggered();
 
 private:

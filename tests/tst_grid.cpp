@@ -488,6 +488,22 @@ private slots:
         QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QStringLiteral("3000"));
     }
 
+    void yearListFollowsANewYearLimit()
+    {
+        MainWindow w;
+        setRow(w, 0, MonthlySaving, { "2020", "1000", "100" });
+        auto *years = find<QComboBox>(&w, "Situatie_Jaartal");
+        years->setCurrentText("2024");
+        QCOMPARE(years->count(), 31);
+        w.SetMaxJaren(10);
+        QCOMPARE(years->count(), 31); // kept while typing the limit...
+        setCell(w, 0, 2, "2000"); // ...and rebuilt at the next projection
+        QCOMPARE(years->count(), 10);
+        QCOMPARE(years->itemText(9), QStringLiteral("2029"));
+        QCOMPARE(years->currentText(), QStringLiteral("2024"));
+        QCOMPARE(cellText(outputGrid(w), 0, 1), QStringLiteral("6800"));
+    }
+
     void outputCellsTypedIntoAreOverwritten()
     {
         MainWindow w;

@@ -1,5 +1,6 @@
 // Pressing the chart button with 30 projected rows, up to the chart window shown and painted.
 
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
 
@@ -20,23 +21,6 @@
 
 namespace {
 
-const QString skip;
-
-struct Row
-{
-    int type;
-    QStringList cells;
-};
-
-// The five kinds of investment, repeated down the grid.
-const QList<Row> kinds {
-    { 0, { "2020", skip, skip, skip, skip, "200000", "1000", "2", "3", skip, "80", "3", "20" } },
-    { 1, { "2021", skip, skip, skip, skip, "150000", "800", "2", "2" } },
-    { 2, { "2022", "10000", "0", "5", skip, "10000", skip, skip, skip, skip, skip, skip, skip, skip, "6" } },
-    { 3, { "2023", "1000", "100" } },
-    { 4, { "2024", "1000", "100", "10", skip, skip, skip, skip, skip, skip, skip, skip, skip, skip, "5" } },
-};
-
 // Counts the paint events of a widget.
 class PaintWatcher : public QObject
 {
@@ -55,16 +39,7 @@ protected:
 std::unique_ptr<MainWindow> windowWithThirtyRows()
 {
     auto w = std::make_unique<MainWindow>();
-    auto *grid = w->findChild<QTableWidget *>(QStringLiteral("Vastgoed"));
-    for (int r = 0; r < 30; ++r) {
-        const Row &row = kinds.at(r % kinds.size());
-        grid->setCurrentCell(r, 1);
-        w->on_InvestTypeChanged(row.type);
-        for (int i = 0; i < row.cells.size(); ++i) {
-            if (!row.cells.at(i).isNull())
-                grid->item(r, i + 1)->setText(row.cells.at(i));
-        }
-    }
+    benchsupport::typeExampleRows(*w, 30);
     w->show();
     QCoreApplication::processEvents();
     return w;
@@ -146,13 +121,8 @@ BENCHMARK(BM_ChartButton_CashFlow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchsupport::useOffscreenPlatform();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

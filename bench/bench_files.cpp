@@ -1,6 +1,7 @@
 // Opening an investment file with 30 complete rows in the main window (offscreen), the
 // command-line exporter as a whole process on the same file, and the core's part of both.
 
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "grid/ColumnCatalogue.h"
 #include "io/CsvExport.h"
@@ -130,7 +131,7 @@ BENCHMARK(readLoadAndFormat)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchsupport::useOffscreenPlatform();
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
     // Debug lines ("addinvestment" at every projection) would be part of the measurement.
@@ -149,10 +150,5 @@ int main(int argc, char **argv)
     if (!QFileInfo(g_exporter).isExecutable())
         fprintf(stderr, "no exporter at %s (set QUORVANT_EXPORT)\n", qPrintable(g_exporter));
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // How long one press of "Get Wealthy" takes in the real window (offscreen): every generated
 // cell goes through the grid, the cell-change rule and the projection.
 
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -69,18 +70,14 @@ BENCHMARK(BM_GeneratorLeveragedExample)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchsupport::useOffscreenPlatform();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
     auto window = std::make_unique<MainWindow>();
     window->show();
     g_window = window.get();
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = benchsupport::runBenchmarks(argc, argv);
     g_window = nullptr;
-    return 0;
+    return result;
 }

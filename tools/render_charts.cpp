@@ -32,14 +32,14 @@ const QList<Row> portfolio {
     { 4, { "2020", "1000", "100", "10", skip, skip, skip, skip, skip, skip, skip, skip, skip, skip, "5" } },
 };
 
-void typeRow(MainWindow &w, int row, const Row &spec)
+void typeRow(MainWindow &w, int row, const Row &entry)
 {
     auto *grid = w.findChild<QTableWidget *>(QStringLiteral("Vastgoed"));
     grid->setCurrentCell(row, 1);
-    w.on_InvestTypeChanged(spec.type);
-    for (int i = 0; i < spec.cells.size(); ++i) {
-        if (!spec.cells.at(i).isNull())
-            grid->item(row, i + 1)->setText(spec.cells.at(i));
+    w.on_InvestTypeChanged(entry.type);
+    for (int i = 0; i < entry.cells.size(); ++i) {
+        if (!entry.cells.at(i).isNull())
+            grid->item(row, i + 1)->setText(entry.cells.at(i));
     }
 }
 

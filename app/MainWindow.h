@@ -133,8 +133,6 @@ private:
     int m_batchDepth = 0;
     bool m_viewDirty = false;
     bool m_fillYearListPending = false;
-    int m_yearListBase = InvestmentStore::NoBaseYear;
-    int m_yearListLength = 0;
     bool m_yearMessageShown = false; // a generator run shows the year message once
     bool m_generatorRunning = false;
     FileNameProvider m_openFileName;

@@ -47,11 +47,14 @@ void MainWindow::RefreshView(bool fillEmptyYearList)
 {
     const int base = m_store.earliestStartYear();
     if (base != InvestmentStore::NoBaseYear) {
-        const bool listEmpty = ui->Situatie_Jaartal->currentText().isEmpty();
-        const bool listStale = !listEmpty && (base != m_yearListBase || m_yearListLength != m_store.maxJaren());
-        if ((listEmpty && fillEmptyYearList) || listStale) {
-            FillYearList(base); // refreshes the grid and the labels through the index change
-        }
+        // The list is rebuilt when it is empty, starts at another year than the base year or
+        // was filled under another year limit.
+        const QComboBox *list = ui->Situatie_Jaartal;
+        const bool listEmpty = list->currentText().isEmpty();
+        const bool listStale = !listEmpty
+            && (list->itemText(0) != QString::number(base) || list->count() != m_store.maxJaren());
+        if ((listEmpty && fillEmptyYearList) || listStale)
+            FillYearList(base);
     }
     FillOutputGrid();
     UpdateYearTotals();
@@ -61,13 +64,12 @@ void MainWindow::FillYearList(int firstYear)
 {
     QComboBox *list = ui->Situatie_Jaartal;
     const QString chosen = list->currentText();
-    m_yearListBase = firstYear;
-    m_yearListLength = m_store.maxJaren();
     QStringList years;
-    years.reserve(m_yearListLength);
-    for (int y = 0; y < m_yearListLength; ++y)
+    years.reserve(m_store.maxJaren());
+    for (int y = 0; y < m_store.maxJaren(); ++y)
         years.append(QString::number(static_cast<long long>(firstYear) + y));
-    // Filling the list changes its index and so refreshes the view; keep the year the user chose.
+    // The caller refreshes the grid and the labels once the list is complete; the year the
+    // user chose stays chosen when the new list holds it.
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(years);

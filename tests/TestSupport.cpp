@@ -1,8 +1,13 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "io/InvestFormat.h"
+#include "model/InvestmentInput.h"
+#include "model/ProjectionBlock.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
@@ -79,6 +84,43 @@ QStringList closingModals(const std::function<void()> &action)
     action();
     timer.stop();
     return seen;
+}
+
+QStringList triggerWithFile(MainWindow &w, const char *action, const QString &path)
+{
+    w.setOpenFileNameProvider([path]() { return path; });
+    w.setSaveFileNameProvider([path]() { return path; });
+    QAction *a = find<QAction>(&w, action);
+    if (!a)
+        return { QStringLiteral("<no action %1>").arg(QLatin1String(action)) };
+    return closingModals([a]() { a->trigger(); });
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString investFileText(const QString &kind, const QStringList &generator, const QVector<QStringList> &rows)
+{
+    const QChar end(QLatin1Char(';'));
+    QString text = kind + end;
+    for (int k = 0; k < GeneratorFieldCount; ++k)
+        text += generator.value(k) + end;
+    for (int r = 0; r < MaxRows; ++r) {
+        const QStringList untouched { QStringLiteral("Onderpand met hefboom") };
+        const QStringList &cells = r < rows.size() ? rows.at(r) : untouched;
+        for (int c = 0; c < FieldCount; ++c)
+            text += cells.value(c) + end;
+    }
+    return text;
 }
 
 } // namespace testsupport

@@ -1,9 +1,11 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
+#include <QVector>
 
 #include <functional>
 
@@ -36,6 +38,20 @@ QString cellText(QTableWidget *grid, int row, int column);
 // Runs `action` while a timer closes every modal window that opens; returns the
 // "title|text" of each in order.
 QStringList closingModals(const std::function<void()> &action);
+
+// Triggers a "File" menu action with `path` as the answer of its file dialog (an empty path
+// is a cancelled dialog); returns the modal windows seen, as closingModals does.
+QStringList triggerWithFile(MainWindow &w, const char *action, const QString &path);
+
+// The whole content of a file, or "<unreadable>".
+QByteArray readBytes(const QString &path);
+// Replaces a file's content; false when it cannot.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// An investment file text: the kind, ten generator fields, then the given rows of up to 16
+// cells; every missing field is empty and the rows not given are untouched
+// "Onderpand met hefboom" rows. Every field is followed by ';'.
+QString investFileText(const QString &kind, const QStringList &generator, const QVector<QStringList> &rows);
 
 } // namespace testsupport
 

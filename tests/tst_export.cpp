@@ -8,7 +8,6 @@
 #include "grid/ColumnCatalogue.h"
 #include "io/CsvExport.h"
 
-#include <QAction>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -49,32 +48,10 @@ Run exportCsv(const QStringList &args)
     return run;
 }
 
-QString rowText(const QStringList &cells)
-{
-    QString text;
-    for (int c = 0; c < FieldCount; ++c)
-        text += (c < cells.size() ? cells.at(c) : QString()) + QLatin1Char(';');
-    return text;
-}
-
+// A file with the generator fields of the worked example and the given rows.
 QString fileText(const QVector<QStringList> &rows)
 {
-    QString text = QStringLiteral("Cash voor cashflow;2021;10000;500;5;20000;6;;;;;");
-    for (int r = 0; r < MaxRows; ++r)
-        text += rowText(r < rows.size() ? rows.at(r) : QStringList { Leveraged });
-    return text;
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    return investFileText(QStringLiteral("Cash voor cashflow"), { "2021", "10000", "500", "5", "20000", "6" }, rows);
 }
 
 QStringList lines(const QString &text)
@@ -102,11 +79,6 @@ QVector<double> numbers(const QString &line)
 bool same(double a, double b)
 {
     return a == b || (std::isnan(a) && std::isnan(b));
-}
-
-bool near(double actual, double expected, double tolerance)
-{
-    return std::abs(actual - expected) <= tolerance;
 }
 
 // A line of the per-row CSV for (row counted from 1, year).
@@ -213,28 +185,6 @@ private slots:
         }
     }
 
-    void headerAloneWithoutCompleteRow_data()
-    {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("header");
-        QTest::newRow("rows") << QStringList() << RowsHeader;
-        QTest::newRow("totals") << QStringList { "--totals" } << TotalsHeader;
-    }
-
-    void headerAloneWithoutCompleteRow()
-    {
-        QFETCH(QStringList, options);
-        QFETCH(QString, header);
-        // Incomplete rows only, and an empty file.
-        for (const QString &text : { fileText({ { "Maandelijks sparen", "2020", "1000" } }), QString() }) {
-            const Run run = exportCsv(options + QStringList { file(QStringLiteral("incomplete.inv"), text) });
-            QVERIFY(run.finished);
-            QCOMPARE(run.exitCode, 0);
-            QCOMPARE(run.out, header + QLatin1Char('\n'));
-            QCOMPARE(run.err, QString());
-        }
-    }
-
     void savingPlanLines()
     {
         // Saving without interest: cash = assets = A + 12 × M × d, everything else 0.
@@ -270,26 +220,22 @@ private slots:
         QCOMPARE(lines(run.out).size(), 1 + 2 * 31);
         QCOMPARE(lineFor(run.out, 2, 2018), QStringLiteral("2,0,2018,0,0,0,0,0,0,0,0,0,0"));
         QCOMPARE(lineFor(run.out, 2, 2019), QStringLiteral("2,0,2019,0,0,0,0,0,0,0,0,0,0"));
-        struct Expected
-        {
-            int year;
-            double cash, value, assets, own, debt, income, costs, flow, roi;
-        };
-        const Expected expected[] = {
+        // year, then cash, value, assets, own contribution, debt, income, costs, cash flow, roi
+        const double expected[][10] = {
             { 2020, -40000, 200000, 160000, 40000, 212965.48, 1000, 887.36, 112.64, 0 },
             { 2021, -38648.27, 206083.19, 167434.92, 40000, 202317.20, 1020.18, 887.36, 132.83, 0 },
             { 2039, 32245.21, 353401.94, 385647.15, 40000, 10648.27, 1461.82, 887.36, 574.47, 837.50 },
             { 2040, 39138.80, 364151.00, 364151.00 + 39138.80, 40000, 0, 1491.33, 0, 1491.33, 908.22 },
         };
-        for (const Expected &e : expected) {
-            const QVector<double> v = numbers(lineFor(run.out, 2, e.year));
+        for (const auto &e : expected) {
+            const QVector<double> v = numbers(lineFor(run.out, 2, int(e[0])));
             QCOMPARE(v.size(), 13);
             QCOMPARE(v.at(0), 2.0);
             QCOMPARE(v.at(1), 0.0);
             QCOMPARE(v.at(3), 2020.0);
-            const double want[] = { e.cash, e.value, e.assets, e.own, e.debt, e.income, e.costs, e.flow, e.roi };
-            for (int k = 0; k < 9; ++k)
-                QVERIFY2(near(v.at(4 + k), want[k], 0.011), qPrintable(QStringLiteral("%1 column %2: %3").arg(e.year).arg(4 + k).arg(v.at(4 + k), 0, 'f', 4)));
+            for (int k = 1; k < 10; ++k)
+                QVERIFY2(std::abs(v.at(3 + k) - e[k]) <= 0.011,
+                    qPrintable(QStringLiteral("%1 column %2: %3").arg(e[0]).arg(3 + k).arg(v.at(3 + k), 0, 'f', 4)));
         }
     }
 
@@ -306,47 +252,58 @@ private slots:
         QCOMPARE(lineFor(run.out, 2, 2021), QStringLiteral("2,1,2021,2020,1200,0,1200,0,0,100,0,100,inf"));
     }
 
-    void exitStatus_data()
+    // Output, exit status and messages: the header alone when no row is complete, usage and
+    // 2 for bad arguments, one line naming the file and 1 for a file that cannot be read.
+    void commandLine_data()
     {
-        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("args"); // <name>: a file of the test, see below
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message"); // part of the one stderr line, or of the usage
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("message"); // part of stderr, empty when nothing is written there
+        const QString usage = QStringLiteral("usage: quorvant-export");
         const QString good = QStringLiteral("<good>");
-        QTest::newRow("no arguments") << QStringList() << 2 << "usage: quorvant-export";
-        QTest::newRow("unknown option") << QStringList { "--total", good } << 2 << "usage: quorvant-export";
-        QTest::newRow("years without number") << QStringList { good, "--years" } << 2 << "usage: quorvant-export";
-        QTest::newRow("years not a number") << QStringList { "--years", "tien", good } << 2 << "usage: quorvant-export";
-        QTest::newRow("years with decimals") << QStringList { "--years", "2.5", good } << 2 << "usage: quorvant-export";
-        QTest::newRow("two files") << QStringList { good, good } << 2 << "usage: quorvant-export";
-        QTest::newRow("missing file") << QStringList { "<missing>" } << 1 << "No such file or directory";
-        QTest::newRow("a directory") << QStringList { "<dir>" } << 1 << "directory";
+        for (const char *name : { "<incomplete>", "<empty>" }) {
+            QTest::addRow("header alone, %s", name) << QStringList { name } << 0 << RowsHeader + "\n" << QString();
+            QTest::addRow("totals header alone, %s", name)
+                << QStringList { "--totals", name } << 0 << TotalsHeader + "\n" << QString();
+        }
+        QTest::newRow("no arguments") << QStringList() << 2 << QString() << usage;
+        QTest::newRow("unknown option") << QStringList { "--total", good } << 2 << QString() << usage;
+        QTest::newRow("years without number") << QStringList { good, "--years" } << 2 << QString() << usage;
+        QTest::newRow("years not a number") << QStringList { "--years", "tien", good } << 2 << QString() << usage;
+        QTest::newRow("years with decimals") << QStringList { "--years", "2.5", good } << 2 << QString() << usage;
+        QTest::newRow("two files") << QStringList { good, good } << 2 << QString() << usage;
+        QTest::newRow("missing file") << QStringList { "<missing>" } << 1 << QString() << "No such file or directory";
+        QTest::newRow("a directory") << QStringList { "<dir>" } << 1 << QString() << "directory";
     }
 
-    void exitStatus()
+    void commandLine()
     {
         QFETCH(QStringList, args);
         QFETCH(int, status);
+        QFETCH(QString, out);
         QFETCH(QString, message);
-        const QString good = file(QStringLiteral("good.inv"), fileText({ { "Maandelijks sparen", "2020", "1", "2" } }));
-        const QString missing = m_dir.filePath(QStringLiteral("missing.inv"));
-        QString named;
-        for (QString &arg : args) {
-            if (arg == QLatin1String("<good>"))
-                arg = good;
-            else if (arg == QLatin1String("<missing>"))
-                named = arg = missing;
-            else if (arg == QLatin1String("<dir>"))
-                named = arg = m_dir.path();
-        }
+        const QHash<QString, QString> files {
+            { "<good>", file(QStringLiteral("good.inv"), fileText({ { "Maandelijks sparen", "2020", "1", "2" } })) },
+            { "<incomplete>",
+                file(QStringLiteral("incomplete.inv"), fileText({ { "Maandelijks sparen", "2020", "1000" } })) },
+            { "<empty>", file(QStringLiteral("empty.inv"), QString()) },
+            { "<missing>", m_dir.filePath(QStringLiteral("missing.inv")) },
+            { "<dir>", m_dir.path() },
+        };
+        for (QString &arg : args)
+            arg = files.value(arg, arg);
         const Run run = exportCsv(args);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, status);
-        QCOMPARE(run.out, QString()); // nothing on standard output
+        QCOMPARE(run.out, out);
+        if (message.isEmpty())
+            QCOMPARE(run.err, QString());
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         if (status == 1) {
             QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
             QVERIFY(run.err.endsWith(QLatin1Char('\n')));
-            QVERIFY2(run.err.contains(named), qPrintable(run.err));
+            QVERIFY2(run.err.contains(args.value(0)), qPrintable(run.err));
         }
     }
 
@@ -427,8 +384,7 @@ private slots:
         MainWindow w;
         w.SetMaxInvestment(investments);
         w.SetMaxJaren(years);
-        w.setOpenFileNameProvider([path]() { return path; });
-        closingModals([&w]() { find<QAction>(&w, "actionOpen")->trigger(); });
+        triggerWithFile(w, "actionOpen", path); // the refused years are reported
 
         const QStringList limits { "--investments", QString::number(investments), "--years", QString::number(years) };
         const Run rows = exportCsv(limits + QStringList { path });
@@ -483,10 +439,8 @@ private slots:
         setRow(w, 2, CashForCashflow, { "2021", "10000", "0", "5", "", "10000", "", "", "", "", "", "", "", "", "6" });
         const QString inv = m_dir.filePath(QStringLiteral("window.inv"));
         const QString csv = m_dir.filePath(QStringLiteral("window.csv"));
-        w.setSaveFileNameProvider([inv]() { return inv; });
-        QCOMPARE(closingModals([&w]() { find<QAction>(&w, "actionSave_as")->trigger(); }), QStringList());
-        w.setSaveFileNameProvider([csv]() { return csv; });
-        QCOMPARE(closingModals([&w]() { find<QAction>(&w, "actionExport_CSV")->trigger(); }), QStringList());
+        QCOMPARE(triggerWithFile(w, "actionSave_as", inv), QStringList());
+        QCOMPARE(triggerWithFile(w, "actionExport_CSV", csv), QStringList());
 
         const QString written = QString::fromUtf8(readBytes(csv));
         QCOMPARE(written, w.ProjectionCsv(false));

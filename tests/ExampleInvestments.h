@@ -2,10 +2,14 @@
 #define EXAMPLEINVESTMENTS_H
 
 // The investments of the worked examples, as input records, shared by the engine's tests and
-// benchmarks. All start in 2020 unless told otherwise.
+// benchmarks. All start in 2020 unless told otherwise. Also the few block helpers the tests share.
 
 #include "grid/ColumnCatalogue.h"
 #include "model/InvestmentInput.h"
+#include "model/Projection.h"
+#include "model/ProjectionBlock.h"
+
+#include <cstring>
 
 namespace examples {
 
@@ -85,6 +89,41 @@ inline InvestmentInput exampleRow(int type, double startYear = 2020)
     default:
         return compounded(startYear);
     }
+}
+
+// A figure quoted to two decimals.
+constexpr double Cent = 0.005 + 1e-9;
+
+// A fresh block with `in` projected into it.
+inline ProjectionBlock project(const InvestmentInput &in, int baseYear, int years = MaxYears)
+{
+    ProjectionBlock block;
+    block.reset();
+    ProjectRow(in, baseYear, years, block);
+    return block;
+}
+
+inline bool sameBlock(const ProjectionBlock &a, const ProjectionBlock &b)
+{
+    return a.projected == b.projected && std::memcmp(a.years, b.years, sizeof a.years) == 0;
+}
+
+inline bool recordIsZero(const ProjectionBlock &block, int yearIndex)
+{
+    for (double v : block.years[yearIndex].series) {
+        if (v != 0.0)
+            return false;
+    }
+    return true;
+}
+
+inline bool blockIsZero(const ProjectionBlock &block)
+{
+    for (int y = 0; y < MaxYears; ++y) {
+        if (!recordIsZero(block, y))
+            return false;
+    }
+    return true;
 }
 
 } // namespace examples

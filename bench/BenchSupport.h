@@ -60,6 +60,12 @@ inline void useOffscreenPlatform()
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+// Debug lines ("addinvestment" at every projection) would otherwise be part of the measurement.
+inline void silenceDebugOutput()
+{
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+}
+
 inline int runBenchmarks(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);

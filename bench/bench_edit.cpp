@@ -57,6 +57,6 @@ int main(int argc, char **argv)
     benchsupport::useOffscreenPlatform();
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    benchsupport::silenceDebugOutput();
     return benchsupport::runBenchmarks(argc, argv);
 }

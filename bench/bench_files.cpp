@@ -134,8 +134,7 @@ int main(int argc, char **argv)
     benchsupport::useOffscreenPlatform();
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
-    // Debug lines ("addinvestment" at every projection) would be part of the measurement.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    benchsupport::silenceDebugOutput();
 
     QTemporaryDir dir;
     g_file = dir.filePath(QStringLiteral("thirty-rows.inv"));

@@ -68,14 +68,20 @@ void LineGraphs::StyleAxis(QCategoryAxis *axis) const
     axis->setLabelsFont(m_axisFont);
 }
 
+QCategoryAxis *LineGraphs::NewAxis(QCategoryAxis *previous) const
+{
+    if (previous) {
+        m_chart->removeAxis(previous);
+        delete previous;
+    }
+    auto *axis = new QCategoryAxis();
+    StyleAxis(axis);
+    return axis;
+}
+
 void LineGraphs::SetYearAxis(int firstYear, int lastYear)
 {
-    if (m_axisX) {
-        m_chart->removeAxis(m_axisX);
-        delete m_axisX;
-    }
-    m_axisX = new QCategoryAxis();
-    StyleAxis(m_axisX);
+    m_axisX = NewAxis(m_axisX);
     for (long long year = firstYear; year <= lastYear; ++year)
         m_axisX->append(QString::number(year), static_cast<qreal>(year));
     m_axisX->setRange(firstYear, std::max(firstYear, lastYear));
@@ -86,12 +92,7 @@ void LineGraphs::SetYearAxis(int firstYear, int lastYear)
 
 void LineGraphs::SetValueAxis(double lower, double upper)
 {
-    if (m_axisY) {
-        m_chart->removeAxis(m_axisY);
-        delete m_axisY;
-    }
-    m_axisY = new QCategoryAxis();
-    StyleAxis(m_axisY);
+    m_axisY = NewAxis(m_axisY);
     // The axis keeps a label only when its value lies above the previous one.
     for (double value : ValueAxisLabelValues(lower, upper))
         m_axisY->append(QString::number(value, 'g', 6), value);

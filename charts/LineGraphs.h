@@ -51,6 +51,8 @@ protected:
 
 private:
     void StyleAxis(QtCharts::QCategoryAxis *axis) const;
+    // A fresh styled axis in place of `previous`, which leaves the chart.
+    QtCharts::QCategoryAxis *NewAxis(QtCharts::QCategoryAxis *previous) const;
     void AttachToAxes(QtCharts::QLineSeries *series);
 
     Ui::LineGraphs *ui;

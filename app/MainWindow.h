@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "io/InvestFiles.h"
 #include "model/InvestmentStore.h"
 
 #include <QBrush>
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -40,8 +42,7 @@ public:
     static QColor GeneratedRowColour;
     static QBrush NotApplicableBrush;
 
-    // Asks for a file name; tests replace the dialogs through these.
-    using FileNameProvider = std::function<QString()>;
+    // Tests answer in place of the file dialogs through these.
     void setOpenFileNameProvider(FileNameProvider provider);
     void setSaveFileNameProvider(FileNameProvider provider);
 
@@ -114,6 +115,9 @@ private:
     friend class ViewBatch;
 
     void RefreshView(bool fillEmptyYearList);
+    // The store changed what the view shows: refresh now, or when the outermost batch ends.
+    void ViewChanged(bool refreshYearList);
+    void ReportRefusedYears(const QVector<int> &rows);
     void ShowLimitedView();
     int ChosenYearIndex() const;
     void BlankOutputRow(int row);

@@ -112,7 +112,7 @@ void LineGraphs::AttachToAxes(QLineSeries *series)
 
 void LineGraphs::AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values)
 {
-    if (row < 0 || row >= InvestmentSeriesCount)
+    if (row < 0 || row >= MaxRows)
         return;
     QLineSeries *series = m_investmentSeries[row];
     QList<QPointF> points;

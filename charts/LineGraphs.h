@@ -7,6 +7,8 @@
 #include <QVector>
 #include <QtCharts/QChartGlobal>
 
+#include "model/ProjectionBlock.h"
+
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class LineGraphs;
@@ -29,8 +31,6 @@ class LineGraphs : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int InvestmentSeriesCount = 31;
-
     explicit LineGraphs(QWidget *parent = nullptr);
     ~LineGraphs() override;
 
@@ -56,7 +56,7 @@ private:
     void AttachToAxes(QtCharts::QLineSeries *series);
 
     Ui::LineGraphs *ui;
-    QtCharts::QLineSeries *m_investmentSeries[InvestmentSeriesCount];
+    QtCharts::QLineSeries *m_investmentSeries[MaxRows];
     QtCharts::QLineSeries *m_sumSeries;
     QtCharts::QCategoryAxis *m_axisX = nullptr;
     QtCharts::QCategoryAxis *m_axisY = nullptr;

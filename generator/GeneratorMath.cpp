@@ -10,9 +10,7 @@
 
 double GeneratorParameterFromText(const QString &text)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok ? value : 0.0;
+    return NumberFromText(text).value_or(0.0);
 }
 
 int GeneratorYearCount(int maxJaren)
@@ -20,22 +18,9 @@ int GeneratorYearCount(int maxJaren)
     return std::clamp(maxJaren, 0, MaxYears);
 }
 
-namespace {
-
-// An amount grown over whole years at a yearly percentage compounded monthly.
-double GrownOver(double amount, double percent, int years)
-{
-    const double rate = percent / 100.0;
-    if (rate == 0.0)
-        return amount;
-    return FutureValue(amount, rate, 0.0, years);
-}
-
-} // namespace
-
 double GeneratedPrice(double firstPrice, double valueIncreasePercent, int yearIndex)
 {
-    return GrownOver(firstPrice, valueIncreasePercent, yearIndex);
+    return Grown(firstPrice, valueIncreasePercent, yearIndex);
 }
 
 int FillPriceTable(double firstPrice, double valueIncreasePercent, int maxJaren, double (&table)[MaxYears])
@@ -48,7 +33,7 @@ int FillPriceTable(double firstPrice, double valueIncreasePercent, int maxJaren,
 
 double GeneratedRent(double firstRent, double rentIncreasePercent, int yearIndex)
 {
-    return GrownOver(firstRent, rentIncreasePercent, yearIndex);
+    return Grown(firstRent, rentIncreasePercent, yearIndex);
 }
 
 double MoneyNeeded(int kind, const GeneratorParameters &p, double price)

@@ -7,6 +7,7 @@
 #include "generator/WealthLabelTable.h"
 #include "grid/CellRules.h"
 #include "grid/ColumnCatalogue.h"
+#include "grid/RowEdit.h"
 
 #include <QTableWidgetItem>
 
@@ -21,11 +22,11 @@ void MainWindow::on_WealthSelect_currentIndexChanged(int index)
 void MainWindow::ShowWealthFields(int kind)
 {
     ui->WealthSelect->setCurrentIndex(kind);
-    if (kind < 0 || kind >= WealthKindCount)
+    if (kind < 0 || kind >= GeneratorKindCount)
         return;
-    for (int k = 1; k <= WealthFieldCount; ++k)
+    for (int k = 1; k <= GeneratorFieldCount; ++k)
         WealthLabel(k)->setText(WealthLabelTable[k - 1].at(kind));
-    for (int k = 1; k <= WealthFieldCount; ++k) {
+    for (int k = 1; k <= GeneratorFieldCount; ++k) {
         const bool used = !WealthLabelTable[k - 1].at(kind).isEmpty();
         WealthLabel(k)->setVisible(used);
         WealthEdit(k)->setVisible(used);
@@ -136,13 +137,13 @@ bool MainWindow::WriteInvestmentRow(const InvestmentInput &record)
         QTableWidgetItem *item = grid->item(row, j);
         if (j == ColType) {
             const int type = GeneratedRowType(record.field[ColType]);
-            m_store.input(row).field[ColType] = type;
+            SetRowType(m_store, row, type);
             if (item)
                 item->setText(InvestmentTypeNames.at(type));
             ColorRow(row, GeneratedRowColour);
         } else {
             const QString text = GeneratedCellText(record.field[j]);
-            m_store.input(row).field[j] = FieldFromText(text);
+            SetCellFromText(m_store, row, j, text);
             if (item)
                 item->setText(text);
         }

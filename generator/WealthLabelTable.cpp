@@ -1,6 +1,6 @@
 #include "generator/WealthLabelTable.h"
 
-const QStringList WealthLabelTable[WealthFieldCount] = {
+const QStringList WealthLabelTable[GeneratorFieldCount] = {
     { QStringLiteral("BeginJaar"), QStringLiteral("BeginJaar"), QStringLiteral("BeginJaar") },
     { QStringLiteral("Eenmalige inleg"), QStringLiteral("Eenmalige inleg"), QStringLiteral("Eenmalige inleg") },
     { QStringLiteral("Maandelijkse inleg"), QStringLiteral("Maandelijkse inleg"),

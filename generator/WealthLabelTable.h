@@ -1,13 +1,12 @@
 #ifndef WEALTHLABELTABLE_H
 #define WEALTHLABELTABLE_H
 
-#include <QStringList>
+#include "generator/GeneratorMath.h"
 
-constexpr int WealthFieldCount = 10;
-constexpr int WealthKindCount = 3;
+#include <QStringList>
 
 // Label texts of the generator panel: list k belongs to the pair Wealth_lbl(k+1) /
 // wealth_edit(k+1) and holds one text per generator kind; an empty text hides the pair.
-extern const QStringList WealthLabelTable[WealthFieldCount];
+extern const QStringList WealthLabelTable[GeneratorFieldCount];
 
 #endif // WEALTHLABELTABLE_H

@@ -3,13 +3,48 @@
 #include <climits>
 #include <cmath>
 
+namespace {
+
+bool IsWholeNumberText(const QString &text)
+{
+    int i = 0;
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    if (i == text.size())
+        return false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<double> NumberFromText(const QString &text, NumberForm form)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    if (form == NumberForm::Whole && !IsWholeNumberText(trimmed))
+        return std::nullopt;
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok) {
+        // Digits beyond the double range still name a number, just a very large one.
+        if (form == NumberForm::Whole)
+            return trimmed.startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
+        return std::nullopt;
+    }
+    return value;
+}
+
 double FieldFromText(const QString &text)
 {
     if (text.isEmpty())
         return -1.0;
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value : 0.0;
+    return NumberFromText(text).value_or(0.0);
 }
 
 bool IsValidStartYear(double year)
@@ -30,7 +65,8 @@ int TruncateToInt(double value)
 
 int LimitFromText(const QString &text)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? value : 0;
+    const std::optional<double> value = NumberFromText(text, NumberForm::Whole);
+    if (!value || *value < INT_MIN || *value > INT_MAX)
+        return 0;
+    return static_cast<int>(*value);
 }

@@ -6,6 +6,7 @@
 
 #include "grid/CellRules.h"
 #include "grid/ColumnCatalogue.h"
+#include "grid/RowEdit.h"
 #include "model/ColumnUsage.h"
 
 #include <QMessageBox>
@@ -22,10 +23,7 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
     if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
         return;
     const QTableWidgetItem *item = ui->Vastgoed->item(row, column);
-    const QString text = item ? item->text() : QString();
-    if (column == ColType)
-        m_store.setRowType(row, TypeIndexOfName(text));
-    m_store.input(row).field[column] = FieldFromText(text);
+    SetCellFromText(m_store, row, column, item ? item->text() : QString());
     ValidateDate(row, column);
     AddInvestment(row, true);
 }
@@ -34,12 +32,11 @@ void MainWindow::ValidateDate(int row, int column)
 {
     if (column != ColStartYear || !InvestmentStore::isValidRow(row))
         return;
-    InvestmentInput &input = m_store.input(row);
-    if (input.isEmpty(ColStartYear) || IsValidStartYear(input.field[ColStartYear]))
+    QTableWidgetItem *item = ui->Vastgoed->item(row, ColStartYear);
+    if (!item || !IsRefusedStartYear(FieldFromText(item->text())))
         return;
-    if (QTableWidgetItem *item = ui->Vastgoed->item(row, ColStartYear))
-        item->setText(QString());
-    input.field[ColStartYear] = EmptyField;
+    // The cell rule has already left the refused year out of the row.
+    item->setText(QString());
     if (m_generatorRunning) {
         // A generator run writes many rows; its user hears about a bad year once.
         if (m_yearMessageShown)
@@ -101,8 +98,7 @@ void MainWindow::ColorRow(int row, const QColor &colour)
     if (!InvestmentStore::isValidRow(row))
         return;
     const int type = ReadRowType(row);
-    m_store.setRowType(row, type);
-    m_store.input(row).field[ColType] = type;
+    SetRowType(m_store, row, type);
     const QBrush solid(colour);
     QTableWidget *grid = ui->Vastgoed;
     for (int c = 1; c < grid->columnCount(); ++c) {

@@ -8,6 +8,7 @@
 #include "io/CsvExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
+#include "model/InvestmentStore.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,7 +18,7 @@ namespace {
 
 const char *const CsvFileFilter = "CSV(*.csv);;All Files (*)";
 
-QString askOrDialog(const AskFileName &ask, bool save, const QString &caption, const char *filter)
+QString askOrDialog(const FileNameProvider &ask, bool save, const QString &caption, const char *filter)
 {
     if (ask)
         return ask();
@@ -37,7 +38,7 @@ bool saveReporting(const QString &name, const QString &text)
 
 } // namespace
 
-bool WriteInvestFile(QString text, const AskFileName &ask)
+bool WriteInvestFile(QString text, const FileNameProvider &ask)
 {
     const QString name = askOrDialog(ask, true, QStringLiteral("Save invest file"), InvestFileFilter);
     if (name.isEmpty())
@@ -45,7 +46,7 @@ bool WriteInvestFile(QString text, const AskFileName &ask)
     return saveReporting(name, text);
 }
 
-bool ReadInvestFile(QString &text, const AskFileName &ask)
+bool ReadInvestFile(QString &text, const FileNameProvider &ask)
 {
     const QString name = askOrDialog(ask, false, QStringLiteral("Open Invest File"), InvestFileFilter);
     if (name.isEmpty())
@@ -109,6 +110,11 @@ void MainWindow::ParseInvestText()
     QTableWidget *grid = ui->Vastgoed;
     const InvestFields fields = ParseInvestFields(investText, grid->rowCount(), grid->columnCount());
 
+    // The store takes the file by the loader's rules; the widgets then show it. Every text
+    // written still runs the cell rule, which finds its row already as the file gave it.
+    const QVector<int> refusedYears = LoadPortfolio(fields, m_store);
+    ViewChanged(true);
+
     // A kind that is none of the combo's items leaves the selection alone; a new selection
     // shows its fields before they are filled.
     if (fields.hasKind)
@@ -118,29 +124,27 @@ void MainWindow::ParseInvestText()
             WealthEdit(k + 1)->setPlainText(fields.generator[k]);
     }
 
-    // Every text written runs the cell rule, which stores and projects the row; the reader's
-    // own store covers the cells whose text does not change.
     for (int r = 0; r < fields.rows; ++r) {
         for (int c = 0; c < fields.columns; ++c) {
             QTableWidgetItem *item = grid->item(r, c);
             if (!item)
                 continue;
-            const QString text = fields.cell(r, c);
-            item->setText(text);
-            if (c >= FieldCount)
-                continue;
-            if (c == ColType) {
-                const int type = ReadRowType(r);
-                m_store.setRowType(r, type);
-                m_store.input(r).field[ColType] = type;
-                emit SendItemToComboDelegate(type);
-            } else {
-                // A start year the year check refused stays empty.
-                m_store.input(r).field[c] = LoadedCellValue(c, text);
-            }
+            // A refused start year is shown as the year check leaves it: empty.
+            const bool refused = c == ColStartYear && refusedYears.contains(r);
+            item->setText(refused ? QString() : fields.cell(r, c));
+            if (c == ColType)
+                emit SendItemToComboDelegate(m_store.rowType(r));
         }
         ColorRow(r, ManualRowColour);
     }
+    if (!refusedYears.isEmpty())
+        ReportRefusedYears(refusedYears);
+}
+
+void MainWindow::ReportRefusedYears(const QVector<int> &rows)
+{
+    for (int i = 0; i < rows.size(); ++i)
+        QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
 }
 
 QString MainWindow::ProjectionCsv(bool totals) const

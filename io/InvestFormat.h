@@ -1,6 +1,7 @@
 #ifndef INVESTFORMAT_H
 #define INVESTFORMAT_H
 
+#include "generator/GeneratorMath.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
 
@@ -13,7 +14,6 @@ QT_END_NAMESPACE
 
 // An investment file is one run of ';'-terminated fields: the generator kind, the ten
 // generator fields and every cell of the input grid, row by row.
-constexpr int GeneratorFieldCount = 10;
 constexpr int InvestFieldCount = 1 + GeneratorFieldCount + MaxRows * FieldCount; // 491
 
 // The longest investment text that is read, in characters. A file the program wrote is a

@@ -1,6 +1,6 @@
 #include "io/PortfolioLoader.h"
 
-#include "grid/CellRules.h"
+#include "grid/RowEdit.h"
 #include "grid/ColumnCatalogue.h"
 #include "io/InvestFormat.h"
 #include "model/ColumnUsage.h"
@@ -8,30 +8,33 @@
 
 double LoadedCellValue(int column, const QString &text)
 {
-    const double value = FieldFromText(text);
-    if (column == ColStartYear && value != EmptyField && !IsValidStartYear(value))
-        return EmptyField;
-    return value;
+    double field = EmptyField;
+    CellFieldFromText(column, text, &field);
+    return field;
 }
 
-void LoadPortfolio(const InvestFields &fields, InvestmentStore &store)
+QVector<int> LoadPortfolio(const InvestFields &fields, InvestmentStore &store)
 {
+    QVector<int> refusedYears;
     store.clearProjections();
     for (int r = 0; r < MaxRows; ++r) {
-        const int type = TypeIndexOfName(fields.cell(r, ColType));
-        store.setRowType(r, type);
-        InvestmentInput &input = store.input(r);
-        input.field[ColType] = type;
-        for (int c = 1; c < FieldCount; ++c)
-            input.field[c] = ColumnApplies(type, c) ? LoadedCellValue(c, fields.cell(r, c)) : EmptyField;
+        ClearRow(store, r);
+        SetCellFromText(store, r, ColType, fields.cell(r, ColType));
+        const int type = store.rowType(r);
+        for (int c = 1; c < FieldCount; ++c) {
+            if (ColumnApplies(type, c)
+                && SetCellFromText(store, r, c, fields.cell(r, c)) == CellEditResult::RejectedStartYear)
+                refusedYears.append(r);
+        }
     }
     // Each row in grid order, as the window accepts them one after the other; when the
     // base year moves the store projects the rows it already holds again.
     for (int r = 0; r < MaxRows; ++r)
         store.addInvestment(r);
+    return refusedYears;
 }
 
-void LoadPortfolioText(const QString &text, InvestmentStore &store)
+QVector<int> LoadPortfolioText(const QString &text, InvestmentStore &store)
 {
-    LoadPortfolio(ParseInvestFields(text), store);
+    return LoadPortfolio(ParseInvestFields(text), store);
 }

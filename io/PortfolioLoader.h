@@ -2,6 +2,7 @@
 #define PORTFOLIOLOADER_H
 
 #include <QString>
+#include <QVector>
 
 class InvestmentStore;
 struct InvestFields;
@@ -17,10 +18,11 @@ double LoadedCellValue(int column, const QString &text);
 // the text is none of the five names), the columns that do not apply to that type are
 // empty, every other field holds LoadedCellValue. Then every complete row is projected
 // against the earliest start year, with the store's limits, as the window projects it.
-// The store's limits are kept; everything else in it is replaced.
-void LoadPortfolio(const InvestFields &fields, InvestmentStore &store);
+// The store's limits are kept; everything else in it is replaced. Returns the rows whose
+// start year was refused, in order.
+QVector<int> LoadPortfolio(const InvestFields &fields, InvestmentStore &store);
 
 // Parses the text of an investment file and loads it as above.
-void LoadPortfolioText(const QString &text, InvestmentStore &store);
+QVector<int> LoadPortfolioText(const QString &text, InvestmentStore &store);
 
 #endif // PORTFOLIOLOADER_H

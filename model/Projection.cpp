@@ -47,15 +47,14 @@ double AnnuityPayment(double loan, double monthlyRate, int payments)
     return loan * monthlyRate / (1.0 - std::pow(1.0 + monthlyRate, -static_cast<double>(payments)));
 }
 
-namespace {
-
-// The growth of an amount over d years at a yearly percentage; constant when the rate is 0.
-double Grown(double amount, double percent, double d)
+double Grown(double amount, double percent, double years)
 {
     if (percent == 0.0)
         return amount;
-    return FutureValue(amount, percent / 100.0, 0.0, d);
+    return FutureValue(amount, percent / 100.0, 0.0, years);
 }
+
+namespace {
 
 double ClampRoi(double roi)
 {
@@ -121,7 +120,9 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
         double roi = 0.0;
 
         switch (type) {
-        case LeveragedProperty: {
+        case LeveragedProperty:
+        case PropertyInFull: {
+            // Property bought in full is the leveraged case without a loan: no payment, no debt.
             const bool inTerm = static_cast<double>(calendarYear) < start + mortgageYears;
             const double payment = inTerm ? annuity : 0.0;
             s[SerMonthlyCosts] = payment;
@@ -139,15 +140,6 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
             roi = (s[SerAssets] - s[SerDebt]) / s[SerOwnContribution] * 100.0 - 100.0;
             break;
         }
-        case PropertyInFull:
-            s[SerMonthlyIncome] = Grown(rent, rentIncrease, d);
-            s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
-            s[SerOwnContribution] = price;
-            s[SerCash] = d == 0.0 ? -price : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
-            s[SerPropertyValue] = Grown(price, valueIncrease, d);
-            s[SerAssets] = s[SerCash] + s[SerPropertyValue];
-            roi = (s[SerAssets] - s[SerDebt]) / s[SerOwnContribution] * 100.0 - 100.0;
-            break;
         case CashForCashflow:
             s[SerOwnContribution] = price;
             if (d == 0.0) {

@@ -9,6 +9,10 @@
 // a rate too small to change 1 + r / 12 gets that linear form a + 12 m t here too.
 double FutureValue(double a, double r, double m, double t);
 
+// An amount grown over `years` at a yearly percentage compounded monthly; unchanged for a
+// percentage of 0.
+double Grown(double amount, double percent, double years);
+
 // Start years are held within ±StartYearLimit, so that base year + 30 and the difference of
 // any two start years always fit in an int.
 constexpr int StartYearLimit = 1000000000;

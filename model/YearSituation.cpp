@@ -5,6 +5,7 @@
 #include "ui_MainWindow.h"
 
 #include "grid/ColumnCatalogue.h"
+#include "grid/RowEdit.h"
 #include "model/FormatAmount.h"
 
 #include <QDebug>
@@ -32,15 +33,19 @@ double MainWindow::AddInvestment(int row, bool refreshYearList)
     if (update.projected)
         qDebug() << "addinvestment";
     // A row that neither was nor is projected changes nothing on screen.
-    if (update.projected || update.dropped || update.baseYearMoved || update.othersChanged) {
-        if (m_batchDepth > 0) {
-            m_viewDirty = true;
-            m_fillYearListPending = m_fillYearListPending || refreshYearList;
-        } else {
-            RefreshView(refreshYearList);
-        }
-    }
+    if (update.projected || update.dropped || update.baseYearMoved || update.othersChanged)
+        ViewChanged(refreshYearList);
     return update.projected ? 0.0 : -1.0;
+}
+
+void MainWindow::ViewChanged(bool refreshYearList)
+{
+    if (m_batchDepth > 0) {
+        m_viewDirty = true;
+        m_fillYearListPending = m_fillYearListPending || refreshYearList;
+    } else {
+        RefreshView(refreshYearList);
+    }
 }
 
 void MainWindow::RefreshView(bool fillEmptyYearList)
@@ -158,7 +163,7 @@ void MainWindow::ClearInvestments()
     m_store.fillAllInputs(0.0);
     const int rows = m_store.maxInvestment();
     for (int r = 0; r < rows; ++r) {
-        m_store.input(r).setAllEmpty();
+        ClearRow(m_store, r);
         ColorRow(r, EmptyRowColour);
         for (int c = 1; c < InputColumnCount; ++c) {
             if (QTableWidgetItem *item = ui->Vastgoed->item(r, c))

@@ -6,6 +6,7 @@
 // CSV was written, 1 when the file cannot be read (or the output cannot be written),
 // 2 for bad arguments.
 
+#include "grid/CellRules.h"
 #include "io/CsvExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
@@ -50,18 +51,10 @@ int usageError(const QString &problem)
 // A whole number with an optional sign, saturated to the int range (the store clamps it).
 bool parseLimit(const QString &text, int *value)
 {
-    bool ok = false;
-    const QString trimmed = text.trimmed();
-    const qlonglong wide = trimmed.toLongLong(&ok, 10);
-    if (ok) {
-        *value = static_cast<int>(qBound<qlonglong>(INT_MIN, wide, INT_MAX));
-        return true;
-    }
-    // Digits beyond the 64-bit range still name a limit far above the store's capacity.
-    static const QRegExp digits(QStringLiteral("[+-]?[0-9]+"));
-    if (!digits.exactMatch(trimmed))
+    const std::optional<double> number = NumberFromText(text, NumberForm::Whole);
+    if (!number)
         return false;
-    *value = trimmed.startsWith(QLatin1Char('-')) ? INT_MIN : INT_MAX;
+    *value = *number <= INT_MIN ? INT_MIN : *number >= INT_MAX ? INT_MAX : static_cast<int>(*number);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Pressing the chart button with 30 projected rows, up to the chart window shown and painted.
 
 #include "BenchSupport.h"
+#include "TestSupport.h"
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
 
@@ -39,7 +40,7 @@ protected:
 std::unique_ptr<MainWindow> windowWithThirtyRows()
 {
     auto w = std::make_unique<MainWindow>();
-    benchsupport::typeExampleRows(*w, 30);
+    testsupport::typeExampleRows(*w, 30);
     w->show();
     QCoreApplication::processEvents();
     return w;

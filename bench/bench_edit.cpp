@@ -2,6 +2,7 @@
 // and clearing a full grid; both in the real window without a display.
 
 #include "BenchSupport.h"
+#include "TestSupport.h"
 #include "app/MainWindow.h"
 #include "grid/ColumnCatalogue.h"
 
@@ -21,7 +22,7 @@ QTableWidget *grid(MainWindow &w)
 // Thirty complete rows of every type.
 void fillGrid(MainWindow &w)
 {
-    benchsupport::typeExampleRows(w, 30);
+    testsupport::typeExampleRows(w, 30);
 }
 
 void BM_OneEditInAFullGrid(benchmark::State &state)

@@ -10,7 +10,7 @@
 //   "Compounded interest"      period 10: 1 (E(1) at d = 0) + 10 × 2       = 21
 // Six rows of each type: 6 × 143 = 858 calls per full store.
 
-#include "../tests/ExampleInvestments.h"
+#include "ExampleInvestments.h"
 #include "grid/ColumnCatalogue.h"
 #include "model/InvestmentStore.h"
 #include "model/Projection.h"

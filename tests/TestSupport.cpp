@@ -1,13 +1,9 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
-#include "io/InvestFormat.h"
-#include "model/InvestmentInput.h"
-#include "model/ProjectionBlock.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
@@ -96,31 +92,26 @@ QStringList triggerWithFile(MainWindow &w, const char *action, const QString &pa
     return closingModals([a]() { a->trigger(); });
 }
 
-QByteArray readBytes(const QString &path)
+// One complete row of each type, the start years 2020 to 2024.
+const QList<ExampleRow> &exampleRows()
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    static const QString skip;
+    static const QList<ExampleRow> rows {
+        { 0, { "2020", skip, skip, skip, skip, "200000", "1000", "2", "3", skip, "80", "3", "20" } },
+        { 1, { "2021", skip, skip, skip, skip, "150000", "800", "2", "2" } },
+        { 2, { "2022", "10000", "0", "5", skip, "10000", skip, skip, skip, skip, skip, skip, skip, skip, "6" } },
+        { 3, { "2023", "1000", "100" } },
+        { 4, { "2024", "1000", "100", "10", skip, skip, skip, skip, skip, skip, skip, skip, skip, skip, "5" } },
+    };
+    return rows;
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
+void typeExampleRows(MainWindow &w, int count)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QString investFileText(const QString &kind, const QStringList &generator, const QVector<QStringList> &rows)
-{
-    const QChar end(QLatin1Char(';'));
-    QString text = kind + end;
-    for (int k = 0; k < GeneratorFieldCount; ++k)
-        text += generator.value(k) + end;
-    for (int r = 0; r < MaxRows; ++r) {
-        const QStringList untouched { QStringLiteral("Onderpand met hefboom") };
-        const QStringList &cells = r < rows.size() ? rows.at(r) : untouched;
-        for (int c = 0; c < FieldCount; ++c)
-            text += cells.value(c) + end;
+    for (int r = 0; r < count; ++r) {
+        const ExampleRow &row = exampleRows().at(r % exampleRows().size());
+        setRow(w, r, row.type, row.cells);
     }
-    return text;
 }
 
 } // namespace testsupport

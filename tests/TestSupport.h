@@ -1,6 +1,8 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include "TestFiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -43,15 +45,18 @@ QStringList closingModals(const std::function<void()> &action);
 // is a cancelled dialog); returns the modal windows seen, as closingModals does.
 QStringList triggerWithFile(MainWindow &w, const char *action, const QString &path);
 
-// The whole content of a file, or "<unreadable>".
-QByteArray readBytes(const QString &path);
-// Replaces a file's content; false when it cannot.
-bool writeBytes(const QString &path, const QByteArray &bytes);
+// A complete row: its type and its cells from column 1 on (a null string leaves a cell alone).
+struct ExampleRow
+{
+    int type;
+    QStringList cells;
+};
 
-// An investment file text: the kind, ten generator fields, then the given rows of up to 16
-// cells; every missing field is empty and the rows not given are untouched
-// "Onderpand met hefboom" rows. Every field is followed by ';'.
-QString investFileText(const QString &kind, const QStringList &generator, const QVector<QStringList> &rows);
+// One complete row of each type, the start years 2020 to 2024.
+const QList<ExampleRow> &exampleRows();
+
+// Types `count` rows of the example kinds in turn, as setRow does.
+void typeExampleRows(MainWindow &w, int count);
 
 } // namespace testsupport
 

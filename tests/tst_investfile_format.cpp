@@ -2,7 +2,7 @@
 // fields, reading a file (encodings, line ends, size), the cell rules of loading and the
 // projection of a loaded portfolio.
 
-#include "TestSupport.h"
+#include "TestFiles.h"
 
 #include "grid/ColumnCatalogue.h"
 #include "io/InvestFormat.h"

@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,32 +17,15 @@
 
 namespace {
 
-struct Row
-{
-    int type;
-    QStringList cells; // from "Jaartal" on; a null string leaves the cell alone
-};
-
 const QString skip;
 
 // A leveraged flat, a flat bought in full, money lent out and a compounding savings plan.
-const QList<Row> portfolio {
+const QList<testsupport::ExampleRow> portfolio {
     { 0, { "2020", skip, skip, skip, skip, "200000", "1000", "2", "3", skip, "80", "3", "20" } },
     { 1, { "2020", skip, skip, skip, skip, "150000", "800", "2", "2" } },
     { 2, { "2020", "10000", "0", "5", skip, "10000", skip, skip, skip, skip, skip, skip, skip, skip, "6" } },
     { 4, { "2020", "1000", "100", "10", skip, skip, skip, skip, skip, skip, skip, skip, skip, skip, "5" } },
 };
-
-void typeRow(MainWindow &w, int row, const Row &entry)
-{
-    auto *grid = w.findChild<QTableWidget *>(QStringLiteral("Vastgoed"));
-    grid->setCurrentCell(row, 1);
-    w.on_InvestTypeChanged(entry.type);
-    for (int i = 0; i < entry.cells.size(); ++i) {
-        if (!entry.cells.at(i).isNull())
-            grid->item(row, i + 1)->setText(entry.cells.at(i));
-    }
-}
 
 LineGraphs *openChart(MainWindow &w, const char *radio)
 {
@@ -80,7 +64,7 @@ int main(int argc, char *argv[])
 
     MainWindow w;
     for (int r = 0; r < portfolio.size(); ++r)
-        typeRow(w, r, portfolio.at(r));
+        testsupport::setRow(w, r, portfolio.at(r).type, portfolio.at(r).cells);
 
     const bool netWorth = save(openChart(w, "NettoRadioButt"), dir + QStringLiteral("/chart-networth.png"));
     const bool cashFlow = save(openChart(w, "CashFlowRadioButt"), dir + QStringLiteral("/chart-cashflow.png"));

@@ -41,7 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
         WealthEdit(k)->setTabChangesFocus(true);
     ShowWealthFields(0);
 
-    const int rows = m_store.maxInvestment();
+    const int rows = portfolio.maxInvestment();
     ui->Vastgoed->setRowCount(rows);
     ui->Vastgoed->setColumnCount(InputColumnCount);
     ui->Output->setRowCount(rows);
@@ -76,7 +76,7 @@ MainWindow::MainWindow(QWidget *parent)
         ColorRow(r, ManualRowColour);
     }
     ClearInvestments();
-    m_store.clearProjections();
+    portfolio.clearProjections();
 
     ui->NettoRadioButt->setChecked(true);
     qDebug() << "Start application";
@@ -105,13 +105,13 @@ void MainWindow::on_actionSettings_triggered()
 
 void MainWindow::SetMaxJaren(int jaren)
 {
-    m_store.setMaxJaren(jaren);
+    portfolio.setMaxJaren(jaren);
     ShowLimitedView();
 }
 
 void MainWindow::SetMaxInvestment(int InvestQty)
 {
-    m_store.setMaxInvestment(InvestQty);
+    portfolio.setMaxInvestment(InvestQty);
     ShowLimitedView();
 }
 
@@ -119,8 +119,8 @@ void MainWindow::ShowLimitedView()
 {
     // The store follows a new limit at once; the grid and the labels show it too. The year
     // list keeps its years until the next projection, so the chosen year survives typing.
-    if (m_batchDepth > 0) {
-        m_viewDirty = true;
+    if (batchDepth > 0) {
+        viewDirty = true;
         return;
     }
     FillOutputGrid();
@@ -129,26 +129,10 @@ void MainWindow::ShowLimitedView()
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)
 {
-    m_openFileName = std::move(provider);
+    openFileName = std::move(provider);
 }
 
 void MainWindow::setSaveFileNameProvider(FileNameProvider provider)
 {
-    m_saveFileName = std::move(provider);
-}
-
-QTextEdit *MainWindow::WealthEdit(int k) const
-{
-    QTextEdit *const edits[] = { ui->wealth_edit1, ui->wealth_edit2, ui->wealth_edit3, ui->wealth_edit4,
-        ui->wealth_edit5, ui->wealth_edit6, ui->wealth_edit7, ui->wealth_edit8, ui->wealth_edit9,
-        ui->wealth_edit10 };
-    return edits[qBound(1, k, 10) - 1];
-}
-
-QLabel *MainWindow::WealthLabel(int k) const
-{
-    QLabel *const labels[] = { ui->Wealth_lbl1, ui->Wealth_lbl2, ui->Wealth_lbl3, ui->Wealth_lbl4,
-        ui->Wealth_lbl5, ui->Wealth_lbl6, ui->Wealth_lbl7, ui->Wealth_lbl8, ui->Wealth_lbl9,
-        ui->Wealth_lbl10 };
-    return labels[qBound(1, k, 10) - 1];
+    saveFileName = std::move(provider);
 }

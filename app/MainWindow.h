@@ -47,16 +47,16 @@ public:
     void setSaveFileNameProvider(FileNameProvider provider);
 
     // Read access for the chart window, the exporter of the window and the tests.
-    const InvestmentStore &store() const { return m_store; }
-    int MaxInvestment() const { return m_store.maxInvestment(); }
-    int MaxJaren() const { return m_store.maxJaren(); }
+    const InvestmentStore &store() const { return portfolio; }
+    int MaxInvestment() const { return portfolio.maxInvestment(); }
+    int MaxJaren() const { return portfolio.maxJaren(); }
     const QString &InvestText() const { return investText; }
 
     // Operations shared by the grid rules, the year situation, the generator and the files.
     int ReadRowType(int row) const;
-    bool IsRowComplete(int row) const { return m_store.isRowComplete(row); }
-    int EarliestStartYear() const { return m_store.earliestStartYear(); }
-    int ProjectedRowCount() const { return m_store.projectedRowCount(); }
+    bool IsRowComplete(int row) const { return portfolio.isRowComplete(row); }
+    int EarliestStartYear() const { return portfolio.earliestStartYear(); }
+    int ProjectedRowCount() const { return portfolio.projectedRowCount(); }
     double AddInvestment(int row, bool refreshYearList = true);
     void ColorRow(int row, const QColor &colour);
     void ClearInvestments();
@@ -100,47 +100,59 @@ private slots:
     void on_actionExport_CSV_triggered();
 
 private:
-    // Defers the refresh of the year list, output grid and labels while many cells are
-    // written at once (clearing, opening a file, a generator run); the store itself is
-    // always up to date. The outermost batch refreshes the view once when it ends.
+    // The view of the chosen year: year list, output grid and total labels (YearSituation.cpp).
+    // ViewBatch defers its refresh while many cells are written at once (clearing, opening a
+    // file, a generator run); the store itself is always up to date. The outermost batch
+    // refreshes the view once when it ends.
     class ViewBatch
     {
     public:
-        explicit ViewBatch(MainWindow *window);
+        explicit ViewBatch(MainWindow *owner);
         ~ViewBatch();
 
     private:
-        MainWindow *m_window;
+        MainWindow *window;
     };
     friend class ViewBatch;
 
     void RefreshView(bool fillEmptyYearList);
     // The store changed what the view shows: refresh now, or when the outermost batch ends.
     void ViewChanged(bool refreshYearList);
-    void ReportRefusedYears(const QVector<int> &rows);
     void ShowLimitedView();
     int ChosenYearIndex() const;
     void BlankOutputRow(int row);
     void ShowEmptyTotals();
-    QTextEdit *WealthEdit(int k) const; // k = 1 .. 10
-    QLabel *WealthLabel(int k) const; // k = 1 .. 10
-    double WealthValue(int k) const;
 
+    // The generator panel's fields and labels, k = 1 .. 10 (WealthGenerator.cpp).
+    QTextEdit *WealthEdit(int k) const;
+    QLabel *WealthLabel(int k) const;
+
+    // Opening a file (InvestFiles.cpp): one message for the rows whose start year was refused.
+    void ReportRefusedYears(const QVector<int> &rows);
+
+    // The form and the windows it opens.
     Ui::MainWindow *ui;
+    ComboBoxDelegate *delegate = nullptr;
     QPointer<LineGraphs> chartWindow;
     Options *optionsDialog = nullptr;
-    InvestmentStore m_store;
-    YearTotals m_yearTotals;
-    ComboBoxDelegate *delegate = nullptr;
+
+    // The portfolio: the numbers behind the grid, the chosen year's sums and the file text.
+    InvestmentStore portfolio;
+    YearTotals yearTotals;
     QString investText;
 
-    int m_batchDepth = 0;
-    bool m_viewDirty = false;
-    bool m_fillYearListPending = false;
-    bool m_yearMessageShown = false; // a generator run shows the year message once
-    bool m_generatorRunning = false;
-    FileNameProvider m_openFileName;
-    FileNameProvider m_saveFileName;
+    // The deferred refresh of the view.
+    int batchDepth = 0;
+    bool viewDirty = false;
+    bool fillYearListPending = false;
+
+    // A generator run shows the year message once.
+    bool generatorRunning = false;
+    bool yearMessageShown = false;
+
+    // Answers in place of the file dialogs (tests).
+    FileNameProvider openFileName;
+    FileNameProvider saveFileName;
 };
 
 #endif // MAINWINDOW_H

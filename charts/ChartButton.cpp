@@ -34,7 +34,7 @@ int YearAfter(int year, int count)
 
 void MainWindow::on_pushButton_clicked()
 {
-    int firstYear = m_store.earliestStartYear();
+    int firstYear = portfolio.earliestStartYear();
     if (firstYear == InvestmentStore::NoBaseYear)
         firstYear = YearAxisStartWithoutBase(ui->Situatie_Jaartal);
 
@@ -46,7 +46,7 @@ void MainWindow::on_pushButton_clicked()
     // Choosing each year in turn stores that year's net worth. Year 1 first, so that the step
     // to year 0 is a real change. Only years the list holds are chosen.
     QComboBox *yearList = ui->Situatie_Jaartal;
-    const int years = m_store.maxJaren();
+    const int years = portfolio.maxJaren();
     const int steps = std::min(years, yearList->count());
     if (steps > 1)
         yearList->setCurrentIndex(1);
@@ -58,14 +58,14 @@ void MainWindow::on_pushButton_clicked()
     window->SetYearAxis(firstYear, YearAfter(firstYear, years - 1));
 
     const bool cashFlow = ui->CashFlowRadioButt->isChecked();
-    const int leadingRows = m_store.projectedRowCount();
-    double *sums = m_store.netWorthSeries();
+    const int leadingRows = portfolio.projectedRowCount();
+    double *sums = portfolio.netWorthSeries();
     if (cashFlow) {
         // The cash-flow chart sums the drawn rows into the net-worth list.
         std::fill(sums, sums + MaxYears, 0.0);
         for (int r = 0; r < leadingRows; ++r) {
             for (int k = 0; k < years; ++k)
-                sums[k] += m_store.record(r, k)->series[SerMonthlyCashFlow];
+                sums[k] += portfolio.record(r, k)->series[SerMonthlyCashFlow];
         }
     }
     const ValueRange range = ValueAxisRange(sums, years);
@@ -74,7 +74,7 @@ void MainWindow::on_pushButton_clicked()
     for (int r = 0; r < leadingRows; ++r) {
         QVector<double> values(years);
         for (int k = 0; k < years; ++k) {
-            const double *s = m_store.record(r, k)->series;
+            const double *s = portfolio.record(r, k)->series;
             values[k] = cashFlow ? s[SerMonthlyCashFlow] : s[SerAssets] - s[SerDebt];
         }
         window->AddInvestmentSeries(r, firstYear, YearAfter(firstYear, years), values);

@@ -9,7 +9,9 @@
 #include "grid/ColumnCatalogue.h"
 #include "grid/RowEdit.h"
 
+#include <QLabel>
 #include <QTableWidgetItem>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -33,12 +35,28 @@ void MainWindow::ShowWealthFields(int kind)
     }
 }
 
-double MainWindow::WealthValue(int k) const
+QTextEdit *MainWindow::WealthEdit(int k) const
 {
-    return GeneratorParameterFromText(WealthEdit(k)->toPlainText());
+    QTextEdit *const edits[] = { ui->wealth_edit1, ui->wealth_edit2, ui->wealth_edit3, ui->wealth_edit4,
+        ui->wealth_edit5, ui->wealth_edit6, ui->wealth_edit7, ui->wealth_edit8, ui->wealth_edit9,
+        ui->wealth_edit10 };
+    return edits[qBound(1, k, 10) - 1];
+}
+
+QLabel *MainWindow::WealthLabel(int k) const
+{
+    QLabel *const labels[] = { ui->Wealth_lbl1, ui->Wealth_lbl2, ui->Wealth_lbl3, ui->Wealth_lbl4,
+        ui->Wealth_lbl5, ui->Wealth_lbl6, ui->Wealth_lbl7, ui->Wealth_lbl8, ui->Wealth_lbl9,
+        ui->Wealth_lbl10 };
+    return labels[qBound(1, k, 10) - 1];
 }
 
 namespace {
+
+double WealthValue(const QTextEdit *edit)
+{
+    return GeneratorParameterFromText(edit->toPlainText());
+}
 
 // The first grid row that does not hold a complete investment; -1 when every row does.
 int FirstIncompleteRow(const MainWindow &window, int rowCount)
@@ -55,8 +73,8 @@ int FirstIncompleteRow(const MainWindow &window, int rowCount)
 void MainWindow::on_GoGoGo_clicked()
 {
     // A bad begin year is reported once per run, not once per written row.
-    m_generatorRunning = true;
-    m_yearMessageShown = false;
+    generatorRunning = true;
+    yearMessageShown = false;
     {
         // The store follows every cell write; the year list, output grid and labels are
         // refreshed once when the run is over.
@@ -64,7 +82,7 @@ void MainWindow::on_GoGoGo_clicked()
 
         GeneratorParameters p;
         for (int k = 0; k < GeneratorFieldCount; ++k)
-            p.field[k] = WealthValue(k + 1);
+            p.field[k] = WealthValue(WealthEdit(k + 1));
 
         if (!WritesSingleCashRow(ui->WealthSelect->currentIndex(), p)) {
             WriteInvestmentRow(SavingsPlanRecord(p)); // a full grid simply gets no savings plan
@@ -72,8 +90,8 @@ void MainWindow::on_GoGoGo_clicked()
         }
         GenerateInvestments(ui->WealthSelect->currentIndex());
     }
-    m_generatorRunning = false;
-    m_yearMessageShown = false;
+    generatorRunning = false;
+    yearMessageShown = false;
     UpdateYearTotals();
 }
 
@@ -81,7 +99,7 @@ void MainWindow::GenerateInvestments(int kind)
 {
     GeneratorParameters p;
     for (int k = 0; k < GeneratorFieldCount; ++k)
-        p.field[k] = WealthValue(k + 1);
+        p.field[k] = WealthValue(WealthEdit(k + 1));
     const double beginYear = p.field[GenBeginYear];
     InvestmentInput record = PurchaseTemplate(kind, p);
     const bool property = kind == LeveragedProperty || kind == PropertyInFull;
@@ -95,7 +113,7 @@ void MainWindow::GenerateInvestments(int kind)
     if (kind >= 0 && kind < GeneratorKindCount) {
         int l = 0;
         while (l < years) {
-            const double cash = CashTotal(m_store, beginYear + l);
+            const double cash = CashTotal(portfolio, beginYear + l);
             const double price = property ? prices[l] : 0.0;
             const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price);
             if (!singleRow && !CoversNeed(cash, need)) {
@@ -137,13 +155,13 @@ bool MainWindow::WriteInvestmentRow(const InvestmentInput &record)
         QTableWidgetItem *item = grid->item(row, j);
         if (j == ColType) {
             const int type = GeneratedRowType(record.field[ColType]);
-            SetRowType(m_store, row, type);
+            SetRowType(portfolio, row, type);
             if (item)
                 item->setText(InvestmentTypeNames.at(type));
             ColorRow(row, GeneratedRowColour);
         } else {
             const QString text = GeneratedCellText(record.field[j]);
-            SetCellFromText(m_store, row, j, text);
+            SetCellFromText(portfolio, row, j, text);
             if (item)
                 item->setText(text);
         }

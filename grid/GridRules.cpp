@@ -23,7 +23,7 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
     if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
         return;
     const QTableWidgetItem *item = ui->Vastgoed->item(row, column);
-    SetCellFromText(m_store, row, column, item ? item->text() : QString());
+    SetCellFromText(portfolio, row, column, item ? item->text() : QString());
     ValidateDate(row, column);
     AddInvestment(row, true);
 }
@@ -37,11 +37,11 @@ void MainWindow::ValidateDate(int row, int column)
         return;
     // The cell rule has already left the refused year out of the row.
     item->setText(QString());
-    if (m_generatorRunning) {
+    if (generatorRunning) {
         // A generator run writes many rows; its user hears about a bad year once.
-        if (m_yearMessageShown)
+        if (yearMessageShown)
             return;
-        m_yearMessageShown = true;
+        yearMessageShown = true;
     }
     QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
 }
@@ -98,7 +98,7 @@ void MainWindow::ColorRow(int row, const QColor &colour)
     if (!InvestmentStore::isValidRow(row))
         return;
     const int type = ReadRowType(row);
-    SetRowType(m_store, row, type);
+    SetRowType(portfolio, row, type);
     const QBrush solid(colour);
     QTableWidget *grid = ui->Vastgoed;
     for (int c = 1; c < grid->columnCount(); ++c) {

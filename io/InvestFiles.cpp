@@ -65,13 +65,13 @@ bool ReadInvestFile(QString &text, const FileNameProvider &ask)
 void MainWindow::on_actionSave_as_triggered()
 {
     BuildInvestText();
-    WriteInvestFile(investText, m_saveFileName);
+    WriteInvestFile(investText, saveFileName);
 }
 
 void MainWindow::on_actionOpen_triggered()
 {
     // The portfolio on screen is replaced only by a file that was actually read.
-    if (!ReadInvestFile(investText, m_openFileName))
+    if (!ReadInvestFile(investText, openFileName))
         return;
     const ViewBatch batch(this);
     ClearInvestments();
@@ -80,7 +80,7 @@ void MainWindow::on_actionOpen_triggered()
 
 void MainWindow::on_actionExport_CSV_triggered()
 {
-    const QString name = askOrDialog(m_saveFileName, true, QStringLiteral("Export CSV"), CsvFileFilter);
+    const QString name = askOrDialog(saveFileName, true, QStringLiteral("Export CSV"), CsvFileFilter);
     if (name.isEmpty())
         return;
     saveReporting(name, ProjectionCsv(false));
@@ -112,7 +112,7 @@ void MainWindow::ParseInvestText()
 
     // The store takes the file by the loader's rules; the widgets then show it. Every text
     // written still runs the cell rule, which finds its row already as the file gave it.
-    const QVector<int> refusedYears = LoadPortfolio(fields, m_store);
+    const QVector<int> refusedYears = LoadPortfolio(fields, portfolio);
     ViewChanged(true);
 
     // A kind that is none of the combo's items leaves the selection alone; a new selection
@@ -133,7 +133,7 @@ void MainWindow::ParseInvestText()
             const bool refused = c == ColStartYear && refusedYears.contains(r);
             item->setText(refused ? QString() : fields.cell(r, c));
             if (c == ColType)
-                emit SendItemToComboDelegate(m_store.rowType(r));
+                emit SendItemToComboDelegate(portfolio.rowType(r));
         }
         ColorRow(r, ManualRowColour);
     }
@@ -149,5 +149,5 @@ void MainWindow::ReportRefusedYears(const QVector<int> &rows)
 
 QString MainWindow::ProjectionCsv(bool totals) const
 {
-    return ProjectionCsvText(m_store, totals);
+    return ProjectionCsvText(portfolio, totals);
 }

@@ -11,25 +11,25 @@
 #include <QDebug>
 #include <QTableWidgetItem>
 
-MainWindow::ViewBatch::ViewBatch(MainWindow *window)
-    : m_window(window)
+MainWindow::ViewBatch::ViewBatch(MainWindow *owner)
+    : window(owner)
 {
-    ++m_window->m_batchDepth;
+    ++window->batchDepth;
 }
 
 MainWindow::ViewBatch::~ViewBatch()
 {
-    if (--m_window->m_batchDepth == 0 && m_window->m_viewDirty) {
-        m_window->m_viewDirty = false;
-        const bool fill = m_window->m_fillYearListPending;
-        m_window->m_fillYearListPending = false;
-        m_window->RefreshView(fill);
+    if (--window->batchDepth == 0 && window->viewDirty) {
+        window->viewDirty = false;
+        const bool fill = window->fillYearListPending;
+        window->fillYearListPending = false;
+        window->RefreshView(fill);
     }
 }
 
 double MainWindow::AddInvestment(int row, bool refreshYearList)
 {
-    const ProjectionUpdate update = m_store.addInvestment(row);
+    const ProjectionUpdate update = portfolio.addInvestment(row);
     if (update.projected)
         qDebug() << "addinvestment";
     // A row that neither was nor is projected changes nothing on screen.
@@ -40,9 +40,9 @@ double MainWindow::AddInvestment(int row, bool refreshYearList)
 
 void MainWindow::ViewChanged(bool refreshYearList)
 {
-    if (m_batchDepth > 0) {
-        m_viewDirty = true;
-        m_fillYearListPending = m_fillYearListPending || refreshYearList;
+    if (batchDepth > 0) {
+        viewDirty = true;
+        fillYearListPending = fillYearListPending || refreshYearList;
     } else {
         RefreshView(refreshYearList);
     }
@@ -50,14 +50,14 @@ void MainWindow::ViewChanged(bool refreshYearList)
 
 void MainWindow::RefreshView(bool fillEmptyYearList)
 {
-    const int base = m_store.earliestStartYear();
+    const int base = portfolio.earliestStartYear();
     if (base != InvestmentStore::NoBaseYear) {
         // The list is rebuilt when it is empty, starts at another year than the base year or
         // was filled under another year limit.
         const QComboBox *list = ui->Situatie_Jaartal;
         const bool listEmpty = list->currentText().isEmpty();
         const bool listStale = !listEmpty
-            && (list->itemText(0) != QString::number(base) || list->count() != m_store.maxJaren());
+            && (list->itemText(0) != QString::number(base) || list->count() != portfolio.maxJaren());
         if ((listEmpty && fillEmptyYearList) || listStale)
             FillYearList(base);
     }
@@ -70,8 +70,8 @@ void MainWindow::FillYearList(int firstYear)
     QComboBox *list = ui->Situatie_Jaartal;
     const QString chosen = list->currentText();
     QStringList years;
-    years.reserve(m_store.maxJaren());
-    for (int y = 0; y < m_store.maxJaren(); ++y)
+    years.reserve(portfolio.maxJaren());
+    for (int y = 0; y < portfolio.maxJaren(); ++y)
         years.append(QString::number(static_cast<long long>(firstYear) + y));
     // The caller refreshes the grid and the labels once the list is complete; the year the
     // user chose stays chosen when the new list holds it.
@@ -92,11 +92,11 @@ int MainWindow::ChosenYearIndex() const
 {
     bool ok = false;
     const long long year = ui->Situatie_Jaartal->currentText().toLongLong(&ok, 10);
-    const int base = m_store.earliestStartYear();
+    const int base = portfolio.earliestStartYear();
     if (!ok || base == InvestmentStore::NoBaseYear)
         return -1;
     const long long index = year - base;
-    return (index >= 0 && index < m_store.maxJaren()) ? static_cast<int>(index) : -1;
+    return (index >= 0 && index < portfolio.maxJaren()) ? static_cast<int>(index) : -1;
 }
 
 void MainWindow::BlankOutputRow(int row)
@@ -110,9 +110,9 @@ void MainWindow::BlankOutputRow(int row)
 void MainWindow::FillOutputGrid()
 {
     const int c = ChosenYearIndex();
-    const int shown = c < 0 ? 0 : m_store.projectedRowCount();
+    const int shown = c < 0 ? 0 : portfolio.projectedRowCount();
     for (int i = 0; i < shown; ++i) {
-        const YearRecord *record = m_store.record(i, c);
+        const YearRecord *record = portfolio.record(i, c);
         for (int k = 0; k < OutputColumnCount; ++k) {
             if (QTableWidgetItem *item = ui->Output->item(i, k))
                 item->setText(FormatWhole(record->series[k]));
@@ -134,12 +134,12 @@ void MainWindow::ShowEmptyTotals()
 void MainWindow::UpdateYearTotals()
 {
     const int c = ChosenYearIndex();
-    if (c < 0 || !m_store.anyRowProjected() || !m_store.yearTotals(c, m_yearTotals)) {
-        m_yearTotals = YearTotals();
+    if (c < 0 || !portfolio.anyRowProjected() || !portfolio.yearTotals(c, yearTotals)) {
+        yearTotals = YearTotals();
         ShowEmptyTotals();
         return;
     }
-    const YearTotals &t = m_yearTotals;
+    const YearTotals &t = yearTotals;
     ui->Totaal_Cashflow->setText(FormatAmount(t.monthlyCashFlow));
     ui->Totaal_Schulden->setText(FormatAmount(t.debt));
     ui->Totaal_Cash->setText(FormatAmount(t.cash));
@@ -149,7 +149,7 @@ void MainWindow::UpdateYearTotals()
     ui->Totaal_LastenMaandelijks->setText(FormatAmount(t.monthlyCosts));
     ui->Totaal_Activa->setText(FormatAmount(t.assets));
     ui->Totaal_Nettowaarde->setText(FormatAmount(t.cash + t.propertyValue - t.debt));
-    m_store.setNetWorthByYear(c, t.netWorth());
+    portfolio.setNetWorthByYear(c, t.netWorth());
 }
 
 void MainWindow::on_btn_ClearInvestmenst_clicked()
@@ -160,10 +160,10 @@ void MainWindow::on_btn_ClearInvestmenst_clicked()
 void MainWindow::ClearInvestments()
 {
     const ViewBatch batch(this);
-    m_store.fillAllInputs(0.0);
-    const int rows = m_store.maxInvestment();
+    portfolio.fillAllInputs(0.0);
+    const int rows = portfolio.maxInvestment();
     for (int r = 0; r < rows; ++r) {
-        ClearRow(m_store, r);
+        ClearRow(portfolio, r);
         ColorRow(r, EmptyRowColour);
         for (int c = 1; c < InputColumnCount; ++c) {
             if (QTableWidgetItem *item = ui->Vastgoed->item(r, c))
@@ -173,8 +173,8 @@ void MainWindow::ClearInvestments()
     for (int r = 0; r < rows; ++r)
         BlankOutputRow(r);
     ShowEmptyTotals();
-    m_store.clearProjections();
+    portfolio.clearProjections();
     // Nothing is projected any more; the year list keeps its years.
-    m_viewDirty = false;
-    m_fillYearListPending = false;
+    viewDirty = false;
+    fillYearListPending = false;
 }

@@ -4,6 +4,8 @@
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
+#include "grid/NumberCellDelegate.h"
+#include "app/FocusWatch.h"
 #include "settings/Options.h"
 
 #include <QCoreApplication>
@@ -17,6 +19,7 @@ QColor MainWindow::ManualRowColour;
 QColor MainWindow::EmptyRowColour;
 QColor MainWindow::GeneratedRowColour;
 QBrush MainWindow::NotApplicableBrush;
+const QColor MainWindow::NotANumberColour(200, 0, 0);
 
 namespace {
 const char *const ManualAddress = "https://quorvant.example/handleiding";
@@ -37,8 +40,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     for (int t = 0; t < 3; ++t)
         ui->WealthSelect->addItem(InvestmentTypeNames.at(t));
-    for (int k = 1; k <= 10; ++k)
+    for (int k = 1; k <= 10; ++k) {
         WealthEdit(k)->setTabChangesFocus(true);
+        WatchFocusOut(WealthEdit(k), [this, k]() { CommitWealthField(k); });
+    }
     ShowWealthFields(0);
 
     const int rows = portfolio.maxInvestment();
@@ -57,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent)
         ui->Output->setHorizontalHeaderItem(c, new QTableWidgetItem(OutputColumns[c].header));
     }
 
+    // Typed numbers are normalised when committed; the Type column has its own editor.
+    ui->Vastgoed->setItemDelegate(new NumberCellDelegate(ui->Vastgoed));
     delegate = new ComboBoxDelegate(ui->Vastgoed);
     ui->Vastgoed->setItemDelegateForColumn(0, delegate);
     ui->Vastgoed->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -100,6 +107,7 @@ void MainWindow::on_actionInhoud_triggered()
 void MainWindow::on_actionSettings_triggered()
 {
     optionsDialog = new Options(this);
+    optionsDialog->ShowLimits(portfolio.maxJaren(), portfolio.maxInvestment());
     optionsDialog->show();
 }
 

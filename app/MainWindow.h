@@ -19,6 +19,7 @@ class MainWindow;
 }
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
 class QTextEdit;
 QT_END_NAMESPACE
 
@@ -41,6 +42,8 @@ public:
     static QColor EmptyRowColour;
     static QColor GeneratedRowColour;
     static QBrush NotApplicableBrush;
+    // Text colour of an entry that is no number.
+    static const QColor NotANumberColour;
 
     // Tests answer in place of the file dialogs through these.
     void setOpenFileNameProvider(FileNameProvider provider);
@@ -123,9 +126,15 @@ private:
     void BlankOutputRow(int row);
     void ShowEmptyTotals();
 
-    // The generator panel's fields and labels, k = 1 .. 10 (WealthGenerator.cpp).
+    // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
+    // is shown red with a tool tip, and the status bar names it.
+    void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
+
+    // The generator panel's fields and labels, k = 1 .. 10 (WealthGenerator.cpp). A field's
+    // typed text is normalised when it loses the focus and before a run.
     QTextEdit *WealthEdit(int k) const;
     QLabel *WealthLabel(int k) const;
+    void CommitWealthField(int k);
 
     // Opening a file (InvestFiles.cpp): one message for the rows whose start year was refused.
     void ReportRefusedYears(const QVector<int> &rows);
@@ -136,8 +145,10 @@ private:
     QPointer<LineGraphs> chartWindow;
     Options *optionsDialog = nullptr;
 
-    // The portfolio: the numbers behind the grid, the chosen year's sums and the file text.
+    // The portfolio: the numbers behind the grid, the text each cell last held, the chosen
+    // year's sums and the file text.
     InvestmentStore portfolio;
+    QString cellTexts[MaxRows][FieldCount];
     YearTotals yearTotals;
     QString investText;
 

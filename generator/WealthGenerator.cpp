@@ -7,9 +7,11 @@
 #include "generator/WealthLabelTable.h"
 #include "grid/CellRules.h"
 #include "grid/ColumnCatalogue.h"
+#include "grid/NumberEntry.h"
 #include "grid/RowEdit.h"
 
 #include <QLabel>
+#include <QStatusBar>
 #include <QTableWidgetItem>
 #include <QTextEdit>
 
@@ -70,8 +72,34 @@ int FirstIncompleteRow(const MainWindow &window, int rowCount)
 
 } // namespace
 
+void MainWindow::CommitWealthField(int k)
+{
+    QTextEdit *edit = WealthEdit(k);
+    const QString typed = edit->toPlainText();
+    const QString text = NormalisedNumberText(typed, GeneratorFieldKind(ui->WealthSelect->currentIndex(), k - 1));
+    if (text != typed)
+        edit->setPlainText(text);
+    // A text that is no number counts as 0; the field says so.
+    const bool notANumber = !text.trimmed().isEmpty() && !NumberFromText(text);
+    const QString tip = QStringLiteral("Geen getal \u2014 telt als 0");
+    QPalette palette = edit->palette();
+    if (notANumber) {
+        palette.setColor(QPalette::Text, NotANumberColour);
+        edit->setPalette(palette);
+        edit->setToolTip(tip);
+        statusBar()->showMessage(QStringLiteral("%1: \u201c%2\u201d is geen getal \u2014 telt als 0")
+                                     .arg(WealthLabel(k)->text(), text));
+    } else if (edit->toolTip() == tip) {
+        edit->setPalette(QPalette());
+        edit->setToolTip(QString());
+    }
+}
+
 void MainWindow::on_GoGoGo_clicked()
 {
+    for (int k = 1; k <= GeneratorFieldCount; ++k)
+        CommitWealthField(k);
+
     // A bad begin year is reported once per run, not once per written row.
     generatorRunning = true;
     yearMessageShown = false;

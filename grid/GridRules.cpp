@@ -10,6 +10,7 @@
 #include "model/ColumnUsage.h"
 
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTableWidgetItem>
 
 int MainWindow::ReadRowType(int row) const
@@ -22,8 +23,14 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
 {
     if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
         return;
-    const QTableWidgetItem *item = ui->Vastgoed->item(row, column);
-    SetCellFromText(portfolio, row, column, item ? item->text() : QString());
+    QTableWidgetItem *item = ui->Vastgoed->item(row, column);
+    const QString text = item ? item->text() : QString();
+    const CellEditResult result = SetCellFromText(portfolio, row, column, text);
+    // What the cell held last is kept, so that a refused year can give it back.
+    if (result != CellEditResult::RejectedStartYear)
+        cellTexts[row][column] = text;
+    if (item)
+        MarkNotANumber(row, column, item, result == CellEditResult::NotANumber);
     ValidateDate(row, column);
     AddInvestment(row, true);
 }
@@ -35,8 +42,9 @@ void MainWindow::ValidateDate(int row, int column)
     QTableWidgetItem *item = ui->Vastgoed->item(row, ColStartYear);
     if (!item || !IsRefusedStartYear(FieldFromText(item->text())))
         return;
-    // The cell rule has already left the refused year out of the row.
-    item->setText(QString());
+    // A refused year never destroys what the cell held: the cell (and through the cell rule
+    // the row and its projection) returns to its previous text.
+    item->setText(cellTexts[row][ColStartYear]);
     if (generatorRunning) {
         // A generator run writes many rows; its user hears about a bad year once.
         if (yearMessageShown)
@@ -111,5 +119,26 @@ void MainWindow::ColorRow(int row, const QColor &colour)
             item->setBackground(NotApplicableBrush);
             item->setText(QString());
         }
+    }
+}
+
+namespace {
+const char *const NotANumberTip = "Geen getal \u2014 telt als 0";
+}
+
+void MainWindow::MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber)
+{
+    const QString tip = QString::fromUtf8(NotANumberTip);
+    if (notANumber) {
+        item->setForeground(QBrush(NotANumberColour));
+        item->setToolTip(tip);
+        const QTableWidgetItem *header = ui->Vastgoed->horizontalHeaderItem(column);
+        statusBar()->showMessage(QStringLiteral("Rij %1, %2: \u201c%3\u201d is geen getal \u2014 telt als 0")
+                                     .arg(row + 1)
+                                     .arg(header ? header->text() : QString::number(column + 1), item->text()));
+    } else if (item->toolTip() == tip) {
+        item->setData(Qt::ForegroundRole, QVariant());
+        item->setToolTip(QString());
+        statusBar()->clearMessage();
     }
 }

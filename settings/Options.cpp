@@ -3,6 +3,9 @@
 
 #include "grid/CellRules.h"
 
+#include <QSignalBlocker>
+#include <QTextEdit>
+
 Options::Options(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::Options)
@@ -19,12 +22,38 @@ Options::~Options()
     delete ui;
 }
 
+void Options::ShowLimits(int years, int investments)
+{
+    const QSignalBlocker quietYears(ui->AantalJaren);
+    const QSignalBlocker quietInvestments(ui->AantalInvestments);
+    ui->AantalJaren->setPlainText(QString::number(years));
+    ui->AantalInvestments->setPlainText(QString::number(investments));
+}
+
+std::optional<int> Options::ReadField(QTextEdit *field) const
+{
+    const std::optional<int> limit = TypedLimit(field->toPlainText());
+    const QString tip = QStringLiteral("Geen geheel getal \u2014 de grens blijft zoals hij was");
+    QPalette palette = field->palette();
+    if (!limit) {
+        palette.setColor(QPalette::Text, QColor(200, 0, 0));
+        field->setPalette(palette);
+        field->setToolTip(tip);
+    } else if (field->toolTip() == tip) {
+        field->setPalette(QPalette());
+        field->setToolTip(QString());
+    }
+    return limit;
+}
+
 void Options::on_AantalInvestments_textChanged()
 {
-    emit SendAantalInvestments(LimitFromText(ui->AantalInvestments->toPlainText()));
+    if (const std::optional<int> limit = ReadField(ui->AantalInvestments))
+        emit SendAantalInvestments(*limit);
 }
 
 void Options::on_AantalJaren_textChanged()
 {
-    emit SendAantalJaar(LimitFromText(ui->AantalJaren->toPlainText()));
+    if (const std::optional<int> limit = ReadField(ui->AantalJaren))
+        emit SendAantalJaar(*limit);
 }

@@ -3,13 +3,17 @@
 
 #include <QDialog>
 
+#include <optional>
+
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class Options;
 }
+class QTextEdit;
 QT_END_NAMESPACE
 
-// The limits dialog: every change of a field sends the new limit to the main window at once.
+// The limits dialog: every change of a field to a whole number sends the new limit to the
+// main window at once.
 class Options : public QDialog
 {
     Q_OBJECT
@@ -17,6 +21,9 @@ class Options : public QDialog
 public:
     explicit Options(QWidget *parent = nullptr);
     ~Options() override;
+
+    // Shows the limits in force, without sending them.
+    void ShowLimits(int years, int investments);
 
 signals:
     void SendAantalJaar(int jaar);
@@ -27,6 +34,10 @@ private slots:
     void on_AantalJaren_textChanged();
 
 private:
+    // The limit a field's text names; none (and the field is marked) when it is empty or not
+    // a whole number, so that the last valid limit stays.
+    std::optional<int> ReadField(QTextEdit *field) const;
+
     Ui::Options *ui;
 };
 

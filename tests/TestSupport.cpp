@@ -3,7 +3,12 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QAbstractItemDelegate>
 #include <QApplication>
+#include <QLineEdit>
+#include <QStyleOptionViewItem>
+
+#include <memory>
 #include <QMessageBox>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
@@ -34,6 +39,22 @@ QTableWidget *outputGrid(MainWindow &w)
 void setCell(MainWindow &w, int row, int column, const QString &text)
 {
     inputGrid(w)->item(row, column)->setText(text);
+}
+
+void typeCell(MainWindow &w, int row, int column, const QString &text)
+{
+    QTableWidget *grid = inputGrid(w);
+    const QModelIndex index = grid->model()->index(row, column);
+    QAbstractItemDelegate *delegate = grid->itemDelegateForColumn(column);
+    if (!delegate)
+        delegate = grid->itemDelegate();
+    QStyleOptionViewItem option;
+    std::unique_ptr<QWidget> editor(delegate->createEditor(grid->viewport(), option, index));
+    auto *line = qobject_cast<QLineEdit *>(editor.get());
+    if (!line)
+        return;
+    line->setText(text);
+    delegate->setModelData(line, grid->model(), index);
 }
 
 void placeCursor(QTableWidget *grid, int row, int column)

@@ -30,6 +30,9 @@ QTableWidget *outputGrid(MainWindow &w);
 
 // Types a text into cell (row, column) of the input grid, as the item's data setter does.
 void setCell(MainWindow &w, int row, int column, const QString &text);
+// Commits a typed entry into cell (row, column) through the cell's editor, as the user does
+// by typing and pressing Enter.
+void typeCell(MainWindow &w, int row, int column, const QString &text);
 // Makes (row, column) the current cell without the cursor rule and without opening an editor.
 void placeCursor(QTableWidget *grid, int row, int column);
 // Writes a whole row: the type name first (through the type-change rule), then the cells.

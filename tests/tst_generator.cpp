@@ -245,6 +245,32 @@ private slots:
         QCOMPARE(cellText(outputGrid(*w), 29, 0), QStringLiteral("0"));
     }
 
+    void dutchFieldsWriteTheSameRows()
+    {
+        setPanel(1, { "2020", "30.000", "1.000", "100.000", "750", "2,5", "3,5 %" });
+        press();
+        QCOMPARE(edit(2)->toPlainText(), QStringLiteral("30000")); // the field shows what counts
+        QCOMPARE(edit(7)->toPlainText(), QStringLiteral("3.5"));
+        QStringList dutch;
+        for (int r = 0; r < 30; ++r)
+            dutch << rowTexts(r).join(QLatin1Char(';'));
+        QVERIFY(completeRows() > 2);
+
+        w = std::make_unique<MainWindow>();
+        setPanel(1, { "2020", "30000", "1000", "100000", "750", "2.5", "3.5" });
+        press();
+        for (int r = 0; r < 30; ++r)
+            QCOMPARE(rowTexts(r).join(QLatin1Char(';')), dutch.at(r));
+
+        // A field that stays no number counts as 0 and says so.
+        edit(3)->setPlainText(QStringLiteral("veel"));
+        press();
+        QVERIFY(!edit(3)->toolTip().isEmpty());
+        edit(3)->setPlainText(QStringLiteral("1000"));
+        press();
+        QVERIFY(edit(3)->toolTip().isEmpty());
+    }
+
     void cashWorkedExampleStaysInYear()
     {
         setPanel(2, { "2020", "50000", "0", "", "10000" });

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <cmath>
@@ -170,15 +171,56 @@ private slots:
         QCOMPARE(cellText(outputGrid(w), 0, 1), QStringLiteral("1000"));
     }
 
-    void rejectedYearDropsAnEarlierProjection()
+    void dutchEntriesGiveThePlainFigures()
+    {
+        MainWindow dutch;
+        MainWindow plain;
+        setRow(dutch, 0, PropertyInFull, { "2020" });
+        setRow(plain, 0, PropertyInFull, { "2020" });
+        const QStringList typed { "250.000", "1.150", "2", "3,5" };
+        const QStringList canonical { "250000", "1150", "2", "3.5" };
+        for (int i = 0; i < typed.size(); ++i) {
+            typeCell(dutch, 0, 6 + i, typed.at(i));
+            typeCell(plain, 0, 6 + i, canonical.at(i));
+            QCOMPARE(cellText(inputGrid(dutch), 0, 6 + i), canonical.at(i));
+        }
+        QVERIFY(dutch.store().block(0).projected);
+        for (int y = 0; y < 31; ++y) {
+            for (int k = 0; k < SeriesCount; ++k)
+                QCOMPARE(dutch.store().block(0).years[y].series[k], plain.store().block(0).years[y].series[k]);
+        }
+    }
+
+    void notANumberIsMarkedUntilANumberIsTyped()
+    {
+        MainWindow w;
+        setRow(w, 2, PropertyInFull, FullPropertyRow);
+        typeCell(w, 2, 6, "abc");
+        QTableWidgetItem *item = inputGrid(w)->item(2, 6);
+        QCOMPARE(item->text(), QStringLiteral("abc"));
+        QCOMPARE(w.store().input(2).field[6], 0.0); // it still counts as 0
+        QCOMPARE(item->foreground().color(), MainWindow::NotANumberColour);
+        QCOMPARE(item->toolTip(), QString::fromUtf8("Geen getal \u2014 telt als 0"));
+        const QString status = find<QStatusBar>(&w, "statusbar")->currentMessage();
+        QVERIFY2(status.contains(QStringLiteral("Rij 3")) && status.contains(QStringLiteral("Kostprijs")), qPrintable(status));
+        typeCell(w, 2, 6, "150.000");
+        QCOMPARE(item->text(), QStringLiteral("150000"));
+        QVERIFY(item->toolTip().isEmpty());
+        QVERIFY(!item->data(Qt::ForegroundRole).isValid());
+    }
+
+    void rejectedYearKeepsWhatTheCellHeld()
     {
         MainWindow w;
         setRow(w, 0, MonthlySaving, { "2020", "1000", "100" });
         QCOMPARE(cellText(outputGrid(w), 0, 1), QStringLiteral("1000"));
-        closingModals([&]() { setCell(w, 0, 1, "1800"); });
-        QVERIFY(!w.store().block(0).projected);
-        QCOMPARE(cellText(outputGrid(w), 0, 1), QString());
-        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QString());
+        const QStringList boxes = closingModals([&]() { setCell(w, 0, 1, "1919"); });
+        QCOMPARE(boxes, QStringList { "Jaartal fout|Vul een geldig jaartal in , bv 2020" });
+        QCOMPARE(cellText(inputGrid(w), 0, 1), QStringLiteral("2020"));
+        QCOMPARE(w.store().input(0).field[1], 2020.0);
+        QVERIFY(w.store().block(0).projected);
+        QCOMPARE(cellText(outputGrid(w), 0, 1), QStringLiteral("1000"));
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QStringLiteral("1000"));
     }
 
     void typeChangeEmptiesCellsAndRelabelsHeaders()

@@ -158,6 +158,29 @@ private slots:
 
     // Every text comes back, except that a ';' typed into a field is written as ',' so that no
     // later field moves; neither text is a number, so every value stays the same.
+    void storedTextsAreReadAsBeforeAndMarked()
+    {
+        const QString file = path("dutch.inv");
+        const QByteArray bytes = investFileText(Leveraged, {},
+            { { "Onderpand zonder hefboom", "2020", "", "", "", "", "250.000", "abc", "2", "3,5" } })
+                                     .toUtf8();
+        QVERIFY(writeBytes(file, bytes));
+        MainWindow w;
+        QCOMPARE(triggerWithFile(w, "actionOpen", file), QStringList());
+        QTableWidget *grid = inputGrid(w);
+        // A file is read exactly as before: no normalising of what it stores.
+        QCOMPARE(cellText(grid, 0, 6), QStringLiteral("250.000"));
+        QCOMPARE(w.store().input(0).field[6], 250.0);
+        QCOMPARE(w.store().input(0).field[9], 0.0);
+        // What is no number is marked as a typed entry is.
+        QVERIFY(!grid->item(0, 7)->toolTip().isEmpty());
+        QVERIFY(!grid->item(0, 9)->toolTip().isEmpty());
+        QVERIFY(grid->item(0, 6)->toolTip().isEmpty());
+        const QString saved = path("dutch-saved.inv");
+        triggerWithFile(w, "actionSave_as", saved);
+        QCOMPARE(readBytes(saved), bytes);
+    }
+
     void roundTripRestoresEveryText()
     {
         MainWindow typed;

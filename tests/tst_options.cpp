@@ -49,7 +49,9 @@ private slots:
         QCOMPARE(find<QLabel>(o, "label_2")->text(), QStringLiteral("Beperk het jaaroverzicht tot :"));
         QCOMPARE(find<QLabel>(o, "label")->text(), QStringLiteral("Beperk het aantal investeringen tot :"));
         QCOMPARE(find<QLabel>(o, "label")->font().pointSize(), 12);
-        QCOMPARE(find<QTextEdit>(o, "AantalJaren")->toPlainText(), QString());
+        // It opens showing the limits in force.
+        QCOMPARE(find<QTextEdit>(o, "AantalJaren")->toPlainText(), QStringLiteral("31"));
+        QCOMPARE(find<QTextEdit>(o, "AantalInvestments")->toPlainText(), QStringLiteral("30"));
         // Its meta-object carries the two signals and two slots by these names.
         const QMetaObject *meta = o->metaObject();
         QCOMPARE(meta->className(), "Options");
@@ -73,15 +75,16 @@ private slots:
         QTest::newRow("just past the rows") << "31" << 31 << 31 << 30;
         QTest::newRow("past both") << "99" << 99 << 31 << 30;
         QTest::newRow("int max") << "2147483647" << 2147483647 << 31 << 30;
-        QTest::newRow("beyond 32 bits") << "2147483648" << 0 << 0 << 0;
+        QTest::newRow("Dutch decimal comma, whole") << "12,0" << 12 << 12 << 12;
+        QTest::newRow("blanks inside are dropped") << "1 0" << 10 << 10 << 10;
+        // Not a whole number: nothing is sent and the last valid limit (13) stays.
+        QTest::newRow("beyond 32 bits") << "2147483648" << -1 << 13 << 13;
         QTest::newRow("int min") << "-2147483648" << int(-2147483647 - 1) << 0 << 0;
-        QTest::newRow("letters") << "abc" << 0 << 0 << 0;
-        QTest::newRow("digits then letters") << "12a" << 0 << 0 << 0;
-        QTest::newRow("decimal point") << "1.5" << 0 << 0 << 0;
-        QTest::newRow("comma") << "1,5" << 0 << 0 << 0;
-        QTest::newRow("group separator") << "1,000" << 0 << 0 << 0;
-        QTest::newRow("inner blank") << "1 0" << 0 << 0 << 0;
-        QTest::newRow("empty") << "" << 0 << 0 << 0;
+        QTest::newRow("letters") << "abc" << -1 << 13 << 13;
+        QTest::newRow("digits then letters") << "12a" << -1 << 13 << 13;
+        QTest::newRow("decimal point") << "1.5" << -1 << 13 << 13;
+        QTest::newRow("comma") << "1,5" << -1 << 13 << 13;
+        QTest::newRow("empty") << "" << -1 << 13 << 13;
     }
     void conversion()
     {
@@ -96,24 +99,33 @@ private slots:
         // Start from a value different from the expected one so a missed store shows.
         w.SetMaxJaren(13);
         w.SetMaxInvestment(13);
-        find<QTextEdit>(o, "AantalJaren")->setPlainText(text.isEmpty() ? QStringLiteral("x") : text);
-        find<QTextEdit>(o, "AantalJaren")->setPlainText(text);
+        auto *yearField = find<QTextEdit>(o, "AantalJaren");
+        yearField->setPlainText(text.isEmpty() ? QStringLiteral("x") : text);
+        yearField->setPlainText(text);
         find<QTextEdit>(o, "AantalInvestments")->setPlainText(text.isEmpty() ? QStringLiteral("x") : text);
         find<QTextEdit>(o, "AantalInvestments")->setPlainText(text);
-        QVERIFY(!yearSpy.isEmpty());
-        QCOMPARE(yearSpy.last().at(0).toInt(), sent);
-        QCOMPARE(rowSpy.last().at(0).toInt(), sent);
+        if (sent == -1) {
+            QVERIFY(yearSpy.isEmpty());
+            QVERIFY(rowSpy.isEmpty());
+            QVERIFY(!yearField->toolTip().isEmpty()); // marked
+            QCOMPARE(LimitFromText(text), 0);
+        } else {
+            QCOMPARE(yearSpy.last().at(0).toInt(), sent);
+            QCOMPARE(rowSpy.last().at(0).toInt(), sent);
+            QVERIFY(yearField->toolTip().isEmpty());
+        }
         QCOMPARE(w.MaxJaren(), years);
         QCOMPARE(w.MaxInvestment(), investments);
-        QCOMPARE(LimitFromText(text), sent);
     }
 
     void typingSendsEveryIntermediateValue()
     {
         MainWindow w;
         Options *o = openDialog(w);
-        QSignalSpy spy(o, SIGNAL(SendAantalJaar(int)));
         auto *field = find<QTextEdit>(o, "AantalJaren");
+        field->clear(); // an empty field changes no limit
+        QCOMPARE(w.MaxJaren(), 31);
+        QSignalSpy spy(o, SIGNAL(SendAantalJaar(int)));
         field->setFocus();
         QTest::keyClicks(field, "25");
         QCOMPARE(spy.size(), 2);
@@ -122,11 +134,12 @@ private slots:
         QCOMPARE(w.MaxJaren(), 25);
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClick(field, Qt::Key_Backspace);
-        QCOMPARE(w.MaxJaren(), 0); // an erased field sets the limit to 0
+        QCOMPARE(w.MaxJaren(), 2); // an erased field keeps the last valid limit
         // The upper field is the investment limit and leaves the years alone.
+        find<QTextEdit>(o, "AantalInvestments")->clear();
         QTest::keyClicks(find<QTextEdit>(o, "AantalInvestments"), "5");
         QCOMPARE(w.MaxInvestment(), 5);
-        QCOMPARE(w.MaxJaren(), 0);
+        QCOMPARE(w.MaxJaren(), 2);
     }
 
     void everyActivationMakesANewDialogFeedingTheSameLimits()
@@ -145,11 +158,12 @@ private slots:
         find<QTextEdit>(second, "AantalInvestments")->setPlainText("4");
         find<QTextEdit>(first, "AantalInvestments")->setPlainText("6");
         QCOMPARE(w.MaxInvestment(), 6);
-        // Closing hides; reopening shows empty fields while the limits stay.
+        // Closing hides; reopening shows the limits in force.
         first->close();
         QVERIFY(!first->isVisible());
         Options *third = openDialog(w);
-        QCOMPARE(find<QTextEdit>(third, "AantalJaren")->toPlainText(), QString());
+        QCOMPARE(find<QTextEdit>(third, "AantalJaren")->toPlainText(), QStringLiteral("8"));
+        QCOMPARE(find<QTextEdit>(third, "AantalInvestments")->toPlainText(), QStringLiteral("6"));
         QCOMPARE(w.MaxJaren(), 8);
         QCOMPARE(w.MaxInvestment(), 6);
     }

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "app/FormSetup.h"
+#include "app/Manual.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
@@ -11,16 +13,11 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QTableWidgetItem>
-#include <QUrl>
 
 QColor MainWindow::ManualRowColour;
 QColor MainWindow::EmptyRowColour;
 QColor MainWindow::GeneratedRowColour;
 QBrush MainWindow::NotApplicableBrush;
-
-namespace {
-const char *const ManualAddress = "https://quorvant.example/handleiding";
-}
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -79,6 +76,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_store.clearProjections();
 
     ui->NettoRadioButt->setChecked(true);
+    FinishMainForm(this, ui);
     qDebug() << "Start application";
 }
 
@@ -94,7 +92,7 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::on_actionInhoud_triggered()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(ManualAddress), QUrl::TolerantMode));
+    QDesktopServices::openUrl(ManualUrl());
 }
 
 void MainWindow::on_actionSettings_triggered()

@@ -53,7 +53,7 @@ void FinishMainForm(QMainWindow *window, Ui::MainWindow *ui)
 
     // The heading beside the year list is a few pixels wider than its room in the title font.
     QFont heading = ui->label_6->font();
-    heading.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
+    heading.setLetterSpacing(QFont::AbsoluteSpacing, -0.35);
     ui->label_6->setFont(heading);
 
     for (int c = 0; c < ui->Vastgoed->columnCount(); ++c) {

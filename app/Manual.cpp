@@ -6,13 +6,17 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifndef QUORVANT_DOC_FROM_BIN
+#define QUORVANT_DOC_FROM_BIN "../share/doc/quorvant"
+#endif
+
 namespace {
 const char *const ManualResource = ":/rec/doc/handleiding.html";
 }
 
 QString InstalledManualPath(const QString &programDir)
 {
-    return QDir::cleanPath(programDir + QStringLiteral("/../share/doc/quorvant/handleiding.html"));
+    return QDir::cleanPath(programDir + QStringLiteral("/" QUORVANT_DOC_FROM_BIN "/handleiding.html"));
 }
 
 QUrl ManualUrl()

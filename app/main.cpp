@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -12,6 +13,10 @@ int main(int argc, char *argv[])
     QApplication a(argc, argv);
     UseApplicationFont();
     MainWindow w;
+    // On a screen smaller than the window (a 1366 x 768 laptop) the window opens within it,
+    // leaving room for the window manager's frame; the form then scrolls.
+    if (const QScreen *screen = w.screen())
+        w.resize(w.size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
     w.show();
     return a.exec();
 }

@@ -136,7 +136,6 @@ private slots:
         shown->show();
         int measured = 0;
         const QStringList clipped = clippedCaptions(shown, &measured);
-        for (auto *l : shown->findChildren<QWidget *>()) qInfo() << l->objectName() << QFontInfo(l->font()).family() << QFontInfo(l->font()).styleName() << l->font().pointSize() << l->font().stretch();
         if (shown != &w)
             delete shown;
         QApplication::setFont(previous);

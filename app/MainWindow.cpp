@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "app/FormSetup.h"
+#include "app/Manual.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
@@ -13,17 +15,12 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QTableWidgetItem>
-#include <QUrl>
 
 QColor MainWindow::ManualRowColour;
 QColor MainWindow::EmptyRowColour;
 QColor MainWindow::GeneratedRowColour;
 QBrush MainWindow::NotApplicableBrush;
 const QColor MainWindow::NotANumberColour(200, 0, 0);
-
-namespace {
-const char *const ManualAddress = "https://quorvant.example/handleiding";
-}
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -86,6 +83,7 @@ MainWindow::MainWindow(QWidget *parent)
     portfolio.clearProjections();
 
     ui->NettoRadioButt->setChecked(true);
+    FinishMainForm(this, ui);
     qDebug() << "Start application";
 }
 
@@ -101,7 +99,7 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::on_actionInhoud_triggered()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(ManualAddress), QUrl::TolerantMode));
+    QDesktopServices::openUrl(ManualUrl());
 }
 
 void MainWindow::on_actionSettings_triggered()

@@ -1,12 +1,22 @@
+#include "app/AppFont.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources);
+    // The form is drawn in fixed pixels: on a high-density screen it is scaled, not shrunk.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication a(argc, argv);
+    UseApplicationFont();
     MainWindow w;
+    // On a screen smaller than the window (a 1366 x 768 laptop) the window opens within it,
+    // leaving room for the window manager's frame; the form then scrolls.
+    if (const QScreen *screen = w.screen())
+        w.resize(w.size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
     w.show();
     return a.exec();
 }

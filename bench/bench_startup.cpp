@@ -1,7 +1,9 @@
-// Start-up probe: builds the main window (or, with "bare", a plain QMainWindow), shows it,
+// Start-up probe: builds the main window with the program's font (or, with "bare", a plain
+// QMainWindow), shows it,
 // waits until it is exposed on screen and exits, printing the resident memory at that point.
 // scripts/measure-startup.sh times whole runs of it side by side under Xvfb.
 
+#include "app/AppFont.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -31,13 +33,17 @@ int main(int argc, char **argv)
 {
     const bool bare = argc > 1 && qstrcmp(argv[1], "bare") == 0;
     Q_INIT_RESOURCE(resources);
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     std::unique_ptr<QMainWindow> window;
-    if (bare)
+    if (bare) {
         window = std::make_unique<QMainWindow>();
-    else
+    } else {
+        UseApplicationFont(); // as main() does: the program's own font, loaded from its resources
         window = std::make_unique<MainWindow>();
+    }
     window->show();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&]() {

@@ -1,12 +1,12 @@
-// The chart button of the main window: steps the year list through every projected year so
-// that the net worth of each year is known, then opens a chart window of net worth or of
-// monthly cash flow per investment and for the sum.
+// The chart button of the main window: opens a chart window of net worth or of monthly cash
+// flow per investment and for the sum, computed from the store for every projected year.
 
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
 #include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
+#include "grid/ColumnCatalogue.h"
 
 #include <QDate>
 #include <QVector>
@@ -43,17 +43,16 @@ void MainWindow::on_pushButton_clicked()
     // Windows still open when the main window goes are released with it.
     connect(this, &QObject::destroyed, window, [window]() { delete window; });
 
-    // Choosing each year in turn stores that year's net worth. Year 1 first, so that the step
-    // to year 0 is a real change. Only years the list holds are chosen.
-    QComboBox *yearList = ui->Situatie_Jaartal;
+    // The net worth of every year comes from the store's year totals; the year list and the
+    // output grid keep showing the year the user chose.
     const int years = portfolio.maxJaren();
-    const int steps = std::min(years, yearList->count());
-    if (steps > 1)
-        yearList->setCurrentIndex(1);
-    else if (steps == 1 && yearList->currentIndex() == 0)
-        on_Situatie_Jaartal_currentIndexChanged(yearList->currentText());
-    for (int k = 0; k < steps; ++k)
-        yearList->setCurrentIndex(k);
+    if (portfolio.anyRowProjected()) {
+        for (int k = 0; k < years; ++k) {
+            YearTotals totals;
+            if (portfolio.yearTotals(k, totals))
+                portfolio.setNetWorthByYear(k, totals.netWorth());
+        }
+    }
 
     window->SetYearAxis(firstYear, YearAfter(firstYear, years - 1));
 
@@ -68,20 +67,28 @@ void MainWindow::on_pushButton_clicked()
                 sums[k] += portfolio.record(r, k)->series[SerMonthlyCashFlow];
         }
     }
-    const ValueRange range = ValueAxisRange(sums, years);
-    window->SetValueAxis(range.lower, range.upper);
 
+    QVector<QVector<double>> lines;
     for (int r = 0; r < leadingRows; ++r) {
         QVector<double> values(years);
         for (int k = 0; k < years; ++k) {
             const double *s = portfolio.record(r, k)->series;
             values[k] = cashFlow ? s[SerMonthlyCashFlow] : s[SerAssets] - s[SerDebt];
         }
-        window->AddInvestmentSeries(r, firstYear, YearAfter(firstYear, years), values);
+        lines.append(values);
+    }
+    lines.append(QVector<double>(sums, sums + std::max(0, years)));
+    // The vertical axis covers the sum and every single line, so that none runs off the chart.
+    const ValueRange range = CoveringRange(lines);
+    window->SetValueAxis(range.lower, range.upper);
+
+    for (int r = 0; r < leadingRows; ++r) {
+        window->AddInvestmentSeries(r, firstYear, YearAfter(firstYear, years), lines.at(r));
+        window->SetInvestmentType(r, InvestmentTypeNames.value(ReadRowType(r)));
     }
 
     if (leadingRows >= 2)
-        window->AddSumSeries(QVector<double>(sums, sums + years));
+        window->AddSumSeries(lines.last());
 
     window->FinishView();
     window->show();

@@ -37,3 +37,25 @@ QVector<double> ValueAxisLabelValues(double lower, double upper)
         labels.append(lower + i * step);
     return labels;
 }
+
+ValueRange CoveringRange(const QVector<QVector<double>> &series)
+{
+    ValueRange covering;
+    for (const QVector<double> &values : series) {
+        const ValueRange range = ValueAxisRange(values.constData(), values.size());
+        covering.lower = std::min(covering.lower, range.lower);
+        covering.upper = std::max(covering.upper, range.upper);
+    }
+    return covering;
+}
+
+QString ValueAxisLabel(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    const double whole = std::round(value);
+    QString digits = QString::number(std::fabs(whole), 'f', 0);
+    for (int i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char('.'));
+    return whole < 0 ? QLatin1Char('-') + digits : digits;
+}

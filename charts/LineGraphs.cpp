@@ -5,13 +5,17 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCursor>
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
+#include <QScreen>
+#include <QToolTip>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegend>
+#include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 
 #include <algorithm>
@@ -25,8 +29,18 @@ constexpr int AxisLineWidth = 2;
 constexpr int SumLineWidth = 4;
 constexpr int AxisLabelPixelSize = 12;
 constexpr int YearLabelAngle = -90;
-constexpr int ChartWidth = 1350;
-constexpr int ChartHeight = 800;
+// The window opens at 1430 x 920 with the chart frame at (10, 10) and the title 70 pixels
+// from the bottom; a resized window keeps these margins.
+constexpr int FrameLeft = 10;
+constexpr int FrameTop = 10;
+constexpr int FrameRightMargin = 80;
+constexpr int FrameBottomMargin = 120;
+constexpr int TitleBottomMargin = 70;
+constexpr int InitialWidth = 1430;
+constexpr int TitleLeftAtInitialWidth = 440;
+const QSize SmallestWindow(480, 360);
+// Room left on the screen for the window manager's frame and title bar.
+const QSize WindowFrameAllowance(16, 48);
 }
 
 LineGraphs::LineGraphs(QWidget *parent)
@@ -38,6 +52,8 @@ LineGraphs::LineGraphs(QWidget *parent)
     // open one does not keep the program running once the main window is closed.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
+    setMinimumSize(SmallestWindow);
+    setSizeGripEnabled(true);
 
     // Lines not added to the chart are released with the window.
     for (QLineSeries *&series : m_investmentSeries)
@@ -57,6 +73,24 @@ LineGraphs::~LineGraphs()
 
 void LineGraphs::mouseMoveEvent(QMouseEvent *)
 {
+}
+
+void LineGraphs::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    ui->horizontalFrame->setGeometry(FrameLeft, FrameTop, std::max(0, width() - FrameRightMargin),
+        std::max(0, height() - FrameBottomMargin));
+    m_chartView->resize(ui->horizontalFrame->size());
+    ui->GraphType->move(std::max(0, TitleLeftAtInitialWidth + (width() - InitialWidth) / 2), height() - TitleBottomMargin);
+}
+
+void LineGraphs::FitToScreen()
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return;
+    const QSize room = shownOn->availableGeometry().size() - WindowFrameAllowance;
+    resize(size().boundedTo(room).expandedTo(minimumSize()));
 }
 
 void LineGraphs::StyleAxis(QCategoryAxis *axis) const
@@ -95,7 +129,7 @@ void LineGraphs::SetValueAxis(double lower, double upper)
     m_axisY = NewAxis(m_axisY);
     // The axis keeps a label only when its value lies above the previous one.
     for (double value : ValueAxisLabelValues(lower, upper))
-        m_axisY->append(QString::number(value, 'g', 6), value);
+        m_axisY->append(ValueAxisLabel(value), value);
     m_axisY->setRange(lower, upper);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
 }
@@ -141,6 +175,28 @@ void LineGraphs::AddSumSeries(const QVector<double> &values)
     AttachToAxes(m_sumSeries);
 }
 
+void LineGraphs::SetInvestmentType(int row, const QString &typeName)
+{
+    if (row >= 0 && row < MaxRows)
+        m_typeNames[row] = typeName;
+}
+
+QString LineGraphs::InvestmentToolTip(int row) const
+{
+    if (row < 0 || row >= MaxRows || m_typeNames[row].isEmpty())
+        return QString();
+    return QStringLiteral("%1: %2").arg(row + 1).arg(m_typeNames[row]);
+}
+
+void LineGraphs::ShowTypeTip(int row, bool shown)
+{
+    const QString tip = InvestmentToolTip(row);
+    if (shown && !tip.isEmpty())
+        QToolTip::showText(QCursor::pos(), tip, m_chartView);
+    else
+        QToolTip::hideText();
+}
+
 void LineGraphs::FinishView()
 {
     QLegend *legend = m_chart->legend();
@@ -151,9 +207,18 @@ void LineGraphs::FinishView()
     m_axisFont.setPixelSize(AxisLabelPixelSize);
     for (QAbstractAxis *axis : m_chart->axes())
         axis->setLabelsFont(m_axisFont);
+    for (int row = 0; row < MaxRows; ++row) {
+        QLineSeries *series = m_investmentSeries[row];
+        if (!m_chart->series().contains(series))
+            continue;
+        connect(series, &QLineSeries::hovered, this, [this, row](const QPointF &, bool shown) { ShowTypeTip(row, shown); });
+        for (QLegendMarker *marker : legend->markers(series))
+            connect(marker, &QLegendMarker::hovered, this, [this, row](bool shown) { ShowTypeTip(row, shown); });
+    }
     m_chartView->setParent(ui->horizontalFrame);
-    m_chartView->resize(ChartWidth, ChartHeight);
+    m_chartView->resize(ui->horizontalFrame->size());
     m_chartView->show();
+    FitToScreen();
 }
 
 void LineGraphs::SetGraphTitle(const QString &title)

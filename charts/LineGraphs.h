@@ -14,6 +14,7 @@ namespace Ui {
 class LineGraphs;
 }
 class QMouseEvent;
+class QResizeEvent;
 QT_END_NAMESPACE
 
 QT_CHARTS_BEGIN_NAMESPACE
@@ -42,18 +43,26 @@ public:
     void AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values);
     // The black sum line "Som" over the x range that all investment lines share.
     void AddSumSeries(const QVector<double> &values);
-    // Legend, antialiasing, the label font, and the chart view placed in its frame.
+    // The type of the investment in a row, shown as the tool tip of its line and legend entry.
+    void SetInvestmentType(int row, const QString &typeName);
+    QString InvestmentToolTip(int row) const;
+    // Legend, antialiasing, the label font, the chart view placed in its frame, and the window
+    // made small enough for the screen it opens on.
     void FinishView();
     void SetGraphTitle(const QString &title);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    // The chart view follows the window's size; the title stays under it.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void StyleAxis(QtCharts::QCategoryAxis *axis) const;
     // A fresh styled axis in place of `previous`, which leaves the chart.
     QtCharts::QCategoryAxis *NewAxis(QtCharts::QCategoryAxis *previous) const;
     void AttachToAxes(QtCharts::QLineSeries *series);
+    void ShowTypeTip(int row, bool shown);
+    void FitToScreen();
 
     Ui::LineGraphs *ui;
     QtCharts::QLineSeries *m_investmentSeries[MaxRows];
@@ -62,6 +71,7 @@ private:
     QtCharts::QCategoryAxis *m_axisY = nullptr;
     QtCharts::QChart *m_chart;
     QtCharts::QChartView *m_chartView;
+    QString m_typeNames[MaxRows];
     QFont m_axisFont;
     int m_firstX = 0;
     int m_endX = 0;

@@ -34,6 +34,7 @@ void MainWindow::ShowWealthFields(int kind)
         const bool used = !WealthLabelTable[k - 1].at(kind).isEmpty();
         WealthLabel(k)->setVisible(used);
         WealthEdit(k)->setVisible(used);
+        WealthEdit(k)->setAccessibleName(WealthLabelTable[k - 1].at(kind)); // a screen reader reads the caption
     }
 }
 

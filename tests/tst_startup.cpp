@@ -298,7 +298,7 @@ private slots:
         for (QLabel *label : w.findChildren<QLabel *>())
             QVERIFY2(label->text() != QStringLiteral("TextLabel"), qPrintable(label->objectName()));
         QCOMPARE(find<QPushButton>(&w, "GoGoGo")->text(), QStringLiteral("Get Wealthy"));
-        QCOMPARE(find<QPushButton>(&w, "btn_ClearInvestmenst")->text(), QStringLiteral("Clear Investmenst"));
+        QCOMPARE(find<QPushButton>(&w, "btn_ClearInvestmenst")->text(), QStringLiteral("Clear Investments"));
     }
 
     void chartChoiceStartsOnNetWorth()
@@ -335,17 +335,24 @@ private slots:
         QCOMPARE(inputGrid(w)->geometry(), before);
     }
 
-    void manualOpensAFixedAddress()
+    // "Online Handleiding" opens the Dutch manual that ships with the program, which explains
+    // every kind and every output column.
+    void manualOpensTheShippedPage()
     {
         MainWindow w;
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler("https", &catcher, "open");
-        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
         find<QAction>(&w, "actionInhoud")->trigger();
-        QDesktopServices::unsetUrlHandler("https");
-        QDesktopServices::unsetUrlHandler("http");
+        QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(catcher.urls.size(), 1);
-        QVERIFY(catcher.urls.first().isValid());
+        QVERIFY(catcher.urls.first().isLocalFile());
+        const QString page = QString::fromUtf8(readBytes(catcher.urls.first().toLocalFile()));
+        QVERIFY(page.contains(QStringLiteral("<html lang=\"nl\">")));
+        QStringList named = InvestmentTypeNames;
+        for (int c = 0; c < OutputColumnCount; ++c)
+            named << OutputColumns[c].header;
+        for (const QString &name : named)
+            QVERIFY2(page.contains(name), qPrintable(name));
     }
 
     void exitQuitsAtOnce()

@@ -2,6 +2,7 @@
 //   quorvant-render-charts [output dir]   (default: docs)
 // writes chart-networth.png and chart-cashflow.png.
 
+#include "app/AppFont.h"
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
 #include "TestSupport.h"
@@ -43,6 +44,7 @@ bool save(LineGraphs *chart, const QString &path)
 {
     if (!chart)
         return false;
+    chart->resize(1430, 920); // its initial size on a large screen; offscreen the screen is small
     QApplication::processEvents();
     const bool ok = chart->grab().save(path);
     QTextStream(stdout) << (ok ? "wrote " : "could not write ") << path << '\n';
@@ -59,6 +61,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
+    UseApplicationFont();
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(dir);
 

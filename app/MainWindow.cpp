@@ -84,6 +84,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->NettoRadioButt->setChecked(true);
     FinishMainForm(this, ui);
+    SetUpDocument();
     qDebug() << "Start application";
 }
 
@@ -94,7 +95,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::on_actionExit_triggered()
 {
-    QCoreApplication::quit();
+    if (MaybeSave())
+        QCoreApplication::quit();
 }
 
 void MainWindow::on_actionInhoud_triggered()

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "app/EditHistory.h"
 #include "io/InvestFiles.h"
 #include "model/InvestmentStore.h"
 
@@ -17,7 +18,10 @@ QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
+class QCloseEvent;
 class QLabel;
+class QMenu;
+class QUndoStack;
 class QTableWidget;
 class QTableWidgetItem;
 class QTextEdit;
@@ -74,6 +78,16 @@ public:
     // The projection as CSV, the same text the command-line exporter writes.
     QString ProjectionCsv(bool totals) const;
 
+    // The document: the file on screen (empty for a new portfolio) and its undo history.
+    // Opens a file as File > Open does, with its messages; true when the file was opened.
+    bool OpenFile(const QString &path);
+    const QString &CurrentFile() const { return currentFile; }
+    QUndoStack *UndoStack() const { return undoStack; }
+
+protected:
+    // Closing asks what to do with unsaved changes first.
+    void closeEvent(QCloseEvent *event) override;
+
 signals:
     void SendItemToComboDelegate(int Item);
 
@@ -126,6 +140,35 @@ private:
     void BlankOutputRow(int row);
     void ShowEmptyTotals();
 
+    // The document (InvestFiles.cpp, EditHistory.cpp): saving, the unsaved-work question,
+    // the title, the recent files and the undo steps. A step records the portfolio before
+    // and after a user action; nested actions belong to the outermost step.
+    bool MaybeSave();
+    bool Save();
+    bool SaveAs();
+    bool SaveTo(const QString &path);
+    void SetCurrentFile(const QString &path);
+    void UpdateModified();
+    void RememberFile(const QString &path);
+    void FillRecentMenu();
+    QString AskFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter);
+    class EditStep
+    {
+    public:
+        EditStep(MainWindow *owner, const QString &label);
+        ~EditStep();
+
+    private:
+        MainWindow *window;
+        QString label;
+        bool active;
+    };
+    friend class EditStep;
+    friend class SnapshotCommand;
+    void SetUpDocument();
+    GridSnapshot TakeSnapshot() const;
+    void ApplySnapshot(const GridSnapshot &snapshot);
+
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
     // is shown red with a tool tip, and the status bar names it.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
@@ -160,6 +203,17 @@ private:
     // A generator run shows the year message once.
     bool generatorRunning = false;
     bool yearMessageShown = false;
+
+    // The document: its file, the undo history, the portfolio as the last step left it.
+    QString currentFile;
+    QUndoStack *undoStack = nullptr;
+    GridSnapshot shownSnapshot;
+    QColor rowColours[MaxRows];
+    int stepDepth = 0;
+    bool recordingSteps = false;
+    bool applyingSnapshot = false;
+    bool panelChanged = false;
+    QMenu *recentMenu = nullptr;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

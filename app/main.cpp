@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStringList>
 
 int main(int argc, char *argv[])
 {
@@ -18,5 +19,9 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = w.screen())
         w.resize(w.size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
     w.show();
+    // "quorvant FILE" opens that file, as File > Open would (a double-clicked .inv file).
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty())
+        w.OpenFile(arguments.at(1));
     return a.exec();
 }

@@ -98,6 +98,8 @@ void MainWindow::CommitWealthField(int k)
 
 void MainWindow::on_GoGoGo_clicked()
 {
+    // One run is one undo step.
+    const EditStep step(this, QStringLiteral("Get Wealthy"));
     for (int k = 1; k <= GeneratorFieldCount; ++k)
         CommitWealthField(k);
 

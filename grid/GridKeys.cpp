@@ -25,9 +25,11 @@ bool DeleteEmptiesCells::eventFilter(QObject *watched, QEvent *event)
     std::sort(items.begin(), items.end(), [this](QTableWidgetItem *a, QTableWidgetItem *b) {
         return m_grid->row(a) != m_grid->row(b) ? m_grid->row(a) < m_grid->row(b) : m_grid->column(a) < m_grid->column(b);
     });
+    emit emptying();
     for (QTableWidgetItem *item : items) {
         if (m_grid->column(item) != ColType)
             item->setText(QString()); // the cell-changed signal runs the cell rule
     }
+    emit emptied();
     return true;
 }

@@ -17,6 +17,11 @@ class DeleteEmptiesCells : public QObject
 public:
     explicit DeleteEmptiesCells(QTableWidget *grid);
 
+signals:
+    // Around the emptying of the selected cells, so that it can count as one step.
+    void emptying();
+    void emptied();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -23,6 +23,8 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
 {
     if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
         return;
+    // A change on its own (a typed entry) is one undo step with everything it causes.
+    const EditStep step(this, QStringLiteral("Cel wijzigen"));
     QTableWidgetItem *item = ui->Vastgoed->item(row, column);
     const QString text = item ? item->text() : QString();
     const CellEditResult result = SetCellFromText(portfolio, row, column, text);
@@ -86,6 +88,7 @@ void MainWindow::on_InvestTypeChanged(int type)
 {
     if (type < 0 || type >= InvestmentTypeCount)
         return;
+    const EditStep step(this, QStringLiteral("Type wijzigen"));
     const int row = ui->Vastgoed->currentRow();
     if (QTableWidgetItem *item = ui->Vastgoed->item(row, ColType)) {
         item->setText(InvestmentTypeNames.at(type));
@@ -105,6 +108,7 @@ void MainWindow::ColorRow(int row, const QColor &colour)
 {
     if (!InvestmentStore::isValidRow(row))
         return;
+    rowColours[row] = colour;
     const int type = ReadRowType(row);
     SetRowType(portfolio, row, type);
     const QBrush solid(colour);

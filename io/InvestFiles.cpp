@@ -18,72 +18,95 @@ namespace {
 
 const char *const CsvFileFilter = "CSV(*.csv);;All Files (*)";
 
-QString askOrDialog(const FileNameProvider &ask, bool save, const QString &caption, const char *filter)
-{
-    if (ask)
-        return ask();
-    const QString filters = QString::fromLatin1(filter);
-    return save ? QFileDialog::getSaveFileName(nullptr, caption, QString(), filters)
-                : QFileDialog::getOpenFileName(nullptr, caption, QString(), filters);
-}
-
-bool saveReporting(const QString &name, const QString &text)
+bool saveReporting(QWidget *parent, const QString &name, const QString &text)
 {
     QString error;
     if (SaveTextFile(name, text, &error))
         return true;
-    QMessageBox::warning(nullptr, QStringLiteral("Unable to save file"), error);
+    QMessageBox::warning(parent, QStringLiteral("Unable to save file"), error);
     return false;
 }
 
 } // namespace
 
-bool WriteInvestFile(QString text, const FileNameProvider &ask)
+QString AskForFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter,
+    const QString &folder)
 {
-    const QString name = askOrDialog(ask, true, QStringLiteral("Save invest file"), InvestFileFilter);
-    if (name.isEmpty())
-        return false;
-    return saveReporting(name, text);
-}
-
-bool ReadInvestFile(QString &text, const FileNameProvider &ask)
-{
-    const QString name = askOrDialog(ask, false, QStringLiteral("Open Invest File"), InvestFileFilter);
-    if (name.isEmpty())
-        return false;
-    QString read;
-    QString error;
-    if (!ReadInvestTextFile(name, &read, &error)) {
-        QMessageBox::information(nullptr, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
-            QMessageBox::NoButton);
-        return false;
-    }
-    text = read;
-    return true;
+    if (provider)
+        return provider();
+    const QString filters = QString::fromLatin1(filter);
+    return save ? QFileDialog::getSaveFileName(nullptr, caption, folder, filters)
+                : QFileDialog::getOpenFileName(nullptr, caption, folder, filters);
 }
 
 void MainWindow::on_actionSave_as_triggered()
 {
+    SaveAs();
+}
+
+bool MainWindow::Save()
+{
+    return currentFile.isEmpty() ? SaveAs() : SaveTo(currentFile);
+}
+
+bool MainWindow::SaveAs()
+{
+    // The text is built before the dialog asks, cancel or not.
     BuildInvestText();
-    WriteInvestFile(investText, saveFileName);
+    const QString name = AskFileName(saveFileName, true, QStringLiteral("Save invest file"), InvestFileFilter);
+    if (name.isEmpty())
+        return false;
+    return SaveTo(WithDefaultSuffix(name, QStringLiteral("inv")));
+}
+
+bool MainWindow::SaveTo(const QString &path)
+{
+    BuildInvestText();
+    if (!saveReporting(this, path, investText))
+        return false;
+    SetCurrentFile(path);
+    RememberFile(path);
+    return true;
 }
 
 void MainWindow::on_actionOpen_triggered()
 {
-    // The portfolio on screen is replaced only by a file that was actually read.
-    if (!ReadInvestFile(investText, openFileName))
+    if (!MaybeSave())
         return;
-    const ViewBatch batch(this);
-    ClearInvestments();
-    ParseInvestText();
+    const QString name = AskFileName(openFileName, false, QStringLiteral("Open Invest File"), InvestFileFilter);
+    if (!name.isEmpty())
+        OpenFile(name);
+}
+
+bool MainWindow::OpenFile(const QString &path)
+{
+    // The portfolio on screen is replaced only by a file that was actually read.
+    QString text;
+    QString error;
+    if (!ReadInvestTextFile(path, &text, &error)) {
+        QMessageBox::information(this, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
+            QMessageBox::NoButton);
+        return false;
+    }
+    {
+        // Opening is one undo step: undo brings back the portfolio it replaced.
+        const EditStep step(this, QStringLiteral("Openen"));
+        investText = text;
+        const ViewBatch batch(this);
+        ClearInvestments();
+        ParseInvestText();
+    }
+    SetCurrentFile(path);
+    RememberFile(path);
+    return true;
 }
 
 void MainWindow::on_actionExport_CSV_triggered()
 {
-    const QString name = askOrDialog(saveFileName, true, QStringLiteral("Export CSV"), CsvFileFilter);
+    const QString name = AskFileName(saveFileName, true, QStringLiteral("Export CSV"), CsvFileFilter);
     if (name.isEmpty())
         return;
-    saveReporting(name, ProjectionCsv(false));
+    saveReporting(this, WithDefaultSuffix(name, QStringLiteral("csv")), ProjectionCsv(false));
 }
 
 void MainWindow::BuildInvestText()

@@ -9,15 +9,9 @@
 // the dialogs through one of these.
 using FileNameProvider = std::function<QString()>;
 
-// Asks for a file name (the dialog "Save invest file" unless `ask` is given) and saves the
-// text there. A cancelled dialog does nothing; a failed save is reported in the message box
-// "Unable to save file" and leaves an existing file as it was. True when the file was written.
-bool WriteInvestFile(QString text, const FileNameProvider &ask = FileNameProvider());
-
-// Asks for a file (the dialog "Open Invest File" unless `ask` is given) and, when it can be
-// read, replaces `text` with its content. A cancel leaves `text` alone silently; a file that
-// cannot be read is reported in the message box "Unable to open file" and leaves it alone
-// too. True when `text` was replaced.
-bool ReadInvestFile(QString &text, const FileNameProvider &ask = FileNameProvider());
+// The name `provider` gives, or else the one the user picks in the file dialog with this
+// caption and filter, starting in `folder`. Empty when the user cancelled.
+QString AskForFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter,
+    const QString &folder = QString());
 
 #endif // INVESTFILES_H

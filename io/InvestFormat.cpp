@@ -168,6 +168,19 @@ bool ReadInvestText(QIODevice &device, QString *text, QString *error)
     return true;
 }
 
+QString WithDefaultSuffix(const QString &path, const QString &suffix)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.suffix().isEmpty() || info.exists())
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+bool IsInvestText(const QString &text)
+{
+    return text.contains(QLatin1Char(';'));
+}
+
 bool ReadInvestTextFile(const QString &path, QString *text, QString *error)
 {
     QFile file(path);
@@ -179,6 +192,11 @@ bool ReadInvestTextFile(const QString &path, QString *text, QString *error)
     if (!ReadInvestText(file, &read, error))
         return false;
     file.close();
+    if (!IsInvestText(read)) {
+        setError(error, QStringLiteral("\u201c%1\u201d is geen investeringsbestand: er staat geen enkel veld in.")
+                            .arg(QFileInfo(path).fileName()));
+        return false;
+    }
     if (text)
         *text = read;
     return true;

@@ -58,8 +58,17 @@ QString InvestTextFromFields(const InvestFields &fields);
 // when the device reports a read error or the text is longer than MaxInvestTextLength.
 bool ReadInvestText(QIODevice &device, QString *text, QString *error);
 
+// A file name with `suffix` added when it has no suffix of its own and names no existing
+// file: "mijn plan" becomes "mijn plan.inv"; "plan.txt" and an existing "plan" stay.
+QString WithDefaultSuffix(const QString &path, const QString &suffix);
+
+// Whether a text can be an investment file: every investment file holds field terminators.
+// A text without any ';' (an empty one too) is not one.
+bool IsInvestText(const QString &text);
+
 // Opens a file read-only in text mode (CR LF read as LF) and reads it as above. On failure
-// `text` is left as it was and `error` describes why.
+// `text` is left as it was and `error` describes why. A file that is no investment text is
+// refused too, with a description naming it.
 bool ReadInvestTextFile(const QString &path, QString *text, QString *error);
 
 // Writes a text to a file in the locale's encoding, without a byte-order mark. A regular

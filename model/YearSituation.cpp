@@ -154,6 +154,7 @@ void MainWindow::UpdateYearTotals()
 
 void MainWindow::on_btn_ClearInvestmenst_clicked()
 {
+    const EditStep step(this, QStringLiteral("Clear Investments"));
     ClearInvestments();
 }
 
@@ -161,7 +162,9 @@ void MainWindow::ClearInvestments()
 {
     const ViewBatch batch(this);
     portfolio.fillAllInputs(0.0);
-    const int rows = portfolio.maxInvestment();
+    // Every row is cleared, also those beyond the investment limit: nothing of the old
+    // portfolio may stay behind unseen.
+    const int rows = std::min(ui->Vastgoed->rowCount(), static_cast<int>(MaxRows));
     for (int r = 0; r < rows; ++r) {
         ClearRow(portfolio, r);
         ColorRow(r, EmptyRowColour);

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -20,6 +21,8 @@ static void initQrc()
 }
 
 namespace testsupport {
+
+const QString UnsavedQuestion = QStringLiteral("Quorvant|De portefeuille is gewijzigd. Wijzigingen opslaan?");
 
 void initResources()
 {
@@ -84,18 +87,24 @@ QString cellText(QTableWidget *grid, int row, int column)
 
 QStringList closingModals(const std::function<void()> &action)
 {
+    return answeringModals(QMessageBox::NoButton, action);
+}
+
+QStringList answeringModals(QMessageBox::StandardButton answer, const std::function<void()> &action)
+{
     QStringList seen;
     QTimer timer;
     timer.setInterval(5);
-    QObject::connect(&timer, &QTimer::timeout, [&seen]() {
+    QObject::connect(&timer, &QTimer::timeout, [&seen, answer]() {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            seen << box->windowTitle() + QLatin1Char('|') + box->text();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        seen << (box ? box->windowTitle() + QLatin1Char('|') + box->text() : modal->windowTitle() + QStringLiteral("|<dialog>"));
+        if (box && answer != QMessageBox::NoButton && box->button(answer))
+            box->button(answer)->click();
         else
-            seen << modal->windowTitle() + QStringLiteral("|<dialog>");
-        modal->close();
+            modal->close();
     });
     timer.start();
     action();
@@ -110,7 +119,11 @@ QStringList triggerWithFile(MainWindow &w, const char *action, const QString &pa
     QAction *a = find<QAction>(&w, action);
     if (!a)
         return { QStringLiteral("<no action %1>").arg(QLatin1String(action)) };
-    return closingModals([a]() { a->trigger(); });
+    // Whatever was typed before is given up without saving; the question itself is tested
+    // on its own.
+    QStringList seen = answeringModals(QMessageBox::Discard, [a]() { a->trigger(); });
+    seen.removeAll(UnsavedQuestion);
+    return seen;
 }
 
 // One complete row of each type, the start years 2020 to 2024.

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QByteArray>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
@@ -44,8 +45,15 @@ QString cellText(QTableWidget *grid, int row, int column);
 // "title|text" of each in order.
 QStringList closingModals(const std::function<void()> &action);
 
+// As closingModals, but answers each message box with `answer` where it has that button.
+QStringList answeringModals(QMessageBox::StandardButton answer, const std::function<void()> &action);
+
+// "title|text" of the question about unsaved changes.
+extern const QString UnsavedQuestion;
+
 // Triggers a "File" menu action with `path` as the answer of its file dialog (an empty path
-// is a cancelled dialog); returns the modal windows seen, as closingModals does.
+// is a cancelled dialog); returns the modal windows seen, as closingModals does. The question
+// about unsaved changes is answered "Discard" and left out.
 QStringList triggerWithFile(MainWindow &w, const char *action, const QString &path);
 
 // A complete row: its type and its cells from column 1 on (a null string leaves a cell alone).

@@ -498,7 +498,7 @@ private slots:
             QCOMPARE(w.store().netWorthByYear(y), 0.0);
     }
 
-    void clearingRespectsTheInvestmentLimit()
+    void clearingEmptiesEveryRowWhateverTheLimit()
     {
         MainWindow w;
         setRow(w, 0, MonthlySaving, { "2020", "1000", "100" });
@@ -506,8 +506,9 @@ private slots:
         w.SetMaxInvestment(5);
         find<QPushButton>(&w, "btn_ClearInvestmenst")->click();
         QCOMPARE(cellText(inputGrid(w), 0, 2), QString());
-        QCOMPARE(cellText(inputGrid(w), 6, 2), QStringLiteral("500")); // beyond the limit: kept
-        QCOMPARE(w.store().input(6).field[2], 0.0);
+        QCOMPARE(cellText(inputGrid(w), 6, 2), QString()); // beyond the limit too
+        QCOMPARE(w.store().input(6).field[2], -1.0);
+        QVERIFY(!w.store().isRowComplete(6));
     }
 
     void investmentLimitShowsOnlyTheLeadingRows()

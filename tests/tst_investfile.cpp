@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <cmath>
@@ -278,6 +279,33 @@ private slots:
         QCOMPARE(block.years[5].series[SerPropertyValue], 200000.0);
     }
 
+    void notAnInvestmentFileIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("one line of words") << QByteArray("Dit is een boodschappenlijst\n");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("commas only") << QByteArray("a,b,c\n1,2,3\n");
+    }
+
+    void notAnInvestmentFileIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString file = path("lijst.inv");
+        QVERIFY(writeBytes(file, bytes));
+        MainWindow w;
+        setRow(w, 3, MonthlySaving, { "2020", "1000", "250" });
+        const QStringList seen = triggerWithFile(w, "actionOpen", file);
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(seen.at(0).startsWith(QStringLiteral("Unable to open file|")) && seen.at(0).contains(QStringLiteral("lijst.inv"))
+                && seen.at(0).contains(QStringLiteral("geen investeringsbestand")),
+            qPrintable(seen.at(0)));
+        // The portfolio on screen is untouched.
+        QCOMPARE(cellText(inputGrid(w), 3, 0), QStringLiteral("Maandelijks sparen"));
+        QCOMPARE(cellText(inputGrid(w), 3, 2), QStringLiteral("1000"));
+        QVERIFY(w.store().block(3).projected);
+        QVERIFY(w.CurrentFile().isEmpty());
+    }
+
     void tooFewFields_data()
     {
         QTest::addColumn<QString>("text");
@@ -287,7 +315,6 @@ private slots:
             << "Cash voor cashflow;1;2" << QStringList { "1", old, old, old, old, old, old, old, old, old };
         QTest::newRow("with final ';'")
             << "Cash voor cashflow;1;2;" << QStringList { "1", "2", old, "", old, "", old, "", old, "" };
-        QTest::newRow("empty file") << "" << QStringList { old, old, old, old, old, old, old, old, old, old };
     }
 
     void tooFewFields()
@@ -403,6 +430,7 @@ private slots:
         QFETCH(int, mode);
         MainWindow w;
         setRow(w, 0, MonthlySaving, { "2020", "1000", "250" });
+        w.UndoStack()->setClean(); // as if just saved: Open asks nothing first
         const QStringList before = texts(w);
         QStringList seenCaptions;
         QStringList seenFilters;

@@ -1,0 +1,249 @@
+// The portfolio as a document: undo steps, the title, the unsaved-work question and the
+// recent files.
+
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "grid/GridKeys.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidgetItem>
+#include <QTextEdit>
+#include <QUndoStack>
+
+namespace {
+
+constexpr int RecentFileCount = 5;
+constexpr int UndoLimit = 100;
+
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
+}
+
+} // namespace
+
+MainWindow::EditStep::EditStep(MainWindow *owner, const QString &text)
+    : window(owner)
+    , label(text)
+    , active(owner->recordingSteps && !owner->applyingSnapshot)
+{
+    if (active)
+        ++window->stepDepth;
+}
+
+MainWindow::EditStep::~EditStep()
+{
+    if (!active || --window->stepDepth > 0)
+        return;
+    GridSnapshot after = window->TakeSnapshot();
+    if (after == window->shownSnapshot)
+        return;
+    window->undoStack->push(new SnapshotCommand(window, label, window->shownSnapshot, after));
+    window->shownSnapshot = after;
+}
+
+void MainWindow::SetUpDocument()
+{
+    undoStack = new QUndoStack(this);
+    undoStack->setUndoLimit(UndoLimit);
+
+    // File: Opslaan before "Save as...", the recent files after it; shortcuts as desktop
+    // programs have them.
+    auto *actionSave = new QAction(QStringLiteral("Opslaan"), this);
+    actionSave->setObjectName(QStringLiteral("actionSave"));
+    actionSave->setShortcut(QKeySequence::Save);
+    actionSave->setToolTip(QStringLiteral("De portefeuille opslaan in het huidige bestand"));
+    connect(actionSave, &QAction::triggered, this, [this]() { Save(); });
+    ui->actionOpen->setShortcut(QKeySequence::Open);
+    ui->actionSave_as->setShortcut(QKeySequence::SaveAs);
+    ui->actionExit->setShortcut(QKeySequence::Quit);
+    QMenu *fileMenu = ui->menuOpen_File;
+    fileMenu->insertAction(ui->actionSave_as, actionSave);
+    recentMenu = new QMenu(QStringLiteral("Recente bestanden"), fileMenu);
+    recentMenu->setObjectName(QStringLiteral("menuRecent"));
+    fileMenu->insertMenu(ui->actionExport_CSV, recentMenu);
+    fileMenu->insertSeparator(ui->actionExport_CSV);
+    FillRecentMenu();
+
+    // Edit: undo and redo.
+    QMenu *editMenu = new QMenu(QStringLiteral("Bewerken"), this);
+    editMenu->setObjectName(QStringLiteral("menuBewerken"));
+    QAction *undo = undoStack->createUndoAction(this, QStringLiteral("Ongedaan maken"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = undoStack->createRedoAction(this, QStringLiteral("Opnieuw"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({ QKeySequence(Qt::CTRL + Qt::Key_Y), QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z) });
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+    menuBar()->insertMenu(ui->menuHelp->menuAction(), editMenu);
+    addAction(undo);
+    addAction(redo);
+
+    connect(undoStack, &QUndoStack::cleanChanged, this, [this]() { UpdateModified(); });
+    // The generator panel is part of the file: typing there changes the document too.
+    for (int k = 1; k <= GeneratorFieldCount; ++k) {
+        connect(WealthEdit(k), &QTextEdit::textChanged, this, [this]() {
+            if (recordingSteps && !applyingSnapshot && !panelChanged) {
+                panelChanged = true;
+                UpdateModified();
+            }
+        });
+    }
+    // Delete empties many cells at once: one step.
+    if (auto *keys = ui->Vastgoed->findChild<DeleteEmptiesCells *>()) {
+        connect(keys, &DeleteEmptiesCells::emptying, this, [this]() { ++stepDepth; });
+        connect(keys, &DeleteEmptiesCells::emptied, this, [this]() {
+            --stepDepth;
+            const EditStep step(this, QStringLiteral("Cellen wissen"));
+        });
+    }
+
+    SetCurrentFile(QString());
+    shownSnapshot = TakeSnapshot();
+    recordingSteps = true;
+}
+
+GridSnapshot MainWindow::TakeSnapshot() const
+{
+    GridSnapshot s;
+    for (int r = 0; r < MaxRows; ++r) {
+        s.rowColours[r] = rowColours[r];
+        for (int c = 0; c < FieldCount; ++c)
+            s.texts[r][c] = cellTexts[r][c];
+    }
+    s.kind = ui->WealthSelect->currentIndex();
+    for (int k = 0; k < GeneratorFieldCount; ++k)
+        s.panel[k] = WealthEdit(k + 1)->toPlainText();
+    s.yearListEmpty = ui->Situatie_Jaartal->count() == 0;
+    return s;
+}
+
+void MainWindow::ApplySnapshot(const GridSnapshot &s)
+{
+    applyingSnapshot = true;
+    {
+        const ViewBatch batch(this);
+        QTableWidget *grid = ui->Vastgoed;
+        const int rows = std::min(grid->rowCount(), static_cast<int>(MaxRows));
+        for (int r = 0; r < rows; ++r) {
+            // The type first, so that the row's other texts are stored under it.
+            for (int c = 0; c < FieldCount; ++c) {
+                QTableWidgetItem *item = grid->item(r, c);
+                if (item && item->text() != s.texts[r][c])
+                    item->setText(s.texts[r][c]);
+            }
+            ColorRow(r, s.rowColours[r]);
+        }
+        if (ui->WealthSelect->currentIndex() != s.kind)
+            ui->WealthSelect->setCurrentIndex(s.kind);
+        for (int k = 0; k < GeneratorFieldCount; ++k) {
+            if (WealthEdit(k + 1)->toPlainText() != s.panel[k])
+                WealthEdit(k + 1)->setPlainText(s.panel[k]);
+        }
+        ViewChanged(true);
+    }
+    if (s.yearListEmpty && ui->Situatie_Jaartal->count() > 0 && !portfolio.anyRowProjected()) {
+        // Back to before anything was projected: no years, no figures.
+        ui->Situatie_Jaartal->clear();
+        for (int r = 0; r < ui->Output->rowCount(); ++r)
+            BlankOutputRow(r);
+        ShowEmptyTotals();
+    }
+    shownSnapshot = TakeSnapshot();
+    applyingSnapshot = false;
+}
+
+void MainWindow::SetCurrentFile(const QString &path)
+{
+    currentFile = path;
+    const QString name = path.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(path).fileName();
+    setWindowTitle(name + QStringLiteral("[*] \u2014 Quorvant"));
+    undoStack->setClean();
+    panelChanged = false;
+    UpdateModified();
+}
+
+void MainWindow::UpdateModified()
+{
+    setWindowModified(!undoStack->isClean() || panelChanged);
+}
+
+bool MainWindow::MaybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvant"),
+        QStringLiteral("De portefeuille is gewijzigd. Wijzigingen opslaan?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the window ends the program, also while chart windows are open.
+    QCoreApplication::quit();
+}
+
+void MainWindow::RememberFile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QSettings settings = programSettings();
+    QStringList files = settings.value(QStringLiteral("recentFiles")).toStringList();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > RecentFileCount)
+        files.removeLast();
+    settings.setValue(QStringLiteral("recentFiles"), files);
+    settings.setValue(QStringLiteral("lastFolder"), QFileInfo(absolute).absolutePath());
+    FillRecentMenu();
+}
+
+void MainWindow::FillRecentMenu()
+{
+    if (!recentMenu)
+        return;
+    recentMenu->clear();
+    const QStringList files = programSettings().value(QStringLiteral("recentFiles")).toStringList();
+    for (int i = 0; i < files.size() && i < RecentFileCount; ++i) {
+        const QString path = files.at(i);
+        QAction *action = recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path]() {
+            if (MaybeSave())
+                OpenFile(path);
+        });
+    }
+    recentMenu->setEnabled(!files.isEmpty());
+}
+
+QString MainWindow::AskFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter)
+{
+    return AskForFileName(provider, save, caption, filter, programSettings().value(QStringLiteral("lastFolder")).toString());
+}

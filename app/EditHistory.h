@@ -1,0 +1,46 @@
+#ifndef EDITHISTORY_H
+#define EDITHISTORY_H
+
+#include "generator/GeneratorMath.h"
+#include "model/InvestmentInput.h"
+#include "model/ProjectionBlock.h"
+
+#include <QColor>
+#include <QString>
+#include <QUndoCommand>
+
+class MainWindow;
+
+// Everything one undo step gives back: every input cell's text, each row's colour and the
+// generator panel. The numbers, the projections, the output grid and the labels follow from
+// these through the cell rule. Texts are shared with the grid, so a snapshot is small.
+struct GridSnapshot
+{
+    QString texts[MaxRows][FieldCount];
+    QColor rowColours[MaxRows];
+    int kind = 0;
+    QString panel[GeneratorFieldCount];
+    bool yearListEmpty = true;
+
+    bool operator==(const GridSnapshot &other) const;
+    bool operator!=(const GridSnapshot &other) const { return !(*this == other); }
+};
+
+// One step of the undo history: the portfolio before and after a cell edit, a type change,
+// a generator run, clearing or opening a file.
+class SnapshotCommand : public QUndoCommand
+{
+public:
+    SnapshotCommand(MainWindow *window, const QString &text, const GridSnapshot &before, const GridSnapshot &after);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    MainWindow *window;
+    GridSnapshot before;
+    GridSnapshot after;
+    bool done = true; // the step has already happened when it is pushed
+};
+
+#endif // EDITHISTORY_H

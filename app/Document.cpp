@@ -127,6 +127,7 @@ GridSnapshot MainWindow::TakeSnapshot() const
     for (int k = 0; k < GeneratorFieldCount; ++k)
         s.panel[k] = WealthEdit(k + 1)->toPlainText();
     s.yearListEmpty = ui->Situatie_Jaartal->count() == 0;
+    s.chosenYear = ui->Situatie_Jaartal->currentText();
     return s;
 }
 
@@ -138,13 +139,17 @@ void MainWindow::ApplySnapshot(const GridSnapshot &s)
         QTableWidget *grid = ui->Vastgoed;
         const int rows = std::min(grid->rowCount(), static_cast<int>(MaxRows));
         for (int r = 0; r < rows; ++r) {
-            // The type first, so that the row's other texts are stored under it.
-            for (int c = 0; c < FieldCount; ++c) {
+            // The type and the row's paint first, as a type change or the generator writes a
+            // row, then the other texts under it.
+            QTableWidgetItem *typeItem = grid->item(r, ColType);
+            if (typeItem && typeItem->text() != s.texts[r][ColType])
+                typeItem->setText(s.texts[r][ColType]);
+            ColorRow(r, s.rowColours[r]);
+            for (int c = 1; c < FieldCount; ++c) {
                 QTableWidgetItem *item = grid->item(r, c);
                 if (item && item->text() != s.texts[r][c])
                     item->setText(s.texts[r][c]);
             }
-            ColorRow(r, s.rowColours[r]);
         }
         if (ui->WealthSelect->currentIndex() != s.kind)
             ui->WealthSelect->setCurrentIndex(s.kind);
@@ -161,6 +166,11 @@ void MainWindow::ApplySnapshot(const GridSnapshot &s)
             BlankOutputRow(r);
         ShowEmptyTotals();
     }
+    // The year the user was reading, when the list still holds it.
+    QComboBox *years = ui->Situatie_Jaartal;
+    const int chosen = s.chosenYear.isEmpty() ? -1 : years->findText(s.chosenYear);
+    if (chosen >= 0 && chosen != years->currentIndex())
+        years->setCurrentIndex(chosen);
     shownSnapshot = TakeSnapshot();
     applyingSnapshot = false;
 }
@@ -206,8 +216,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    // Closing the window ends the program, also while chart windows are open.
-    QCoreApplication::quit();
 }
 
 void MainWindow::RememberFile(const QString &path)

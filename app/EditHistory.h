@@ -21,6 +21,9 @@ struct GridSnapshot
     int kind = 0;
     QString panel[GeneratorFieldCount];
     bool yearListEmpty = true;
+    // The year the user reads when the step is taken; choosing a year is no step of its own,
+    // so it does not count in comparing two snapshots.
+    QString chosenYear;
 
     bool operator==(const GridSnapshot &other) const;
     bool operator!=(const GridSnapshot &other) const { return !(*this == other); }

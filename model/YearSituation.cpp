@@ -82,8 +82,11 @@ void MainWindow::FillYearList(int firstYear)
     list->setCurrentIndex(keep >= 0 ? keep : (years.isEmpty() ? -1 : 0));
 }
 
-void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &)
+void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &year)
 {
+    // A year the user picks is the year an undo comes back to.
+    if (stepDepth == 0 && !applyingSnapshot)
+        shownSnapshot.chosenYear = year;
     FillOutputGrid();
     UpdateYearTotals();
 }
@@ -154,12 +157,13 @@ void MainWindow::UpdateYearTotals()
 
 void MainWindow::on_btn_ClearInvestmenst_clicked()
 {
-    const EditStep step(this, QStringLiteral("Clear Investments"));
     ClearInvestments();
 }
 
 void MainWindow::ClearInvestments()
 {
+    // Clearing is one undo step (within opening a file, part of that step).
+    const EditStep step(this, QStringLiteral("Clear Investments"));
     const ViewBatch batch(this);
     portfolio.fillAllInputs(0.0);
     // Every row is cleared, also those beyond the investment limit: nothing of the old

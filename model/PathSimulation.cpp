@@ -53,28 +53,24 @@ namespace {
 // The three quantities that vary, in the order a path draws their deviations.
 enum Quantity { ValueGrowth = 0, RentGrowth = 1, Return = 2, QuantityCount = 3 };
 
-// A property row (bought with or without a loan): value and rent grow, the payments do not vary.
-struct PropertyRow
+// Each distinct typed rate of a quantity is a channel: one yearly factor per path for every row
+// that has that rate. Values and rents of the rows of one channel all grow by that factor, and
+// the return of money lent out is linear in the capital, so a path carries one sum per channel
+// rather than one figure per row: what the rows already running hold, plus what the rows that
+// start in the year bring in.
+struct Channel
 {
-    int first; // the first year index the row writes
-    int valueChannel;
-    int rentChannel;
-    double value0, rent0, cash0; // the projection's figures of the first year
-    const double *payments; // monthly payment per year index
+    double rate = 0.0; // the typed percentage
+    int first = MaxYears; // the first year index a row of the channel runs
+    double starting[MaxYears] = {}; // value or rent of the rows whose first year it is
+    double paying[MaxYears] = {}; // capital whose return is paid out in the year
+    double gaining[MaxYears] = {}; // capital whose return of the year before enters the cash
+    int payingRows[MaxYears] = {};
+    int gainingRows[MaxYears] = {};
 };
 
-// Money lent out: the capital earns the year's return, paid out monthly.
-struct LendingRow
-{
-    int first;
-    int channel;
-    double capital;
-    double cash0;
-    quint32 incomeYears; // bit y: the year pays its return out
-    quint32 gainYears; // bit y: the cash of the year takes in the return of the year before
-};
-
-// Savings that compound at the year's return, with monthly deposits.
+// Savings that compound at the year's return, with monthly deposits: one record per row, as
+// each row stops growing at the end of its own deposit period.
 struct CompoundRow
 {
     int first;
@@ -86,32 +82,34 @@ struct CompoundRow
 };
 
 // One portfolio laid out for the path loop. What does not vary (saving plans, debt, the
-// payments, rows of other types) is summed once; the rest is one small record per row, and
-// each distinct typed rate of a quantity is one channel whose yearly factors a path computes
-// once for all rows that share it.
+// payments, rows of other types) is summed once per year.
 struct PathModel
 {
     int years = 0;
     double spread[QuantityCount] = {};
-    std::vector<double> rates[QuantityCount]; // the typed percentage of each channel
+    std::vector<Channel> channels[QuantityCount];
     double fixedCash[MaxYears] = {};
     double fixedValue[MaxYears] = {};
     double fixedFlow[MaxYears] = {};
     double debt[MaxYears] = {};
-    std::vector<PropertyRow> property;
-    std::vector<LendingRow> lending;
+    double payments[MaxYears] = {}; // monthly payments of the property rows
+    double startingCash[MaxYears] = {}; // first-year cash of the property and lending rows
     std::vector<CompoundRow> compound;
-    std::vector<double> payments; // years per property row
 
-    int channel(Quantity q, double rate)
+    Channel &channel(Quantity q, double rate, int *index = nullptr)
     {
-        std::vector<double> &list = rates[q];
-        for (size_t i = 0; i < list.size(); ++i) {
-            if (std::memcmp(&list[i], &rate, sizeof rate) == 0) // bit for bit: a NaN rate is one channel too
-                return static_cast<int>(i);
+        std::vector<Channel> &list = channels[q];
+        size_t i = 0;
+        // Bit for bit, so that a NaN rate is one channel too.
+        while (i < list.size() && std::memcmp(&list[i].rate, &rate, sizeof rate) != 0)
+            ++i;
+        if (i == list.size()) {
+            list.emplace_back();
+            list.back().rate = rate;
         }
-        list.push_back(rate);
-        return static_cast<int>(list.size()) - 1;
+        if (index)
+            *index = static_cast<int>(i);
+        return list[i];
     }
 };
 
@@ -129,7 +127,6 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
     m.spread[ValueGrowth] = settings.valueSpread;
     m.spread[RentGrowth] = settings.rentSpread;
     m.spread[Return] = settings.returnSpread;
-    m.payments.reserve(static_cast<size_t>(portfolio.rows.size()) * m.years); // pointers into it stay valid
 
     ProjectionBlock block;
     for (const InvestmentInput &in : portfolio.rows) {
@@ -149,25 +146,35 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
         const int type = rowType(in);
 
         if (type == LeveragedProperty || type == PropertyInFull) {
-            const double *payments = m.payments.data() + m.payments.size();
+            Channel &value = m.channel(ValueGrowth, in.value(ColValueIncrease));
+            Channel &rent = m.channel(RentGrowth, in.value(ColRentIncrease));
+            value.starting[first] += s0[SerPropertyValue];
+            rent.starting[first] += s0[SerMonthlyIncome];
+            value.first = std::min(value.first, first);
+            rent.first = std::min(rent.first, first);
+            m.startingCash[first] += s0[SerCash];
             for (int y = 0; y < m.years; ++y)
-                m.payments.push_back(block.years[y].series[SerMonthlyCosts]);
-            m.property.push_back({ first, m.channel(ValueGrowth, in.value(ColValueIncrease)),
-                m.channel(RentGrowth, in.value(ColRentIncrease)), s0[SerPropertyValue], s0[SerMonthlyIncome],
-                s0[SerCash], payments });
+                m.payments[y] += block.years[y].series[SerMonthlyCosts];
         } else if (type == CashForCashflow) {
-            LendingRow row { first, m.channel(Return, in.value(ColReturn)), in.value(ColLumpSum), s0[SerCash], 0, 0 };
+            Channel &returns = m.channel(Return, in.value(ColReturn));
+            const double capital = in.value(ColLumpSum);
+            m.startingCash[first] += s0[SerCash];
             for (int y = first; y < m.years; ++y) {
                 const double d = offset(y);
-                if (d == 0.0 || d <= period)
-                    row.incomeYears |= 1u << y;
-                if (y > first && d <= period)
-                    row.gainYears |= 1u << y;
+                if (d == 0.0 || d <= period) {
+                    returns.paying[y] += capital;
+                    ++returns.payingRows[y];
+                }
+                if (y > first && d <= period) {
+                    returns.gaining[y] += capital;
+                    ++returns.gainingRows[y];
+                }
             }
-            m.lending.push_back(row);
         } else if (type == CompoundedInterest && (in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0)) {
-            CompoundRow row { first, m.channel(Return, in.value(ColReturn)), in.value(ColLumpSum),
-                in.value(ColMonthlyDeposit), offset(first), s0[SerCash], 0 };
+            int channel = 0;
+            m.channel(Return, in.value(ColReturn), &channel);
+            CompoundRow row { first, channel, in.value(ColLumpSum), in.value(ColMonthlyDeposit), offset(first),
+                s0[SerCash], 0 };
             for (int y = first; y < m.years; ++y) {
                 if (offset(y) <= period)
                     row.growingYears |= 1u << y;
@@ -246,37 +253,54 @@ private:
     bool m_haveSpare = false;
 };
 
+// The return of a capital over a year that grows it by `factor`; a year without growth pays
+// nothing, also on a capital without end.
+inline double YearReturn(double capital, double factor)
+{
+    return factor == 1.0 ? 0.0 : capital * factor - capital;
+}
+
 // What one thread reuses from path to path.
 struct PathScratch
 {
     double deviation[QuantityCount][MaxYears];
     std::vector<double> growth[QuantityCount]; // channel × year: the year's factor (1 + r/12)^12
     std::vector<double> deposits; // return channel × year: what 1 a month grows to by the year's end
+    std::vector<double> sums[QuantityCount]; // per channel: the amount the running rows hold
     double cash[MaxYears], value[MaxYears], flow[MaxYears];
 };
 
-void evaluatePath(const PathModel &m, quint64 seed, int path, PathScratch &s)
+// The deviations of a path: three a year, value growth, rent growth and return in turn, so
+// that a spread changes only the deviations of its own quantity.
+void drawDeviations(const PathModel &m, quint64 seed, int path, PathScratch &s)
 {
-    const int years = m.years;
     PathRandom random(seed, path);
-    for (int y = 0; y < years; ++y) {
+    for (int y = 0; y < m.years; ++y) {
         for (int q = 0; q < QuantityCount; ++q)
             s.deviation[q][y] = m.spread[q] * random.normal();
     }
+}
+
+// The yearly totals of the path whose deviations `s` holds.
+void evaluatePath(const PathModel &m, PathScratch &s)
+{
+    const int years = m.years;
 
     // The yearly factors of every channel. The rate is the projection's own: percent / 100
     // compounded over twelve months; the twelfth power by squaring, the year's deposits as
     // 1 + q + ... + q^11 = (1 + q)(1 + q^2)(1 + q^4 + q^8), which is 12 at a rate of 0.
     for (int q = 0; q < QuantityCount; ++q) {
-        const std::vector<double> &rates = m.rates[q];
-        s.growth[q].resize(rates.size() * years);
+        const std::vector<Channel> &channels = m.channels[q];
+        s.growth[q].resize(channels.size() * years);
+        s.sums[q].assign(channels.size(), 0.0);
         if (q == Return)
-            s.deposits.resize(rates.size() * years);
-        for (size_t c = 0; c < rates.size(); ++c) {
+            s.deposits.resize(channels.size() * years);
+        for (size_t c = 0; c < channels.size(); ++c) {
+            const double rate = channels[c].rate;
             double *growth = s.growth[q].data() + c * years;
             double *deposits = q == Return ? s.deposits.data() + c * years : nullptr;
             for (int y = 0; y < years; ++y) {
-                const double monthly = (rates[c] + s.deviation[q][y]) / 100.0 / 12.0;
+                const double monthly = (rate + s.deviation[q][y]) / 100.0 / 12.0;
                 const double q1 = 1.0 + monthly;
                 const double q2 = q1 * q1;
                 const double q4 = q2 * q2;
@@ -288,45 +312,43 @@ void evaluatePath(const PathModel &m, quint64 seed, int path, PathScratch &s)
         }
     }
 
-    std::copy(m.fixedCash, m.fixedCash + years, s.cash);
-    std::copy(m.fixedValue, m.fixedValue + years, s.value);
-    std::copy(m.fixedFlow, m.fixedFlow + years, s.flow);
-
-    for (const PropertyRow &row : m.property) {
-        const double *valueGrowth = s.growth[ValueGrowth].data() + row.valueChannel * years;
-        const double *rentGrowth = s.growth[RentGrowth].data() + row.rentChannel * years;
-        const double *payment = row.payments;
-        double value = row.value0;
-        double rent = row.rent0;
-        double cash = row.cash0;
-        double flow = rent - payment[row.first];
-        s.cash[row.first] += cash;
-        s.value[row.first] += value;
-        s.flow[row.first] += flow;
-        for (int y = row.first + 1; y < years; ++y) {
-            cash = cash + 12.0 * flow;
-            value *= valueGrowth[y - 1];
-            rent *= rentGrowth[y - 1];
-            flow = rent - payment[y];
-            s.cash[y] += cash;
-            s.value[y] += value;
-            s.flow[y] += flow;
+    // Property and money lent out, by channel. The cash of a property row grows by twelve
+    // times the monthly cash flow of the year before, that of money lent out by the return of
+    // the year before; both are linear, so the sums take them for all rows at once.
+    double cash = 0.0;
+    double lastFlow = 0.0;
+    for (int y = 0; y < years; ++y) {
+        double value = m.fixedValue[y];
+        double rent = 0.0;
+        for (int q : { ValueGrowth, RentGrowth }) {
+            const std::vector<Channel> &channels = m.channels[q];
+            double *sums = s.sums[q].data();
+            const double *growth = s.growth[q].data();
+            double total = 0.0;
+            for (size_t c = 0; c < channels.size(); ++c) {
+                const Channel &ch = channels[c];
+                sums[c] = y > ch.first ? sums[c] * growth[c * years + y - 1] + ch.starting[y] : ch.starting[y];
+                total += sums[c];
+            }
+            (q == ValueGrowth ? value : rent) += total;
         }
-    }
-
-    for (const LendingRow &row : m.lending) {
-        const double *growth = s.growth[Return].data() + row.channel * years;
-        double cash = row.cash0;
-        double lastGain = 0.0;
-        for (int y = row.first; y < years; ++y) {
-            // A year without growth pays nothing, also on a capital without end.
-            const double gain = growth[y] == 1.0 ? 0.0 : row.capital * growth[y] - row.capital;
-            if (row.gainYears >> y & 1u)
-                cash = cash + lastGain;
-            s.cash[y] += cash;
-            s.flow[y] += (row.incomeYears >> y & 1u) ? gain / 12.0 : 0.0;
-            lastGain = gain;
+        double income = 0.0;
+        double gains = 0.0;
+        const std::vector<Channel> &returns = m.channels[Return];
+        const double *growth = s.growth[Return].data();
+        for (size_t c = 0; c < returns.size(); ++c) {
+            const Channel &ch = returns[c];
+            if (ch.payingRows[y])
+                income += YearReturn(ch.paying[y], growth[c * years + y]);
+            if (ch.gainingRows[y])
+                gains += YearReturn(ch.gaining[y], growth[c * years + y - 1]);
         }
+        cash = y > 0 ? cash + 12.0 * lastFlow + gains + m.startingCash[y] : m.startingCash[y];
+        const double flow = rent - m.payments[y];
+        lastFlow = flow;
+        s.cash[y] = m.fixedCash[y] + cash;
+        s.value[y] = value;
+        s.flow[y] = m.fixedFlow[y] + flow + income / 12.0;
     }
 
     for (const CompoundRow &row : m.compound) {
@@ -351,6 +373,32 @@ void evaluatePath(const PathModel &m, quint64 seed, int path, PathScratch &s)
     }
 }
 
+// Runs work(0 .. threads - 1), the first on the calling thread.
+template<typename Work>
+void onThreads(int threads, const Work &work)
+{
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back([&work, t] { work(t); });
+    work(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+} // namespace
+
+namespace {
+
+PathTotals totalsOf(const PathModel &m, const PathScratch &s)
+{
+    PathTotals t;
+    t.cash = QVector<double>(s.cash, s.cash + m.years);
+    t.propertyValue = QVector<double>(s.value, s.value + m.years);
+    t.debt = QVector<double>(m.debt, m.debt + m.years);
+    t.monthlyCashFlow = QVector<double>(s.flow, s.flow + m.years);
+    return t;
+}
+
 } // namespace
 
 PathTotals SimulatePath(const PathPortfolio &portfolio, const PathSettings &settings, int path)
@@ -358,13 +406,20 @@ PathTotals SimulatePath(const PathPortfolio &portfolio, const PathSettings &sett
     const PathSettings b = settings.bounded();
     const PathModel m = buildModel(portfolio, b);
     PathScratch s {};
-    evaluatePath(m, b.seed, path, s);
-    PathTotals t;
-    t.cash = QVector<double>(s.cash, s.cash + m.years);
-    t.propertyValue = QVector<double>(s.value, s.value + m.years);
-    t.debt = QVector<double>(m.debt, m.debt + m.years);
-    t.monthlyCashFlow = QVector<double>(s.flow, s.flow + m.years);
-    return t;
+    drawDeviations(m, b.seed, path, s);
+    evaluatePath(m, s);
+    return totalsOf(m, s);
+}
+
+PathTotals SimulatePath(const PathPortfolio &portfolio, const PathDeviations &deviations)
+{
+    const PathModel m = buildModel(portfolio, PathSettings());
+    PathScratch s {};
+    std::copy(std::begin(deviations.value), std::end(deviations.value), s.deviation[ValueGrowth]);
+    std::copy(std::begin(deviations.rent), std::end(deviations.rent), s.deviation[RentGrowth]);
+    std::copy(std::begin(deviations.yield), std::end(deviations.yield), s.deviation[Return]);
+    evaluatePath(m, s);
+    return totalsOf(m, s);
 }
 
 PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings, const PathRunControl &control)
@@ -405,7 +460,8 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
                 return;
             const int end = std::min(begin + Batch, paths);
             for (int p = begin; p < end; ++p) {
-                evaluatePath(m, b.seed, p, s);
+                drawDeviations(m, b.seed, p, s);
+                evaluatePath(m, s);
                 int firstYear = -1;
                 for (int y = 0; y < years; ++y) {
                     netWorth[static_cast<size_t>(y) * paths + p] = s.cash[y] + s.value[y] - m.debt[y];
@@ -423,26 +479,25 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
         }
     };
 
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back(work, std::ref(counts[static_cast<size_t>(t)]));
-    work(counts[0]);
-    for (std::thread &helper : helpers)
-        helper.join();
+    onThreads(threads, [&](int t) { work(counts[static_cast<size_t>(t)]); });
     if (control.cancel && control.cancel->load()) {
         bands.cancelled = true;
         return bands;
     }
 
+    // The percentiles, a year at a time on each thread.
     bands.p10.resize(years);
     bands.p50.resize(years);
     bands.p90.resize(years);
-    for (int y = 0; y < years; ++y) {
-        double *values = netWorth.data() + static_cast<size_t>(y) * paths;
-        bands.p50[y] = Quantile(values, paths, 0.5);
-        bands.p10[y] = Quantile(values, paths, 0.1);
-        bands.p90[y] = Quantile(values, paths, 0.9);
-    }
+    std::atomic<int> nextYear { 0 };
+    onThreads(std::min(threads, years), [&](int) {
+        for (int y; (y = nextYear.fetch_add(1)) < years;) {
+            double *values = netWorth.data() + static_cast<size_t>(y) * paths;
+            bands.p50[y] = Quantile(values, paths, 0.5);
+            bands.p10[y] = Quantile(values, paths, 0.1);
+            bands.p90[y] = Quantile(values, paths, 0.9);
+        }
+    });
     if (target) {
         bands.coveredChance.resize(years);
         bands.coveredByChance.resize(years);

@@ -105,6 +105,18 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
 // Path number `path` alone, with its yearly totals (what the run takes its figures from).
 PathTotals SimulatePath(const PathPortfolio &portfolio, const PathSettings &settings, int path);
 
+// The deviations of one path in percentage points, per year index: those of value growth, rent
+// growth and return.
+struct PathDeviations
+{
+    double value[MaxYears] = {};
+    double rent[MaxYears] = {};
+    double yield[MaxYears] = {};
+};
+
+// The path that these deviations make.
+PathTotals SimulatePath(const PathPortfolio &portfolio, const PathDeviations &deviations);
+
 // The p-th quantile (0 .. 1) of `values`, linear between the nearest ranks; reorders them.
 // NaN when a value is NaN or there are none.
 double Quantile(double *values, int count, double p);

@@ -33,19 +33,34 @@ PathSettings PathSettings::bounded() const
     return b;
 }
 
+void Quantiles(double *values, int count, const double *p, double *quantiles, int n)
+{
+    if (count <= 0 || std::any_of(values, values + count, [](double v) { return std::isnan(v); })) {
+        std::fill(quantiles, quantiles + n, std::numeric_limits<double>::quiet_NaN());
+        return;
+    }
+    // After placing rank lo, the ranks from lo on lie in values[lo ..]: the next, higher
+    // quantile is searched there.
+    int from = 0;
+    for (int i = 0; i < n; ++i) {
+        const double h = std::clamp(p[i], 0.0, 1.0) * (count - 1);
+        const int lo = std::max(static_cast<int>(h), from);
+        std::nth_element(values + from, values + lo, values + count);
+        from = lo;
+        const double low = values[lo];
+        const double fraction = h - lo;
+        double high = low;
+        if (fraction > 0.0 && lo + 1 < count)
+            high = *std::min_element(values + lo + 1, values + count);
+        quantiles[i] = high == low ? low : low + fraction * (high - low);
+    }
+}
+
 double Quantile(double *values, int count, double p)
 {
-    if (count <= 0 || std::any_of(values, values + count, [](double v) { return std::isnan(v); }))
-        return std::numeric_limits<double>::quiet_NaN();
-    const double h = std::clamp(p, 0.0, 1.0) * (count - 1);
-    const int lo = static_cast<int>(h);
-    std::nth_element(values, values + lo, values + count);
-    const double low = values[lo];
-    const double fraction = h - lo;
-    if (fraction == 0.0 || lo + 1 >= count)
-        return low;
-    const double high = *std::min_element(values + lo + 1, values + count);
-    return high == low ? low : low + fraction * (high - low);
+    double q;
+    Quantiles(values, count, &p, &q, 1);
+    return q;
 }
 
 namespace {
@@ -492,10 +507,12 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
     std::atomic<int> nextYear { 0 };
     onThreads(std::min(threads, years), [&](int) {
         for (int y; (y = nextYear.fetch_add(1)) < years;) {
-            double *values = netWorth.data() + static_cast<size_t>(y) * paths;
-            bands.p50[y] = Quantile(values, paths, 0.5);
-            bands.p10[y] = Quantile(values, paths, 0.1);
-            bands.p90[y] = Quantile(values, paths, 0.9);
+            static const double p[3] = { 0.1, 0.5, 0.9 };
+            double q[3];
+            Quantiles(netWorth.data() + static_cast<size_t>(y) * paths, paths, p, q, 3);
+            bands.p10[y] = q[0];
+            bands.p50[y] = q[1];
+            bands.p90[y] = q[2];
         }
     });
     if (target) {

@@ -120,5 +120,7 @@ PathTotals SimulatePath(const PathPortfolio &portfolio, const PathDeviations &de
 // The p-th quantile (0 .. 1) of `values`, linear between the nearest ranks; reorders them.
 // NaN when a value is NaN or there are none.
 double Quantile(double *values, int count, double p);
+// Several quantiles at once, for p in ascending order; each narrows the range the next searches.
+void Quantiles(double *values, int count, const double *p, double *quantiles, int n);
 
 #endif // PATHSIMULATION_H

@@ -309,6 +309,7 @@ private slots:
         QTest::newRow("median of five") << five << 0.5 << 3.0;
         QTest::newRow("90th of five") << five << 0.9 << 4.6;
         QTest::newRow("one value") << QVector<double> { 7 } << 0.9 << 7.0;
+        QTest::newRow("ties") << QVector<double> { 2, 9, 2, 2, 1, 9 } << 0.7 << 5.5;
         QTest::newRow("between infinities") << QVector<double> { inf, 1, -inf } << 0.5 << 1.0;
         QTest::newRow("equal infinities") << QVector<double> { inf, inf } << 0.3 << inf;
         QTest::newRow("a NaN") << QVector<double> { 1, qQNaN(), 2 } << 0.5 << qQNaN();
@@ -320,9 +321,17 @@ private slots:
         QFETCH(QVector<double>, values);
         QFETCH(double, p);
         QFETCH(double, expected);
+        const auto same = [](double q, double e) { return q == e || (std::isnan(q) && std::isnan(e)) || std::fabs(q - e) < 1e-12; };
         const double q = Quantile(values.data(), values.size(), p);
-        QVERIFY2(q == expected || (std::isnan(q) && std::isnan(expected)) || std::fabs(q - expected) < 1e-12,
-            qPrintable(QString::number(q)));
+        QVERIFY2(same(q, expected), qPrintable(QString::number(q)));
+        // Asked together with lower and higher ones, in the order of a run.
+        const double ps[3] = { p / 2, p, (1 + p) / 2 };
+        double qs[3];
+        QVector<double> all = values;
+        Quantiles(all.data(), all.size(), ps, qs, 3);
+        QVERIFY2(same(qs[1], expected), qPrintable(QString::number(qs[1])));
+        QVERIFY(same(qs[0], Quantile(values.data(), values.size(), ps[0])));
+        QVERIFY(same(qs[2], Quantile(values.data(), values.size(), ps[2])));
     }
 
     void cancelledRunGivesNothing()

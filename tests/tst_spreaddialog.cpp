@@ -1,5 +1,6 @@
-// The "Spreiding" dialog: it shows the kept spreads and number of paths, and keeps what the
-// user accepts, not what the user cancels.
+// The "Spreiding" dialog and the kept settings: it shows what is kept (a kept value that is no
+// number or out of range gives way to the default or the bound), and keeps what the user
+// accepts, not what the user cancels.
 
 #include "settings/SpreadDialog.h"
 #include "settings/SpreadSettings.h"
@@ -27,25 +28,29 @@ private slots:
         QFETCH(bool, accept);
         QTemporaryDir dir;
         QSettings settings(dir.filePath(QStringLiteral("q.ini")), QSettings::IniFormat);
-        settings.setValue(SpreadRentKey, 3.5);
+        QCOMPARE(ReadSpreadSettings(settings).returnSpread, 10.0); // nothing kept: the defaults
+        settings.setValue(SpreadValueKey, "veel");
+        settings.setValue(SpreadRentKey, -3);
+        settings.setValue(SpreadReturnKey, 3.5);
+        settings.setValue(SpreadPathsKey, 1e12);
         SpreadDialog dialog(settings);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Spreiding"));
         auto *value = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("SpreidingWaardestijging"));
         auto *rent = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("SpreidingHuurstijging"));
+        auto *yield = dialog.findChild<QDoubleSpinBox *>(QStringLiteral("SpreidingRendement"));
         auto *paths = dialog.findChild<QSpinBox *>(QStringLiteral("AantalPaden"));
-        QVERIFY(value && rent && paths && dialog.findChild<QDoubleSpinBox *>(QStringLiteral("SpreidingRendement")));
-        QCOMPARE(value->value(), 5.0); // nothing kept: the default
-        QCOMPARE(rent->value(), 3.5);
-        QCOMPARE(paths->value(), 10000);
+        QVERIFY(value && rent && yield && paths);
+        QCOMPARE(value->value(), 5.0);
+        QCOMPARE(rent->value(), 0.0);
+        QCOMPARE(yield->value(), 3.5);
+        QCOMPARE(paths->value(), PathSettings::MaxPaths);
 
         value->setValue(12.5);
-        paths->setValue(250000); // beyond the limit
-        QCOMPARE(dialog.values().paths, PathSettings::MaxPaths);
+        paths->setValue(2500);
         accept ? dialog.accept() : dialog.reject();
         const PathSettings kept = ReadSpreadSettings(settings);
         QCOMPARE(kept.valueSpread, accept ? 12.5 : 5.0);
-        QCOMPARE(kept.paths, accept ? PathSettings::MaxPaths : 10000);
-        QCOMPARE(kept.rentSpread, 3.5);
+        QCOMPARE(kept.paths, accept ? 2500 : PathSettings::MaxPaths);
+        QCOMPARE(kept.returnSpread, 3.5);
     }
 };
 

@@ -22,6 +22,7 @@
 namespace {
 
 const char *const Usage = "usage: quorvant-export [--totals] [--years N] [--investments N] FILE\n"
+                          "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE\n"
                           "  Writes the projection of the investment file FILE as CSV on standard output.\n"
                           "  --totals         one line per year with the sums over all investments\n"
                           "  --years N        number of years projected (0 .. 31, default 31)\n"

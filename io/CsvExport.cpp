@@ -1,6 +1,7 @@
 #include "io/CsvExport.h"
 
 #include "model/InvestmentStore.h"
+#include "model/PathSimulation.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,7 @@ const char *const ProjectionCsvHeader = "row,type,year,start_year,cash,property_
                                         "monthly_income,monthly_costs,monthly_cash_flow,roi";
 const char *const TotalsCsvHeader = "year,cash,property_value,assets,own_contribution,debt,monthly_income,"
                                     "monthly_costs,monthly_cash_flow,net_worth";
+const char *const PathBandsCsvHeader = "year,p10,p50,p90";
 
 namespace {
 
@@ -112,4 +114,19 @@ QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals)
 QString ProjectionCsvText(const InvestmentStore &store, bool totals)
 {
     return QString::fromLatin1(ProjectionCsvBytes(store, totals));
+}
+
+QByteArray PathBandsCsvBytes(const PathBands &bands)
+{
+    QByteArray text(PathBandsCsvHeader);
+    text += '\n';
+    for (int y = 0; y < bands.p50.size(); ++y) {
+        appendInteger(text, static_cast<long long>(bands.firstYear) + y);
+        for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) }) {
+            text += ',';
+            appendNumber(text, value);
+        }
+        text += '\n';
+    }
+    return text;
 }

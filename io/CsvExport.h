@@ -27,4 +27,11 @@ QString ProjectionCsvText(const InvestmentStore &store, bool totals);
 // The same text as bytes (it is plain ASCII).
 QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals);
 
+struct PathBands;
+
+// The percentiles of total net worth of a run of paths: "year,p10,p50,p90" and one line per
+// year index; the header alone when the run has no years.
+extern const char *const PathBandsCsvHeader;
+QByteArray PathBandsCsvBytes(const PathBands &bands);
+
 #endif // CSVEXPORT_H

@@ -1,6 +1,7 @@
 // quorvant-export: writes the projection of an investment file as CSV on standard output.
 //
 //     quorvant-export [--totals] [--years N] [--investments N] FILE
+//     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE
 //
 // The file is read and projected exactly as the window opens it. Exit status: 0 when the
 // CSV was written, 1 when the file cannot be read (or the output cannot be written),
@@ -11,6 +12,7 @@
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
 #include "model/InvestmentStore.h"
+#include "model/PathSimulation.h"
 
 #include <QStringList>
 
@@ -21,10 +23,16 @@
 namespace {
 
 const char *const Usage = "usage: quorvant-export [--totals] [--years N] [--investments N] FILE\n"
+                          "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE\n"
                           "  Writes the projection of the investment file FILE as CSV on standard output.\n"
                           "  --totals         one line per year with the sums over all investments\n"
                           "  --years N        number of years projected (0 .. 31, default 31)\n"
-                          "  --investments N  number of grid rows taken into account (0 .. 30, default 30)\n";
+                          "  --investments N  number of grid rows taken into account (0 .. 30, default 30)\n"
+                          "  --paths N        instead: per year the 10th, 50th and 90th percentile of the total\n"
+                          "                   net worth over N paths (1 .. 100000) with varying growth rates\n"
+                          "  --spread V,R,E   spreads of value growth, rent growth and return in percentage\n"
+                          "                   points (0 .. 100, default 5,2,10)\n"
+                          "  --seed S         seed of the paths (a whole number from 0)\n";
 
 struct Arguments
 {
@@ -32,6 +40,8 @@ struct Arguments
     int years = MaxYears;
     int investments = MaxRows;
     QString file;
+    bool paths = false; // percentiles of paths instead of the projection
+    PathSettings pathSettings;
 };
 
 void writeError(const QString &text)
@@ -58,6 +68,34 @@ bool parseLimit(const QString &text, int *value)
     return true;
 }
 
+// The value of --paths, --spread or --seed into `settings`; false when it does not read.
+bool parsePathOption(const QString &option, const QString &text, PathSettings *settings)
+{
+    bool ok = false;
+    if (option == QLatin1String("--paths")) {
+        const int paths = text.trimmed().toInt(&ok, 10);
+        settings->paths = paths;
+        return ok && paths >= PathSettings::MinPaths && paths <= PathSettings::MaxPaths;
+    }
+    if (option == QLatin1String("--seed")) {
+        settings->seed = text.trimmed().toULongLong(&ok, 10);
+        return ok;
+    }
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return false;
+    double spread[3];
+    for (int k = 0; k < 3; ++k) {
+        spread[k] = parts.at(k).trimmed().toDouble(&ok);
+        if (!ok || !(spread[k] >= 0.0 && spread[k] <= PathSettings::MaxSpread))
+            return false;
+    }
+    settings->valueSpread = spread[0];
+    settings->rentSpread = spread[1];
+    settings->returnSpread = spread[2];
+    return true;
+}
+
 // 0 when the arguments are usable, otherwise the exit status after reporting.
 int parseArguments(const QStringList &args, Arguments *parsed)
 {
@@ -75,6 +113,13 @@ int parseArguments(const QStringList &args, Arguments *parsed)
             int *target = arg == QLatin1String("--years") ? &parsed->years : &parsed->investments;
             if (!parseLimit(args.at(++i), target))
                 return usageError(QStringLiteral("%1 needs a whole number, not '%2'").arg(arg, args.at(i)));
+        } else if (!optionsEnded
+            && (arg == QLatin1String("--paths") || arg == QLatin1String("--spread") || arg == QLatin1String("--seed"))) {
+            if (i + 1 >= args.size())
+                return usageError(QStringLiteral("%1 needs a value").arg(arg));
+            if (!parsePathOption(arg, args.at(++i), &parsed->pathSettings))
+                return usageError(QStringLiteral("%1 cannot take '%2'").arg(arg, args.at(i)));
+            parsed->paths = true;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (haveFile) {
@@ -86,6 +131,8 @@ int parseArguments(const QStringList &args, Arguments *parsed)
     }
     if (!haveFile)
         return usageError(QStringLiteral("no FILE given"));
+    if (parsed->paths && parsed->totals)
+        return usageError(QStringLiteral("--totals does not go with --paths, --spread or --seed"));
     return 0;
 }
 
@@ -117,7 +164,8 @@ int main(int argc, char *argv[])
     store.setMaxJaren(args.years);
     LoadPortfolioText(text, store);
 
-    const QByteArray csv = ProjectionCsvBytes(store, args.totals);
+    const QByteArray csv = args.paths ? PathBandsCsvBytes(RunPaths(PathPortfolio::fromStore(store), args.pathSettings))
+                                      : ProjectionCsvBytes(store, args.totals);
     const size_t written = std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
     if (written != static_cast<size_t>(csv.size()) || std::fflush(stdout) != 0) {
         writeError(QStringLiteral("quorvant-export: cannot write the output\n"));

@@ -1,0 +1,533 @@
+#include "model/PathSimulation.h"
+
+#include "grid/CellRules.h"
+#include "grid/ColumnCatalogue.h"
+#include "model/InvestmentStore.h"
+#include "model/Projection.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <thread>
+#include <vector>
+
+PathPortfolio PathPortfolio::fromStore(const InvestmentStore &store)
+{
+    PathPortfolio portfolio;
+    portfolio.baseYear = store.earliestStartYear();
+    portfolio.years = store.maxJaren();
+    for (int r = 0; r < store.maxInvestment(); ++r) {
+        if (store.block(r).projected)
+            portfolio.rows.append(store.input(r));
+    }
+    return portfolio;
+}
+
+PathSettings PathSettings::bounded() const
+{
+    PathSettings b = *this;
+    for (double *spread : { &b.valueSpread, &b.rentSpread, &b.returnSpread })
+        *spread = *spread >= 0.0 ? std::min(*spread, MaxSpread) : 0.0; // NaN fails the test
+    b.paths = std::clamp(paths, MinPaths, MaxPaths);
+    return b;
+}
+
+void Quantiles(double *values, int count, const double *p, double *quantiles, int n)
+{
+    if (count <= 0 || std::any_of(values, values + count, [](double v) { return std::isnan(v); })) {
+        std::fill(quantiles, quantiles + n, std::numeric_limits<double>::quiet_NaN());
+        return;
+    }
+    // After placing rank lo, the ranks from lo on lie in values[lo ..]: the next, higher
+    // quantile is searched there.
+    int from = 0;
+    for (int i = 0; i < n; ++i) {
+        const double h = std::clamp(p[i], 0.0, 1.0) * (count - 1);
+        const int lo = std::max(static_cast<int>(h), from);
+        std::nth_element(values + from, values + lo, values + count);
+        from = lo;
+        const double low = values[lo];
+        const double fraction = h - lo;
+        double high = low;
+        if (fraction > 0.0 && lo + 1 < count)
+            high = *std::min_element(values + lo + 1, values + count);
+        quantiles[i] = high == low ? low : low + fraction * (high - low);
+    }
+}
+
+double Quantile(double *values, int count, double p)
+{
+    double q;
+    Quantiles(values, count, &p, &q, 1);
+    return q;
+}
+
+namespace {
+
+// The three quantities that vary, in the order a path draws their deviations.
+enum Quantity { ValueGrowth = 0, RentGrowth = 1, Return = 2, QuantityCount = 3 };
+
+// Each distinct typed rate of a quantity is a channel: one yearly factor per path for every row
+// that has that rate. Values and rents of the rows of one channel all grow by that factor, and
+// the return of money lent out is linear in the capital, so a path carries one sum per channel
+// rather than one figure per row: what the rows already running hold, plus what the rows that
+// start in the year bring in.
+struct Channel
+{
+    double rate = 0.0; // the typed percentage
+    int first = MaxYears; // the first year index a row of the channel runs
+    double starting[MaxYears] = {}; // value or rent of the rows whose first year it is
+    double paying[MaxYears] = {}; // capital whose return is paid out in the year
+    double gaining[MaxYears] = {}; // capital whose return of the year before enters the cash
+    int payingRows[MaxYears] = {};
+    int gainingRows[MaxYears] = {};
+};
+
+// Savings that compound at the year's return, with monthly deposits: one record per row, as
+// each row stops growing at the end of its own deposit period.
+struct CompoundRow
+{
+    int first;
+    int channel;
+    double lumpSum, monthlyDeposit;
+    double firstOffset; // years since the row's start in its first year
+    double cash0;
+    quint32 growingYears; // bit y: within the deposit period
+};
+
+// One portfolio laid out for the path loop. What does not vary (saving plans, debt, the
+// payments, rows of other types) is summed once per year.
+struct PathModel
+{
+    int years = 0;
+    double spread[QuantityCount] = {};
+    std::vector<Channel> channels[QuantityCount];
+    double fixedCash[MaxYears] = {};
+    double fixedValue[MaxYears] = {};
+    double fixedFlow[MaxYears] = {};
+    double debt[MaxYears] = {};
+    double payments[MaxYears] = {}; // monthly payments of the property rows
+    double startingCash[MaxYears] = {}; // first-year cash of the property and lending rows
+    std::vector<CompoundRow> compound;
+
+    Channel &channel(Quantity q, double rate, int *index = nullptr)
+    {
+        std::vector<Channel> &list = channels[q];
+        size_t i = 0;
+        // Bit for bit, so that a NaN rate is one channel too.
+        while (i < list.size() && std::memcmp(&list[i].rate, &rate, sizeof rate) != 0)
+            ++i;
+        if (i == list.size()) {
+            list.emplace_back();
+            list.back().rate = rate;
+        }
+        if (index)
+            *index = static_cast<int>(i);
+        return list[i];
+    }
+};
+
+int rowType(const InvestmentInput &in)
+{
+    return std::isnan(in.field[ColType]) ? -1 : TruncateToInt(in.field[ColType]);
+}
+
+PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &settings)
+{
+    PathModel m;
+    if (portfolio.baseYear == InvestmentStore::NoBaseYear)
+        return m;
+    m.years = std::clamp(portfolio.years, 0, MaxYears);
+    m.spread[ValueGrowth] = settings.valueSpread;
+    m.spread[RentGrowth] = settings.rentSpread;
+    m.spread[Return] = settings.returnSpread;
+
+    ProjectionBlock block;
+    for (const InvestmentInput &in : portfolio.rows) {
+        // The projection gives what does not vary and every row's first year.
+        ProjectRow(in, portfolio.baseYear, m.years, block);
+        for (int y = 0; y < m.years; ++y)
+            m.debt[y] += block.years[y].series[SerDebt];
+
+        const int start = ProjectedStartYear(in);
+        const long long firstWide = std::max(0LL, static_cast<long long>(start) - portfolio.baseYear);
+        if (firstWide >= m.years)
+            continue; // starts after the last year: writes nothing
+        const int first = static_cast<int>(firstWide);
+        const double *s0 = block.years[first].series;
+        auto offset = [&](int y) { return static_cast<double>(static_cast<long long>(portfolio.baseYear) + y - start); };
+        const double period = in.value(ColDepositPeriod);
+        const int type = rowType(in);
+
+        if (type == LeveragedProperty || type == PropertyInFull) {
+            Channel &value = m.channel(ValueGrowth, in.value(ColValueIncrease));
+            Channel &rent = m.channel(RentGrowth, in.value(ColRentIncrease));
+            value.starting[first] += s0[SerPropertyValue];
+            rent.starting[first] += s0[SerMonthlyIncome];
+            value.first = std::min(value.first, first);
+            rent.first = std::min(rent.first, first);
+            m.startingCash[first] += s0[SerCash];
+            for (int y = 0; y < m.years; ++y)
+                m.payments[y] += block.years[y].series[SerMonthlyCosts];
+        } else if (type == CashForCashflow) {
+            Channel &returns = m.channel(Return, in.value(ColReturn));
+            const double capital = in.value(ColLumpSum);
+            m.startingCash[first] += s0[SerCash];
+            for (int y = first; y < m.years; ++y) {
+                const double d = offset(y);
+                if (d == 0.0 || d <= period) {
+                    returns.paying[y] += capital;
+                    ++returns.payingRows[y];
+                }
+                if (y > first && d <= period) {
+                    returns.gaining[y] += capital;
+                    ++returns.gainingRows[y];
+                }
+            }
+        } else if (type == CompoundedInterest && (in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0)) {
+            int channel = 0;
+            m.channel(Return, in.value(ColReturn), &channel);
+            CompoundRow row { first, channel, in.value(ColLumpSum), in.value(ColMonthlyDeposit), offset(first),
+                s0[SerCash], 0 };
+            for (int y = first; y < m.years; ++y) {
+                if (offset(y) <= period)
+                    row.growingYears |= 1u << y;
+            }
+            m.compound.push_back(row);
+        } else {
+            // Saving without interest, compounding that is not computed, unknown types.
+            for (int y = 0; y < m.years; ++y) {
+                const double *s = block.years[y].series;
+                m.fixedCash[y] += s[SerCash];
+                m.fixedValue[y] += s[SerPropertyValue];
+                m.fixedFlow[y] += s[SerMonthlyCashFlow];
+            }
+        }
+    }
+    return m;
+}
+
+// splitmix64: seeds a path's stream from the seed and the path number.
+quint64 splitMix(quint64 &state)
+{
+    quint64 z = (state += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+// xoshiro256+ for the uniform numbers, the polar method for the normal ones.
+class PathRandom
+{
+public:
+    PathRandom(quint64 seed, int path)
+    {
+        quint64 mix = seed;
+        quint64 key = splitMix(mix) ^ static_cast<quint64>(path);
+        for (quint64 &word : m_s)
+            word = splitMix(key);
+    }
+
+    double normal()
+    {
+        if (m_haveSpare) {
+            m_haveSpare = false;
+            return m_spare;
+        }
+        double u, v, s;
+        do {
+            u = 2.0 * uniform() - 1.0;
+            v = 2.0 * uniform() - 1.0;
+            s = u * u + v * v;
+        } while (s >= 1.0 || s == 0.0);
+        const double f = std::sqrt(-2.0 * std::log(s) / s);
+        m_spare = v * f;
+        m_haveSpare = true;
+        return u * f;
+    }
+
+private:
+    double uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+
+    quint64 next()
+    {
+        const quint64 result = m_s[0] + m_s[3];
+        const quint64 t = m_s[1] << 17;
+        m_s[2] ^= m_s[0];
+        m_s[3] ^= m_s[1];
+        m_s[1] ^= m_s[2];
+        m_s[0] ^= m_s[3];
+        m_s[2] ^= t;
+        m_s[3] = (m_s[3] << 45) | (m_s[3] >> 19);
+        return result;
+    }
+
+    quint64 m_s[4];
+    double m_spare = 0.0;
+    bool m_haveSpare = false;
+};
+
+// The return of a capital over a year that grows it by `factor`; a year without growth pays
+// nothing, also on a capital without end.
+inline double YearReturn(double capital, double factor)
+{
+    return factor == 1.0 ? 0.0 : capital * factor - capital;
+}
+
+// What one thread reuses from path to path.
+struct PathScratch
+{
+    double deviation[QuantityCount][MaxYears];
+    std::vector<double> growth[QuantityCount]; // channel × year: the year's factor (1 + r/12)^12
+    std::vector<double> deposits; // return channel × year: what 1 a month grows to by the year's end
+    std::vector<double> sums[QuantityCount]; // per channel: the amount the running rows hold
+    double cash[MaxYears], value[MaxYears], flow[MaxYears];
+};
+
+// The deviations of a path: three a year, value growth, rent growth and return in turn, so
+// that a spread changes only the deviations of its own quantity.
+void drawDeviations(const PathModel &m, quint64 seed, int path, PathScratch &s)
+{
+    PathRandom random(seed, path);
+    for (int y = 0; y < m.years; ++y) {
+        for (int q = 0; q < QuantityCount; ++q)
+            s.deviation[q][y] = m.spread[q] * random.normal();
+    }
+}
+
+// The yearly totals of the path whose deviations `s` holds.
+void evaluatePath(const PathModel &m, PathScratch &s)
+{
+    const int years = m.years;
+
+    // The yearly factors of every channel. The rate is the projection's own: percent / 100
+    // compounded over twelve months; the twelfth power by squaring, the year's deposits as
+    // 1 + q + ... + q^11 = (1 + q)(1 + q^2)(1 + q^4 + q^8), which is 12 at a rate of 0.
+    for (int q = 0; q < QuantityCount; ++q) {
+        const std::vector<Channel> &channels = m.channels[q];
+        s.growth[q].resize(channels.size() * years);
+        s.sums[q].assign(channels.size(), 0.0);
+        if (q == Return)
+            s.deposits.resize(channels.size() * years);
+        for (size_t c = 0; c < channels.size(); ++c) {
+            const double rate = channels[c].rate;
+            double *growth = s.growth[q].data() + c * years;
+            double *deposits = q == Return ? s.deposits.data() + c * years : nullptr;
+            for (int y = 0; y < years; ++y) {
+                const double monthly = (rate + s.deviation[q][y]) / 100.0 / 12.0;
+                const double q1 = 1.0 + monthly;
+                const double q2 = q1 * q1;
+                const double q4 = q2 * q2;
+                const double q8 = q4 * q4;
+                growth[y] = q8 * q4;
+                if (deposits)
+                    deposits[y] = (1.0 + q1) * (1.0 + q2) * (1.0 + q4 + q8);
+            }
+        }
+    }
+
+    // Property and money lent out, by channel. The cash of a property row grows by twelve
+    // times the monthly cash flow of the year before, that of money lent out by the return of
+    // the year before; both are linear, so the sums take them for all rows at once.
+    double cash = 0.0;
+    double lastFlow = 0.0;
+    for (int y = 0; y < years; ++y) {
+        double value = m.fixedValue[y];
+        double rent = 0.0;
+        for (int q : { ValueGrowth, RentGrowth }) {
+            const std::vector<Channel> &channels = m.channels[q];
+            double *sums = s.sums[q].data();
+            const double *growth = s.growth[q].data();
+            double total = 0.0;
+            for (size_t c = 0; c < channels.size(); ++c) {
+                const Channel &ch = channels[c];
+                sums[c] = y > ch.first ? sums[c] * growth[c * years + y - 1] + ch.starting[y] : ch.starting[y];
+                total += sums[c];
+            }
+            (q == ValueGrowth ? value : rent) += total;
+        }
+        double income = 0.0;
+        double gains = 0.0;
+        const std::vector<Channel> &returns = m.channels[Return];
+        const double *growth = s.growth[Return].data();
+        for (size_t c = 0; c < returns.size(); ++c) {
+            const Channel &ch = returns[c];
+            if (ch.payingRows[y])
+                income += YearReturn(ch.paying[y], growth[c * years + y]);
+            if (ch.gainingRows[y])
+                gains += YearReturn(ch.gaining[y], growth[c * years + y - 1]);
+        }
+        cash = y > 0 ? cash + 12.0 * lastFlow + gains + m.startingCash[y] : m.startingCash[y];
+        const double flow = rent - m.payments[y];
+        lastFlow = flow;
+        s.cash[y] = m.fixedCash[y] + cash;
+        s.value[y] = value;
+        s.flow[y] = m.fixedFlow[y] + flow + income / 12.0;
+    }
+
+    for (const CompoundRow &row : m.compound) {
+        const double *growth = s.growth[Return].data() + row.channel * years;
+        const double *deposits = s.deposits.data() + row.channel * years;
+        double cash = row.cash0;
+        double balance = row.cash0;
+        double next = 0.0;
+        for (int y = row.first; y < years; ++y) {
+            double income = 0.0;
+            if (row.growingYears >> y & 1u) {
+                if (y > row.first)
+                    balance = next;
+                cash = balance;
+                next = balance * growth[y] + row.monthlyDeposit * deposits[y];
+                const double d = row.firstOffset + (y - row.first);
+                income = (next - (row.lumpSum + 12.0 * row.monthlyDeposit * (d + 1.0))) / 12.0;
+            }
+            s.cash[y] += cash;
+            s.flow[y] += income;
+        }
+    }
+}
+
+// Runs work(0 .. threads - 1), the first on the calling thread.
+template<typename Work>
+void onThreads(int threads, const Work &work)
+{
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back([&work, t] { work(t); });
+    work(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+} // namespace
+
+namespace {
+
+PathTotals totalsOf(const PathModel &m, const PathScratch &s)
+{
+    PathTotals t;
+    t.cash = QVector<double>(s.cash, s.cash + m.years);
+    t.propertyValue = QVector<double>(s.value, s.value + m.years);
+    t.debt = QVector<double>(m.debt, m.debt + m.years);
+    t.monthlyCashFlow = QVector<double>(s.flow, s.flow + m.years);
+    return t;
+}
+
+} // namespace
+
+PathTotals SimulatePath(const PathPortfolio &portfolio, const PathSettings &settings, int path)
+{
+    const PathSettings b = settings.bounded();
+    const PathModel m = buildModel(portfolio, b);
+    PathScratch s {};
+    drawDeviations(m, b.seed, path, s);
+    evaluatePath(m, s);
+    return totalsOf(m, s);
+}
+
+PathTotals SimulatePath(const PathPortfolio &portfolio, const PathDeviations &deviations)
+{
+    const PathModel m = buildModel(portfolio, PathSettings());
+    PathScratch s {};
+    std::copy(std::begin(deviations.value), std::end(deviations.value), s.deviation[ValueGrowth]);
+    std::copy(std::begin(deviations.rent), std::end(deviations.rent), s.deviation[RentGrowth]);
+    std::copy(std::begin(deviations.yield), std::end(deviations.yield), s.deviation[Return]);
+    evaluatePath(m, s);
+    return totalsOf(m, s);
+}
+
+PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings, const PathRunControl &control)
+{
+    const PathSettings b = settings.bounded();
+    const PathModel m = buildModel(portfolio, b);
+    PathBands bands;
+    bands.firstYear = portfolio.baseYear;
+    bands.paths = b.paths;
+    const int years = m.years;
+    const int paths = b.paths;
+    if (years == 0)
+        return bands;
+
+    // Net worth by year and path, so that each year's paths lie together for the percentiles.
+    std::vector<double> netWorth(static_cast<size_t>(years) * paths);
+    const bool target = b.monthlySpending.has_value();
+    const double spending = target ? *b.monthlySpending : 0.0;
+    constexpr int Batch = 64;
+    std::atomic<int> nextPath { 0 };
+
+    struct Counts
+    {
+        long long covered[MaxYears] = {};
+        long long firstCovered[MaxYears] = {};
+    };
+    int threads = control.threads > 0 ? control.threads : static_cast<int>(std::thread::hardware_concurrency());
+    threads = std::clamp(threads, 1, (paths + Batch - 1) / Batch);
+    std::vector<Counts> counts(static_cast<size_t>(threads));
+
+    auto work = [&](Counts &count) {
+        PathScratch s {};
+        for (;;) {
+            if (control.cancel && control.cancel->load(std::memory_order_relaxed))
+                return;
+            const int begin = nextPath.fetch_add(Batch, std::memory_order_relaxed);
+            if (begin >= paths)
+                return;
+            const int end = std::min(begin + Batch, paths);
+            for (int p = begin; p < end; ++p) {
+                drawDeviations(m, b.seed, p, s);
+                evaluatePath(m, s);
+                int firstYear = -1;
+                for (int y = 0; y < years; ++y) {
+                    netWorth[static_cast<size_t>(y) * paths + p] = s.cash[y] + s.value[y] - m.debt[y];
+                    if (target && s.flow[y] >= spending) {
+                        ++count.covered[y];
+                        if (firstYear < 0)
+                            firstYear = y;
+                    }
+                }
+                if (firstYear >= 0)
+                    ++count.firstCovered[firstYear];
+            }
+            if (control.pathsDone)
+                control.pathsDone->fetch_add(end - begin, std::memory_order_relaxed);
+        }
+    };
+
+    onThreads(threads, [&](int t) { work(counts[static_cast<size_t>(t)]); });
+    if (control.cancel && control.cancel->load()) {
+        bands.cancelled = true;
+        return bands;
+    }
+
+    // The percentiles, a year at a time on each thread.
+    bands.p10.resize(years);
+    bands.p50.resize(years);
+    bands.p90.resize(years);
+    std::atomic<int> nextYear { 0 };
+    onThreads(std::min(threads, years), [&](int) {
+        for (int y; (y = nextYear.fetch_add(1)) < years;) {
+            static const double p[3] = { 0.1, 0.5, 0.9 };
+            double q[3];
+            Quantiles(netWorth.data() + static_cast<size_t>(y) * paths, paths, p, q, 3);
+            bands.p10[y] = q[0];
+            bands.p50[y] = q[1];
+            bands.p90[y] = q[2];
+        }
+    });
+    if (target) {
+        bands.coveredChance.resize(years);
+        bands.coveredByChance.resize(years);
+        long long coveredBy = 0;
+        for (int y = 0; y < years; ++y) {
+            long long covered = 0;
+            for (const Counts &c : counts) {
+                covered += c.covered[y];
+                coveredBy += c.firstCovered[y];
+            }
+            bands.coveredChance[y] = static_cast<double>(covered) / paths;
+            bands.coveredByChance[y] = static_cast<double>(coveredBy) / paths;
+        }
+    }
+    return bands;
+}

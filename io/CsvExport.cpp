@@ -92,14 +92,13 @@ void appendRows(const InvestmentStore &store, long long baseYear, const Inflatio
 
 void appendTotals(const InvestmentStore &store, long long baseYear, const CsvFigures &figures, QByteArray &text)
 {
+    YearTotals totals[MaxYears];
+    ShownTotalsByYear(store, figures.real, totals);
     BaselineYear baseline[MaxYears];
     if (figures.baseline)
         CompareByYear(store, figures.baseline, figures.real, baseline);
     for (int y = 0; y < store.maxJaren(); ++y) {
-        YearTotals t;
-        store.yearTotals(y, t);
-        if (figures.real)
-            figures.real->deflate(t, static_cast<int>(baseYear + y));
+        const YearTotals &t = totals[y];
         appendInteger(text, baseYear + y);
         for (double value : { t.cash, t.propertyValue, t.assets, t.ownContribution, t.debt, t.monthlyIncome,
                  t.monthlyCosts, t.monthlyCashFlow, t.netWorth() }) {

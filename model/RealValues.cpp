@@ -69,10 +69,27 @@ bool ShownYearTotals(const InvestmentStore &store, int yearIndex, const Inflatio
 {
     if (!store.yearTotals(yearIndex, totals))
         return false;
+    if (!real)
+        return true;
     const int base = store.earliestStartYear();
-    if (real && base != InvestmentStore::NoBaseYear) // without a base year every total is 0
+    if (base != InvestmentStore::NoBaseYear) // without a base year every total is 0
         real->deflate(totals, base + yearIndex);
     return true;
+}
+
+int ShownTotalsByYear(const InvestmentStore &store, const InflationTable *real, YearTotals (&totals)[MaxYears])
+{
+    const int base = store.earliestStartYear();
+    const int count = base == InvestmentStore::NoBaseYear ? 0 : store.maxJaren();
+    for (int y = 0; y < MaxYears; ++y) {
+        totals[y] = YearTotals();
+        if (y >= count)
+            continue;
+        store.yearTotals(y, totals[y]);
+        if (real)
+            real->deflate(totals[y], base + y);
+    }
+    return count;
 }
 
 int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, double monthlySpending)

@@ -66,6 +66,10 @@ InflationTable InflationTableFor(const InvestmentStore &store, double inflationP
 // table's reference year with one. False (totals zero) as InvestmentStore::yearTotals.
 bool ShownYearTotals(const InvestmentStore &store, int yearIndex, const InflationTable *real, YearTotals &totals);
 
+// The same for every projected year at once (the base year read once); returns the number of
+// projected years, 0 without a base year. The entries after them are zero.
+int ShownTotalsByYear(const InvestmentStore &store, const InflationTable *real, YearTotals (&totals)[MaxYears]);
+
 constexpr int NoFreeYear = -1;
 
 // The first projected year index whose total monthly cash flow, in the money of the table's

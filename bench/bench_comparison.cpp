@@ -101,7 +101,8 @@ void BM_LoadBaseline30Rows(benchmark::State &state)
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("baseline.inv"));
-    if (!testsupport::writeBytes(path, testsupport::investFileText(QStringLiteral("Cash voor cashflow"), {}, rows).toUtf8())) {
+    const QString text = testsupport::investFileText(QStringLiteral("Cash voor cashflow"), {}, rows);
+    if (!testsupport::writeBytes(path, text.toUtf8())) {
         state.SkipWithError("cannot write the baseline file");
         return;
     }

@@ -1,7 +1,11 @@
 #include "io/CsvExport.h"
 
+#include "model/Baseline.h"
 #include "model/InvestmentStore.h"
 #include "model/PathSimulation.h"
+#include "model/RealValues.h"
+
+#include <QList>
 
 #include <charconv>
 #include <cmath>
@@ -12,6 +16,7 @@ const char *const ProjectionCsvHeader = "row,type,year,start_year,cash,property_
 const char *const TotalsCsvHeader = "year,cash,property_value,assets,own_contribution,debt,monthly_income,"
                                     "monthly_costs,monthly_cash_flow,net_worth";
 const char *const PathBandsCsvHeader = "year,p10,p50,p90";
+const char *const BaselineCsvColumns = "baseline_net_worth,baseline_monthly_cash_flow,net_worth_difference";
 
 namespace {
 
@@ -45,7 +50,25 @@ void appendInteger(QByteArray &text, long long value)
     text.append(buffer, static_cast<int>(std::to_chars(buffer, buffer + NumberBuffer, value).ptr - buffer));
 }
 
-void appendRows(const InvestmentStore &store, long long baseYear, QByteArray &text)
+// The header line; with real figures every amount column's name ends in "_real".
+QByteArray headerLine(bool totals, const CsvFigures &figures)
+{
+    QByteArray names(totals ? TotalsCsvHeader : ProjectionCsvHeader);
+    if (totals && figures.baseline)
+        names += QByteArray(",") + BaselineCsvColumns;
+    if (!figures.real)
+        return names + '\n';
+    // The leading columns that are no amount: row, type, year and start year, or the year.
+    const int leading = totals ? 1 : 4;
+    QList<QByteArray> columns = names.split(',');
+    for (int i = leading; i < columns.size(); ++i) {
+        if (totals || IsAmountSeries(i - 3))
+            columns[i] += "_real";
+    }
+    return columns.join(',') + '\n';
+}
+
+void appendRows(const InvestmentStore &store, long long baseYear, const InflationTable *real, QByteArray &text)
 {
     for (int r = 0; r < store.maxInvestment(); ++r) {
         const ProjectionBlock &block = store.block(r);
@@ -57,7 +80,10 @@ void appendRows(const InvestmentStore &store, long long baseYear, QByteArray &te
             appendInteger(text, store.rowType(r));
             text += ',';
             appendInteger(text, baseYear + y);
-            for (double value : block.years[y].series) {
+            YearRecord record = block.years[y];
+            if (real)
+                real->deflate(record, static_cast<int>(baseYear + y));
+            for (double value : record.series) {
                 text += ',';
                 appendNumber(text, value);
             }
@@ -66,16 +92,28 @@ void appendRows(const InvestmentStore &store, long long baseYear, QByteArray &te
     }
 }
 
-void appendTotals(const InvestmentStore &store, long long baseYear, QByteArray &text)
+void appendTotals(const InvestmentStore &store, long long baseYear, const CsvFigures &figures, QByteArray &text)
 {
+    YearTotals totals[MaxYears];
+    ShownTotalsByYear(store, figures.real, totals);
+    BaselineYear baseline[MaxYears];
+    if (figures.baseline)
+        CompareByYear(store, figures.baseline, figures.real, baseline);
     for (int y = 0; y < store.maxJaren(); ++y) {
-        YearTotals t;
-        store.yearTotals(y, t);
+        const YearTotals &t = totals[y];
         appendInteger(text, baseYear + y);
         for (double value : { t.cash, t.propertyValue, t.assets, t.ownContribution, t.debt, t.monthlyIncome,
                  t.monthlyCosts, t.monthlyCashFlow, t.netWorth() }) {
             text += ',';
             appendNumber(text, value);
+        }
+        if (figures.baseline) {
+            const BaselineYear &b = baseline[y];
+            for (double value : { b.netWorth, b.monthlyCashFlow, b.netWorthDifference }) {
+                text += ',';
+                if (b.available)
+                    appendNumber(text, value);
+            }
         }
         text += '\n';
     }
@@ -89,10 +127,9 @@ QString CsvNumber(double value)
     return QString::fromLatin1(buffer, static_cast<int>(writeNumber(buffer, value) - buffer));
 }
 
-QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals)
+QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const CsvFigures &figures)
 {
-    QByteArray text(totals ? TotalsCsvHeader : ProjectionCsvHeader);
-    text += '\n';
+    QByteArray text = headerLine(totals, figures);
     const int base = store.earliestStartYear();
     if (base == InvestmentStore::NoBaseYear)
         return text;
@@ -105,15 +142,15 @@ QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals)
     }
     text.reserve(text.size() + lines * 13 * 24);
     if (totals)
-        appendTotals(store, base, text);
+        appendTotals(store, base, figures, text);
     else
-        appendRows(store, base, text);
+        appendRows(store, base, figures.real, text);
     return text;
 }
 
-QString ProjectionCsvText(const InvestmentStore &store, bool totals)
+QString ProjectionCsvText(const InvestmentStore &store, bool totals, const CsvFigures &figures)
 {
-    return QString::fromLatin1(ProjectionCsvBytes(store, totals));
+    return QString::fromLatin1(ProjectionCsvBytes(store, totals, figures));
 }
 
 QByteArray PathBandsCsvBytes(const PathBands &bands)

@@ -4,11 +4,26 @@
 #include <QByteArray>
 #include <QString>
 
+class InflationTable;
 class InvestmentStore;
 
 // The header of the projection per row and year, and of the yearly totals.
 extern const char *const ProjectionCsvHeader;
 extern const char *const TotalsCsvHeader;
+// The columns a baseline adds to the yearly totals.
+extern const char *const BaselineCsvColumns;
+
+// What the CSV holds besides the nominal figures of the store. Without either it is the
+// same text to the byte.
+struct CsvFigures
+{
+    // Every amount (not the years, the row, the type or the ROI) in the money of the table's
+    // reference year, and the names of the amount columns ending in "_real".
+    const InflationTable *real = nullptr;
+    // Totals only: the baseline's net worth and monthly cash flow of each year and the net
+    // worth difference (portfolio minus baseline); empty fields where it has no figures.
+    const InvestmentStore *baseline = nullptr;
+};
 
 // A number as the CSV holds it: 'g' with 17 significant digits (enough to read back the
 // very same double), a point as decimal separator, no grouping, whatever the locale;
@@ -22,10 +37,10 @@ QString CsvNumber(double value);
 // With totals: one line per year index holding the sums over rows 0 .. maxInvestment - 1,
 // assets being cash plus property value and net worth assets minus debt.
 // Without a complete row there is no base year, and the text is the header alone.
-QString ProjectionCsvText(const InvestmentStore &store, bool totals);
+QString ProjectionCsvText(const InvestmentStore &store, bool totals, const CsvFigures &figures = CsvFigures());
 
 // The same text as bytes (it is plain ASCII).
-QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals);
+QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const CsvFigures &figures = CsvFigures());
 
 struct PathBands;
 

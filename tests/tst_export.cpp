@@ -8,6 +8,7 @@
 #include "grid/ColumnCatalogue.h"
 #include "io/CsvExport.h"
 
+#include <QDate>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -275,6 +276,12 @@ private slots:
         QTest::newRow("two files") << QStringList { good, good } << 2 << QString() << usage;
         QTest::newRow("missing file") << QStringList { "<missing>" } << 1 << QString() << "No such file or directory";
         QTest::newRow("a directory") << QStringList { "<dir>" } << 1 << QString() << "directory";
+        QTest::newRow("missing baseline") << QStringList { "--totals", "--baseline", "<missing>", good } << 1
+                                          << QString() << "No such file or directory";
+        QTest::newRow("baseline without totals") << QStringList { "--baseline", good, good } << 2 << QString() << usage;
+        QTest::newRow("real -100 %") << QStringList { "--real", "-100", good } << 2 << QString() << usage;
+        QTest::newRow("reference year without real") << QStringList { "--reference-year", "2025", good } << 2
+                                                     << QString() << usage;
     }
 
     void commandLine()
@@ -303,7 +310,8 @@ private slots:
         if (status == 1) {
             QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
             QVERIFY(run.err.endsWith(QLatin1Char('\n')));
-            QVERIFY2(run.err.contains(args.value(0)), qPrintable(run.err));
+            const QString unread = args.value(std::max(0, int(args.indexOf(QStringLiteral("--baseline"))) + 1));
+            QVERIFY2(run.err.contains(unread), qPrintable(run.err));
         }
     }
 
@@ -428,6 +436,100 @@ private slots:
             for (int k = 0; k < 10; ++k)
                 QVERIFY2(same(v.at(k), want[k]), qPrintable(QStringLiteral("year %1 column %2").arg(y).arg(k)));
         }
+    }
+
+    // --real: every amount divided by (1 + inflation)^(year - reference year), to the cent; the
+    // other columns, and every line at 0 %, as without it; the amount columns named "_real".
+    void realFigures_data()
+    {
+        QTest::addColumn<bool>("totals");
+        QTest::addColumn<QStringList>("real");
+        QTest::addColumn<int>("reference"); // 0: this year
+        QTest::newRow("rows, 0 %") << false << QStringList { "--real", "0" } << 0;
+        QTest::newRow("rows, 2 %, this year") << false << QStringList { "--real", "2" } << 0;
+        QTest::newRow("totals, 2 % from 2025")
+            << true << QStringList { "--real", "2", "--reference-year", "2025" } << 2025;
+    }
+
+    void realFigures()
+    {
+        QFETCH(bool, totals);
+        QFETCH(QStringList, real);
+        QFETCH(int, reference);
+        const QString path = file(QStringLiteral("real.inv"),
+            fileText({ { "Maandelijks sparen", "2018", "1000", "250" },
+                { Leveraged, "2020", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" } }));
+        const QStringList options = totals ? QStringList { "--totals" } : QStringList();
+        const QStringList r = lines(exportCsv(options + real + QStringList { path }).out);
+        const QStringList n = lines(exportCsv(options + QStringList { path }).out);
+        QCOMPARE(r.size(), n.size());
+        const QStringList header = n.value(0).split(QLatin1Char(','));
+        const double growth = 1.0 + real.at(1).toDouble() / 100.0;
+        reference = reference ? reference : QDate::currentDate().year();
+        for (int i = 0; i < n.size(); ++i) {
+            const QStringList rf = r.at(i).split(QLatin1Char(','));
+            const QStringList nf = n.at(i).split(QLatin1Char(','));
+            QCOMPARE(rf.size(), nf.size());
+            const int year = nf.at(totals ? 0 : 2).toInt();
+            for (int k = 0; k < nf.size(); ++k) {
+                const bool amount = k >= (totals ? 1 : 4) && header.at(k) != QLatin1String("roi");
+                if (i == 0 || !amount || growth == 1.0)
+                    QCOMPARE(rf.at(k), nf.at(k) + (i == 0 && amount ? "_real" : ""));
+                else
+                    QVERIFY(std::abs(rf.at(k).toDouble() - nf.at(k).toDouble() / std::pow(growth, year - reference)) < 0.005);
+            }
+        }
+    }
+
+    // --baseline: three columns from a separate --totals run of the baseline, digit for digit;
+    // empty where the baseline has no figures for the year.
+    void baselineColumns_data()
+    {
+        QTest::addColumn<QString>("price"); // of the baseline's property; its saving plan starts in 2018
+        QTest::addColumn<QString>("savingYear");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("emptyLines");
+        QTest::newRow("the same") << "200000" << "2018" << QStringList() << 0;
+        QTest::newRow("one Kostprijs changed") << "210000" << "2018" << QStringList() << 0;
+        QTest::newRow("base year 2020") << "210000" << "" << QStringList() << 2;
+        QTest::newRow("limited") << "210000" << "2018" << QStringList { "--investments", "1", "--years", "10" } << 0;
+        QTest::newRow("in today's money") << "210000" << "2018" << QStringList { "--real", "2" } << 0;
+        QTest::newRow("no complete row") << "" << "" << QStringList() << 31;
+    }
+
+    void baselineColumns()
+    {
+        QFETCH(QString, price);
+        QFETCH(QString, savingYear);
+        QFETCH(QStringList, options);
+        QFETCH(int, emptyLines);
+        const auto portfolio = [&](const QString &name, const QString &year, const QString &price) {
+            return file(name, fileText({ { "Maandelijks sparen", year, "1000", "250" },
+                { Leveraged, "2020", "", "", "", "", price, "1000", "2", "3", "", "80", "3", "20" } }));
+        };
+        const QString mine = portfolio(QStringLiteral("mine.inv"), QStringLiteral("2018"), QStringLiteral("200000"));
+        const QString base = portfolio(QStringLiteral("base.inv"), savingYear, price);
+        options.prepend(QStringLiteral("--totals"));
+        const QStringList both = lines(exportCsv(options + QStringList { "--baseline", base, mine }).out);
+        const QStringList first = lines(exportCsv(options + QStringList { mine }).out);
+        QHash<QString, QStringList> second; // the baseline's own lines by year
+        for (const QString &line : lines(exportCsv(options + QStringList { base }).out))
+            second.insert(line.section(QLatin1Char(','), 0, 0), line.split(QLatin1Char(',')));
+        QCOMPARE(both.size(), first.size());
+        const QString real = options.contains(QStringLiteral("--real")) ? QStringLiteral("_real") : QString();
+        QCOMPARE(both.at(0), first.at(0)
+                + QStringLiteral(",baseline_net_worth%1,baseline_monthly_cash_flow%1,net_worth_difference%1").arg(real));
+        int empty = 0;
+        for (int i = 1; i < both.size(); ++i) {
+            const QStringList f = both.at(i).split(QLatin1Char(','));
+            QCOMPARE(f.mid(0, 10).join(QLatin1Char(',')), first.at(i));
+            const QStringList b = second.value(f.at(0), { "", "", "", "", "", "", "", "", "", "" });
+            empty += b.at(0).isEmpty() ? 1 : 0;
+            const QString difference
+                = b.at(0).isEmpty() ? QString() : CsvNumber(f.at(9).toDouble() - b.at(9).toDouble());
+            QCOMPARE(f.mid(10), QStringList({ b.at(9), b.at(8), difference })); // net worth, cash flow, difference
+        }
+        QCOMPARE(empty, emptyLines);
     }
 
     // "Export CSV..." writes what the exporter writes for the file the window saves.

@@ -1,18 +1,21 @@
 // quorvant-export: writes the projection of an investment file as CSV on standard output.
 //
-//     quorvant-export [--totals] [--years N] [--investments N] FILE
+//     quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]
+//                     [--real PERCENT [--reference-year Y]] FILE
 //     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE
 //
 // The file is read and projected exactly as the window opens it. Exit status: 0 when the
-// CSV was written, 1 when the file cannot be read (or the output cannot be written),
-// 2 for bad arguments.
+// CSV was written, 1 when the file or the baseline cannot be read (or the output cannot be
+// written), 2 for bad arguments.
 
 #include "grid/CellRules.h"
 #include "io/CsvExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
+#include "model/Baseline.h"
 #include "model/InvestmentStore.h"
 #include "model/PathSimulation.h"
+#include "model/RealValues.h"
 
 #include <QStringList>
 
@@ -22,12 +25,17 @@
 
 namespace {
 
-const char *const Usage = "usage: quorvant-export [--totals] [--years N] [--investments N] FILE\n"
+const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]\n"
+                          "                       [--real PERCENT [--reference-year Y]] FILE\n"
                           "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE\n"
                           "  Writes the projection of the investment file FILE as CSV on standard output.\n"
                           "  --totals         one line per year with the sums over all investments\n"
                           "  --years N        number of years projected (0 .. 31, default 31)\n"
                           "  --investments N  number of grid rows taken into account (0 .. 30, default 30)\n"
+                          "  --baseline BASE  with --totals: the net worth and monthly cash flow of the\n"
+                          "                   investment file BASE per year, and the net-worth difference\n"
+                          "  --real PERCENT   amounts in the money of the reference year, at PERCENT inflation\n"
+                          "  --reference-year Y  the reference year of --real (default: this year)\n"
                           "  --paths N        instead: per year the 10th, 50th and 90th percentile of the total\n"
                           "                   net worth over N paths (1 .. 100000) with varying growth rates\n"
                           "  --spread V,R,E   spreads of value growth, rent growth and return in percentage\n"
@@ -42,6 +50,11 @@ struct Arguments
     QString file;
     bool paths = false; // percentiles of paths instead of the projection
     PathSettings pathSettings;
+    QString baseline; // empty: no baseline
+    bool real = false;
+    double inflation = 0.0;
+    int referenceYear = 0;
+    bool haveReferenceYear = false;
 };
 
 void writeError(const QString &text)
@@ -71,29 +84,72 @@ bool parseLimit(const QString &text, int *value)
 // The value of --paths, --spread or --seed into `settings`; false when it does not read.
 bool parsePathOption(const QString &option, const QString &text, PathSettings *settings)
 {
-    bool ok = false;
     if (option == QLatin1String("--paths")) {
-        const int paths = text.trimmed().toInt(&ok, 10);
-        settings->paths = paths;
-        return ok && paths >= PathSettings::MinPaths && paths <= PathSettings::MaxPaths;
+        const std::optional<double> paths = NumberFromText(text, NumberForm::Whole);
+        if (!paths || *paths < PathSettings::MinPaths || *paths > PathSettings::MaxPaths)
+            return false;
+        settings->paths = static_cast<int>(*paths);
+        return true;
     }
     if (option == QLatin1String("--seed")) {
-        settings->seed = text.trimmed().toULongLong(&ok, 10);
-        return ok;
+        const std::optional<double> seed = NumberFromText(text, NumberForm::Whole);
+        // Seeds are whole numbers a double holds exactly.
+        if (!seed || *seed < 0.0 || *seed > 9007199254740992.0)
+            return false;
+        settings->seed = static_cast<quint64>(*seed);
+        return true;
     }
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 3)
         return false;
     double spread[3];
     for (int k = 0; k < 3; ++k) {
-        spread[k] = parts.at(k).trimmed().toDouble(&ok);
-        if (!ok || !(spread[k] >= 0.0 && spread[k] <= PathSettings::MaxSpread))
+        const std::optional<double> value = NumberFromText(parts.at(k));
+        if (!value || !(*value >= 0.0 && *value <= PathSettings::MaxSpread))
             return false;
+        spread[k] = *value;
     }
     settings->valueSpread = spread[0];
     settings->rentSpread = spread[1];
     settings->returnSpread = spread[2];
     return true;
+}
+
+// Reads the value of --real, --reference-year or --baseline at args[*i + 1]; 0 when usable,
+// otherwise the exit status after reporting.
+int parseFigureOption(const QStringList &args, int *i, Arguments *parsed)
+{
+    const QString &option = args.at(*i);
+    if (*i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(option));
+    const QString &value = args.at(++*i);
+    if (option == QLatin1String("--baseline")) {
+        if (value.isEmpty())
+            return usageError(QStringLiteral("--baseline needs a file name"));
+        parsed->baseline = value;
+    } else if (option == QLatin1String("--real")) {
+        const std::optional<double> percent = NumberFromText(value);
+        if (!percent || !IsUsableInflation(*percent))
+            return usageError(QStringLiteral("--real needs a percentage above -100, not '%1'").arg(value));
+        parsed->real = true;
+        parsed->inflation = *percent;
+    } else {
+        const std::optional<double> year = NumberFromText(value, NumberForm::Whole);
+        if (!year || !IsValidStartYear(*year))
+            return usageError(QStringLiteral("--reference-year needs a year from %1 to %2, not '%3'")
+                                  .arg(FirstValidYear)
+                                  .arg(LastValidYear)
+                                  .arg(value));
+        parsed->referenceYear = static_cast<int>(*year);
+        parsed->haveReferenceYear = true;
+    }
+    return 0;
+}
+
+bool isFigureOption(const QString &arg)
+{
+    return arg == QLatin1String("--real") || arg == QLatin1String("--reference-year")
+        || arg == QLatin1String("--baseline");
 }
 
 // 0 when the arguments are usable, otherwise the exit status after reporting.
@@ -120,6 +176,9 @@ int parseArguments(const QStringList &args, Arguments *parsed)
             if (!parsePathOption(arg, args.at(++i), &parsed->pathSettings))
                 return usageError(QStringLiteral("%1 cannot take '%2'").arg(arg, args.at(i)));
             parsed->paths = true;
+        } else if (!optionsEnded && isFigureOption(arg)) {
+            if (const int status = parseFigureOption(args, &i, parsed))
+                return status;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (haveFile) {
@@ -133,6 +192,10 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         return usageError(QStringLiteral("no FILE given"));
     if (parsed->paths && parsed->totals)
         return usageError(QStringLiteral("--totals does not go with --paths, --spread or --seed"));
+    if (!parsed->baseline.isEmpty() && !parsed->totals)
+        return usageError(QStringLiteral("--baseline needs --totals"));
+    if (parsed->haveReferenceYear && !parsed->real)
+        return usageError(QStringLiteral("--reference-year needs --real"));
     return 0;
 }
 
@@ -164,8 +227,20 @@ int main(int argc, char *argv[])
     store.setMaxJaren(args.years);
     LoadPortfolioText(text, store);
 
+    Baseline baseline; // read by the same loader, with the same limits
+    if (!args.baseline.isEmpty() && !baseline.loadFile(args.baseline, args.investments, args.years, &error)) {
+        writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n").arg(args.baseline, error));
+        return 1;
+    }
+
+    // The table of the portfolio's own years; the baseline's years are looked up in it too.
+    const InflationTable real = InflationTableFor(store, args.inflation,
+        args.haveReferenceYear ? args.referenceYear : CurrentCalendarYear());
+    CsvFigures figures;
+    figures.real = args.real ? &real : nullptr;
+    figures.baseline = baseline.store();
     const QByteArray csv = args.paths ? PathBandsCsvBytes(RunPaths(PathPortfolio::fromStore(store), args.pathSettings))
-                                      : ProjectionCsvBytes(store, args.totals);
+                                      : ProjectionCsvBytes(store, args.totals, figures);
     const size_t written = std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
     if (written != static_cast<size_t>(csv.size()) || std::fflush(stdout) != 0) {
         writeError(QStringLiteral("quorvant-export: cannot write the output\n"));

@@ -1,0 +1,99 @@
+#include "model/Baseline.h"
+
+#include "io/InvestFormat.h"
+#include "io/PortfolioLoader.h"
+#include "model/InvestmentStore.h"
+#include "model/RealValues.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The comparison of one calendar year, the base years read once by the caller.
+BaselineYear compareYear(const InvestmentStore &current, int currentBase, const InvestmentStore &baseline,
+    int baselineBase, int yearIndex, const InflationTable *real)
+{
+    BaselineYear result;
+    if (currentBase == InvestmentStore::NoBaseYear || baselineBase == InvestmentStore::NoBaseYear)
+        return result;
+    const long long year = static_cast<long long>(currentBase) + yearIndex;
+    const long long baselineIndex = year - baselineBase;
+    if (yearIndex < 0 || yearIndex >= current.maxJaren() || baselineIndex < 0 || baselineIndex >= baseline.maxJaren())
+        return result;
+    YearTotals mine;
+    YearTotals theirs;
+    current.yearTotals(yearIndex, mine);
+    baseline.yearTotals(static_cast<int>(baselineIndex), theirs);
+    if (real) {
+        real->deflate(mine, static_cast<int>(year));
+        real->deflate(theirs, static_cast<int>(year));
+    }
+    result.available = true;
+    result.netWorth = theirs.netWorth();
+    result.monthlyCashFlow = theirs.monthlyCashFlow;
+    result.netWorthDifference = mine.netWorth() - theirs.netWorth();
+    result.cashFlowDifference = mine.monthlyCashFlow - theirs.monthlyCashFlow;
+    return result;
+}
+
+} // namespace
+
+BaselineYear CompareWithBaseline(const InvestmentStore &current, const InvestmentStore *baseline, int yearIndex,
+    const InflationTable *real)
+{
+    if (!baseline)
+        return BaselineYear();
+    return compareYear(current, current.earliestStartYear(), *baseline, baseline->earliestStartYear(), yearIndex, real);
+}
+
+int CompareByYear(const InvestmentStore &current, const InvestmentStore *baseline, const InflationTable *real,
+    BaselineYear (&years)[MaxYears])
+{
+    const int currentBase = current.earliestStartYear();
+    const int count = currentBase == InvestmentStore::NoBaseYear ? 0 : current.maxJaren();
+    const int baselineBase = baseline ? baseline->earliestStartYear() : InvestmentStore::NoBaseYear;
+    for (int y = 0; y < MaxYears; ++y)
+        years[y] = y < count && baseline ? compareYear(current, currentBase, *baseline, baselineBase, y, real)
+                                         : BaselineYear();
+    return count;
+}
+
+Baseline::Baseline() = default;
+Baseline::~Baseline() = default;
+
+bool Baseline::loadFile(const QString &path, int maxInvestment, int maxJaren, QString *error)
+{
+    QString text;
+    if (!ReadInvestTextFile(path, &text, error))
+        return false;
+    auto store = std::make_unique<InvestmentStore>();
+    store->setMaxInvestment(maxInvestment);
+    store->setMaxJaren(maxJaren);
+    LoadPortfolioText(text, *store);
+    m_store = std::move(store);
+    m_name = QFileInfo(path).fileName();
+    return true;
+}
+
+void Baseline::setCopyOf(const InvestmentStore &current, const QString &name)
+{
+    m_store = std::make_unique<InvestmentStore>(current);
+    m_name = name;
+}
+
+void Baseline::clear()
+{
+    m_store.reset();
+    m_name.clear();
+}
+
+void Baseline::setLimits(int maxInvestment, int maxJaren)
+{
+    if (!m_store)
+        return;
+    // Only a real change: setting a limit brings the projections up to date.
+    if (m_store->maxInvestment() != maxInvestment)
+        m_store->setMaxInvestment(maxInvestment);
+    if (m_store->maxJaren() != maxJaren)
+        m_store->setMaxJaren(maxJaren);
+}

@@ -1,0 +1,83 @@
+#ifndef REALVALUES_H
+#define REALVALUES_H
+
+// Amounts in the money of a reference year ("euro's van vandaag"), and the year the monthly
+// cash flow covers a monthly spending. The store keeps nominal figures; these functions
+// convert what is shown, so that switching real values on or off projects nothing again.
+
+#include "model/ProjectionBlock.h"
+
+class InvestmentStore;
+struct YearTotals;
+
+// Whether a series of a year record is an amount of money: all but the start year and ROI.
+constexpr bool IsAmountSeries(int series)
+{
+    return series > SerStartYear && series < SeriesCount && series != SerRoi;
+}
+
+// Whether an inflation percentage can deflate: a finite number above -100.
+bool IsUsableInflation(double percent);
+
+// (1 + percent / 100)^(year − referenceYear): what an amount of calendar year `year` is
+// divided by to give it in the money of `referenceYear`. Exactly 1 for 0 % and for a
+// percentage that is not usable; below 1 for years before the reference year.
+double DeflationDivisor(int year, int referenceYear, double inflationPercent);
+
+// The calendar year of today, the default reference year.
+int CurrentCalendarYear();
+
+// The divisors of the calendar years firstYear .. firstYear + MaxYears - 1, computed once;
+// another year's divisor is computed when asked. The default table (0 %) changes nothing.
+class InflationTable
+{
+public:
+    InflationTable();
+    InflationTable(double inflationPercent, int referenceYear, int firstYear);
+
+    double inflationPercent() const { return m_percent; }
+    int referenceYear() const { return m_referenceYear; }
+    int firstYear() const { return m_firstYear; }
+
+    double divisor(int year) const
+    {
+        const long long i = static_cast<long long>(year) - m_firstYear;
+        return i >= 0 && i < MaxYears ? m_divisor[i] : DeflationDivisor(year, m_referenceYear, m_percent);
+    }
+    // A nominal amount of `year` in the money of the reference year, and back.
+    double real(double nominal, int year) const { return nominal / divisor(year); }
+    double nominal(double real, int year) const { return real * divisor(year); }
+
+    // Every amount of a year record or of the year totals of `year` divided by its divisor.
+    void deflate(YearRecord &record, int year) const;
+    void deflate(YearTotals &totals, int year) const;
+
+private:
+    double m_percent = 0.0;
+    int m_referenceYear = 0;
+    int m_firstYear = 0;
+    double m_divisor[MaxYears];
+};
+
+// The table for a store's projected years (its earliest start year on).
+InflationTable InflationTableFor(const InvestmentStore &store, double inflationPercent, int referenceYear);
+
+// The year totals of a year index as shown: nominal without a table, in the money of the
+// table's reference year with one. False (totals zero) as InvestmentStore::yearTotals.
+bool ShownYearTotals(const InvestmentStore &store, int yearIndex, const InflationTable *real, YearTotals &totals);
+
+// The same for every projected year at once (the base year read once); returns the number of
+// projected years, 0 without a base year. The entries after them are zero.
+int ShownTotalsByYear(const InvestmentStore &store, const InflationTable *real, YearTotals (&totals)[MaxYears]);
+
+constexpr int NoFreeYear = -1;
+
+// The first projected year index whose total monthly cash flow, in the money of the table's
+// reference year, is at least `monthlySpending` (given in that money). Comparing the nominal
+// cash flow with the spending grown by inflation to that year is the same rule; this is its
+// one definition. NoFreeYear when no row is projected, when the spending is not set (0,
+// negative or not a number) or when no year's cash flow covers it. Years before the reference
+// year count like the others, their cash flow brought up to the reference year's money.
+int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, double monthlySpending);
+
+#endif // REALVALUES_H

@@ -1,0 +1,168 @@
+// Amounts in today's money, the year the monthly cash flow covers a spending, and the
+// comparison with a baseline per calendar year.
+
+#include "ExampleInvestments.h"
+#include "TestFiles.h"
+#include "io/PortfolioLoader.h"
+#include "model/Baseline.h"
+#include "model/InvestmentStore.h"
+#include "model/RealValues.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A saving plan from `savingYear` and the worked example's leveraged property from 2020.
+QString portfolio(const char *savingYear, const char *price)
+{
+    return testsupport::investFileText(QStringLiteral("Cash voor cashflow"), {},
+        { { "Maandelijks sparen", savingYear, "1000", "250" },
+            { "Onderpand met hefboom", "2020", "", "", "", "", price, "1000", "2", "3", "", "80", "3", "20" } });
+}
+
+} // namespace
+
+class TestRealValues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void deflation_data()
+    {
+        QTest::addColumn<double>("inflation");
+        QTest::addColumn<int>("year"); // against 2025
+        QTest::addColumn<double>("real"); // of 1000, by hand: 1000 / (1 + inflation / 100)^(year - 2025)
+        QTest::newRow("0 %") << 0.0 << 2040 << 1000.0;
+        QTest::newRow("2 %, 15 years on") << 2.0 << 2040 << 743.0147299885189;
+        QTest::newRow("the reference year") << 2.0 << 2025 << 1000.0;
+        QTest::newRow("5 years before it") << 2.0 << 2020 << 1104.0808032;
+        QTest::newRow("-2 %") << -2.0 << 2030 << 1106.2916170754488;
+        QTest::newRow("-100 % changes nothing") << -100.0 << 2040 << 1000.0;
+        QTest::newRow("nan changes nothing") << std::nan("") << 2040 << 1000.0;
+    }
+
+    void deflation()
+    {
+        QFETCH(double, inflation);
+        QFETCH(int, year);
+        QFETCH(double, real);
+        for (const int first : { year - 3, year + 40 }) { // the year inside the table and outside it
+            YearRecord record;
+            std::fill(std::begin(record.series), std::end(record.series), 1000.0);
+            InflationTable(inflation, 2025, first).deflate(record, year);
+            for (int k = 0; k < SeriesCount; ++k) // all but start year and ROI are amounts
+                QVERIFY(std::abs(record.series[k] - (k == SerStartYear || k == SerRoi ? 1000.0 : real)) < 1e-9);
+        }
+        QVERIFY(inflation != 0.0 || DeflationDivisor(year, 2025, inflation) == 1.0); // 0 % changes no bit
+    }
+
+    // The leveraged property from 2020: monthly cash flow 112.64 in 2020, 132.83 in 2021, 574.47
+    // in 2039, 1491.33 in 2040 once the mortgage is paid off.
+    void freeYear_data()
+    {
+        QTest::addColumn<int>("years"); // 0: no row projected
+        QTest::addColumn<double>("inflation");
+        QTest::addColumn<int>("reference");
+        QTest::addColumn<double>("spending");
+        QTest::addColumn<int>("freeYear"); // 0: none
+        QTest::newRow("no row") << 0 << 2.0 << 2020 << 100.0 << 0;
+        QTest::newRow("spending 0") << 31 << 2.0 << 2020 << 0.0 << 0;
+        QTest::newRow("spending not set") << 31 << 2.0 << 2020 << std::nan("") << 0;
+        QTest::newRow("exactly covered") << 31 << 0.0 << 2020 << 112.64384343372694 << 2020;
+        QTest::newRow("the next year") << 31 << 0.0 << 2020 << 112.65 << 2021;
+        // 1491.33 / 1.02^20 = 1003.62 in 2020 money; the rent grows about as fast as prices after that.
+        QTest::newRow("in today's money") << 31 << 2.0 << 2020 << 1000.0 << 2040;
+        QTest::newRow("never enough") << 31 << 2.0 << 2020 << 1100.0 << 0;
+        QTest::newRow("beyond the horizon") << 10 << 0.0 << 2020 << 1000.0 << 0;
+        // 112.64 of 2020 is 137.31 in 2030 money; at 0 % it is not.
+        QTest::newRow("a year before the reference") << 31 << 2.0 << 2030 << 130.0 << 2020;
+        QTest::newRow("before it, at 0 %") << 31 << 0.0 << 2030 << 130.0 << 2021;
+    }
+
+    void freeYear()
+    {
+        QFETCH(int, years);
+        QFETCH(double, inflation);
+        QFETCH(int, reference);
+        QFETCH(double, spending);
+        QFETCH(int, freeYear);
+        InvestmentStore store;
+        store.setRowType(0, LeveragedProperty);
+        store.input(0) = examples::leveraged(2020);
+        store.setMaxJaren(years);
+        if (years > 0)
+            store.addInvestment(0);
+        const InflationTable table = InflationTableFor(store, inflation, reference);
+        const int index = FreeYearIndex(store, table, spending);
+        QCOMPARE(index == NoFreeYear ? 0 : 2020 + index, freeYear);
+        // Real values off: the nominal cash flow against the spending grown to that year names it too.
+        YearTotals t;
+        for (int y = 0; spending > 0.0 && y < (index == NoFreeYear ? years : index + 1); ++y)
+            QCOMPARE(store.yearTotals(y, t) && t.monthlyCashFlow >= table.nominal(spending, 2020 + y), y == index);
+    }
+
+    void baselineDifference_data()
+    {
+        QTest::addColumn<QString>("baseline"); // a file text, "<copy>" of the portfolio, "" for none
+        QTest::addColumn<int>("investments"); // and 10 years when 1
+        QTest::addColumn<double>("inflation"); // 0: real values off
+        QTest::addColumn<int>("available"); // years with figures on both sides
+        QTest::addColumn<int>("handYear");
+        QTest::addColumn<double>("handDifference"); // net worth; 0: exactly 0 in every year
+        const QString dearer = portfolio("2018", "210000");
+        QTest::newRow("no baseline") << QString() << 30 << 0.0 << 0 << 0 << 0.0;
+        QTest::newRow("equal, a copy") << "<copy>" << 30 << 2.0 << 31 << 0 << 0.0;
+        QTest::newRow("equal, from a file") << portfolio("2018", "200000") << 30 << 0.0 << 31 << 0 << 0.0;
+        // 2020: 10000 more value, 2000 less cash, 10648.27 more debt; / 1.02^2 in 2018 money.
+        QTest::newRow("one Kostprijs changed") << dearer << 30 << 0.0 << 31 << 2020 << 2648.27;
+        QTest::newRow("the same, in today's money") << dearer << 30 << 2.0 << 31 << 2020 << 2545.44;
+        // Base year 2019: no 2018 in the baseline; in 2019 4000 saved against 1000.
+        QTest::newRow("later base year") << portfolio("2019", "200000") << 30 << 0.0 << 30 << 2019 << 3000.0;
+        QTest::newRow("first row only, 10 years") << dearer << 1 << 0.0 << 10 << 0 << 0.0;
+        QTest::newRow("no complete row") << portfolio("", "") << 30 << 0.0 << 0 << 0 << 0.0;
+    }
+
+    void baselineDifference()
+    {
+        QFETCH(QString, baseline);
+        QFETCH(int, investments);
+        QFETCH(double, inflation);
+        QFETCH(int, available);
+        QFETCH(int, handYear);
+        QFETCH(double, handDifference);
+        const int years = investments == 1 ? 10 : 31;
+        InvestmentStore current;
+        current.setMaxInvestment(investments);
+        current.setMaxJaren(years);
+        LoadPortfolioText(portfolio("2018", "200000"), current);
+        Baseline base;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("base.inv"));
+        QString error;
+        if (baseline == QLatin1String("<copy>"))
+            base.setCopyOf(current, QStringLiteral("kopie"));
+        else if (!baseline.isEmpty())
+            QVERIFY(testsupport::writeBytes(path, baseline.toUtf8()) && base.loadFile(path, 30, 31, &error));
+        base.setLimits(investments, years); // following the portfolio on screen
+
+        const InflationTable table = InflationTableFor(current, inflation, 2018);
+        const InflationTable *real = inflation != 0.0 ? &table : nullptr;
+        BaselineYear byYear[MaxYears];
+        QCOMPARE(CompareByYear(current, base.store(), real, byYear), years);
+        int count = 0;
+        for (const BaselineYear &b : byYear) {
+            count += b.available ? 1 : 0;
+            QVERIFY(handDifference != 0.0 || (b.netWorthDifference == 0.0 && b.cashFlowDifference == 0.0));
+        }
+        QCOMPARE(count, available);
+        const BaselineYear b = CompareWithBaseline(current, base.store(), handYear - 2018, real);
+        QVERIFY(handYear == 0 || (b.available && std::abs(b.netWorthDifference - handDifference) < 0.005));
+        // A file that cannot be read keeps the baseline that was set.
+        QVERIFY(!base.loadFile(dir.filePath(QStringLiteral("missing.inv")), 30, 31, &error) && !error.isEmpty());
+        QCOMPARE(base.isSet(), !baseline.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRealValues)
+#include "tst_real_values.moc"

@@ -83,6 +83,7 @@ MainWindow::MainWindow(QWidget *parent)
     portfolio.clearProjections();
 
     ui->NettoRadioButt->setChecked(true);
+    SetUpPlanningControls();
     FinishMainForm(this, ui);
     SetUpDocument();
     qDebug() << "Start application";

@@ -4,6 +4,7 @@
 #include "app/EditHistory.h"
 #include "io/InvestFiles.h"
 #include "model/InvestmentStore.h"
+#include "model/RealValues.h"
 
 #include <QBrush>
 #include <QColor>
@@ -13,12 +14,15 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
+class QCheckBox;
 class QCloseEvent;
+class QLineEdit;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -169,6 +173,17 @@ private:
     GridSnapshot TakeSnapshot() const;
     void ApplySnapshot(const GridSnapshot &snapshot);
 
+    // Today's money and the free year (PlanningControls.cpp). ShownInflation is the table the
+    // output grid, the totals, the charts and the CSV export divide by, or nullptr when real
+    // values are off.
+    void SetUpPlanningControls();
+    double InflationPercent() const;
+    std::optional<double> MonthlySpending() const;
+    InflationTable InflationToday() const;
+    const InflationTable *ShownInflation() const;
+    QString RealMoneyCaption() const;
+    void UpdateFreeYear();
+
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
     // is shown red with a tool tip, and the status bar names it.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
@@ -214,6 +229,13 @@ private:
     bool applyingSnapshot = false;
     bool panelChanged = false;
     QMenu *recentMenu = nullptr;
+
+    // Today's money and the free year.
+    QLineEdit *inflationEdit = nullptr;
+    QCheckBox *realCheck = nullptr;
+    QLineEdit *spendingEdit = nullptr;
+    QLabel *freeYearLabel = nullptr;
+    mutable InflationTable shownInflation;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

@@ -17,6 +17,7 @@
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 
 #include <algorithm>
 #include <climits>
@@ -173,6 +174,31 @@ void LineGraphs::AddSumSeries(const QVector<double> &values)
     m_sumSeries->setPen(QPen(QBrush(QColor(0, 0, 0)), SumLineWidth));
     m_sumSeries->setName(QStringLiteral("Som"));
     AttachToAxes(m_sumSeries);
+}
+
+void LineGraphs::AddSpendingLine(const QVector<double> &values, int freeYear)
+{
+    auto *line = new QLineSeries(this);
+    line->setObjectName(QStringLiteral("Uitgaven"));
+    line->setName(QStringLiteral("Uitgaven"));
+    for (long long x = m_firstX; x < m_endX && x - m_firstX < values.size(); ++x)
+        line->append(static_cast<qreal>(x), values.at(static_cast<int>(x - m_firstX)));
+    QPen pen(QColor(200, 0, 0));
+    pen.setWidth(2);
+    pen.setStyle(Qt::DashLine);
+    line->setPen(pen);
+    AttachToAxes(line);
+    if (freeYear < m_firstX || freeYear >= m_endX || freeYear - m_firstX >= values.size())
+        return;
+    auto *mark = new QScatterSeries(this);
+    mark->setObjectName(QStringLiteral("FinancieelVrij"));
+    mark->setName(QStringLiteral("Financieel vrij in %1").arg(freeYear));
+    mark->setMarkerSize(12.0);
+    mark->setColor(QColor(200, 0, 0));
+    mark->append(static_cast<qreal>(freeYear), values.at(freeYear - m_firstX));
+    m_chart->addSeries(mark);
+    for (QAbstractAxis *axis : m_chart->axes())
+        mark->attachAxis(axis);
 }
 
 void LineGraphs::SetInvestmentType(int row, const QString &typeName)

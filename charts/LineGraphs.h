@@ -43,6 +43,9 @@ public:
     void AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values);
     // The black sum line "Som" over the x range that all investment lines share.
     void AddSumSeries(const QVector<double> &values);
+    // The monthly spending as a dashed red line "Uitgaven", and a mark on it at the first year
+    // the cash flow covers it (none for a year outside the axis).
+    void AddSpendingLine(const QVector<double> &values, int freeYear);
     // The type of the investment in a row, shown as the tool tip of its line and legend entry.
     void SetInvestmentType(int row, const QString &typeName);
     QString InvestmentToolTip(int row) const;

@@ -172,5 +172,8 @@ void MainWindow::ReportRefusedYears(const QVector<int> &rows)
 
 QString MainWindow::ProjectionCsv(bool totals) const
 {
-    return ProjectionCsvText(portfolio, totals);
+    // What the window shows: in today's money when real values are on.
+    CsvFigures figures;
+    figures.real = ShownInflation();
+    return ProjectionCsvText(portfolio, totals, figures);
 }

@@ -84,6 +84,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->NettoRadioButt->setChecked(true);
     SetUpPlanningControls();
+    SetUpUncertaintyControls();
     FinishMainForm(this, ui);
     SetUpDocument();
     qDebug() << "Start application";
@@ -134,6 +135,7 @@ void MainWindow::ShowLimitedView()
     }
     FillOutputGrid();
     UpdateYearTotals();
+    RestartPaths();
 }
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)

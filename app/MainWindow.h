@@ -4,6 +4,7 @@
 #include "app/EditHistory.h"
 #include "io/InvestFiles.h"
 #include "model/InvestmentStore.h"
+#include "model/PathSimulation.h"
 #include "model/RealValues.h"
 
 #include <QBrush>
@@ -32,6 +33,7 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 class LineGraphs;
+class PathRunner;
 class Options;
 class ComboBoxDelegate;
 
@@ -184,6 +186,12 @@ private:
     QString RealMoneyCaption() const;
     void UpdateFreeYear();
 
+    // The uncertainty bands (UncertaintyView.cpp): restarted after every change of the
+    // portfolio, shown when they arrive.
+    void SetUpUncertaintyControls();
+    void RestartPaths();
+    void ShowPathBands();
+
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
     // is shown red with a tool tip, and the status bar names it.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
@@ -236,6 +244,13 @@ private:
     QLineEdit *spendingEdit = nullptr;
     QLabel *freeYearLabel = nullptr;
     mutable InflationTable shownInflation;
+
+    // The uncertainty bands.
+    QCheckBox *spreadCheck = nullptr;
+    QLabel *bandLabel = nullptr;
+    QLabel *chanceLabel = nullptr;
+    PathRunner *pathRunner = nullptr;
+    PathBands pathBands;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

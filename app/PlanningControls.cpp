@@ -85,10 +85,13 @@ void MainWindow::SetUpPlanningControls()
     connect(inflationEdit, &QLineEdit::textChanged, this, [this, refresh](const QString &text) {
         programSettings().setValue(QStringLiteral("inflation"), text);
         refresh();
+        if (MonthlySpending())
+            RestartPaths(); // the spending in each year's euros moved
     });
     connect(spendingEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
         programSettings().setValue(QStringLiteral("monthlySpending"), text);
         UpdateFreeYear();
+        RestartPaths();
     });
 }
 

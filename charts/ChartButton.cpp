@@ -85,6 +85,21 @@ void MainWindow::on_pushButton_clicked()
         sumLine[k] = shown(sums[k], k);
     lines.append(sumLine);
 
+    // The uncertainty band of the total net worth, when the paths of this portfolio are in.
+    QVector<double> p10, p50, p90;
+    if (!cashFlow && !pathBands.p50.isEmpty() && pathBands.firstYear == firstYear) {
+        const int n = std::min(years, static_cast<int>(pathBands.p50.size()));
+        p10.resize(n);
+        p50.resize(n);
+        p90.resize(n);
+        for (int k = 0; k < n; ++k) {
+            p10[k] = shown(pathBands.p10.at(k), k);
+            p50[k] = shown(pathBands.p50.at(k), k);
+            p90[k] = shown(pathBands.p90.at(k), k);
+        }
+        lines << p10 << p90;
+    }
+
     // The spending the cash flow should cover: constant in today's money, grown by inflation
     // in the euros of each year otherwise.
     QVector<double> spendingLine;
@@ -107,6 +122,8 @@ void MainWindow::on_pushButton_clicked()
 
     if (leadingRows >= 2)
         window->AddSumSeries(sumLine);
+    if (!p50.isEmpty())
+        window->AddPercentileBand(p10, p50, p90);
     if (!spendingLine.isEmpty()) {
         const int free = FreeYearIndex(portfolio, InflationToday(), *spending);
         window->AddSpendingLine(spendingLine, free == NoFreeYear ? INT_MIN : firstYear + free);

@@ -16,10 +16,12 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
+#include <QtCharts/QAreaSeries>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 
 #include <algorithm>
+#include <cmath>
 #include <climits>
 
 QT_CHARTS_USE_NAMESPACE
@@ -199,6 +201,37 @@ void LineGraphs::AddSpendingLine(const QVector<double> &values, int freeYear)
     m_chart->addSeries(mark);
     for (QAbstractAxis *axis : m_chart->axes())
         mark->attachAxis(axis);
+}
+
+void LineGraphs::AddPercentileBand(const QVector<double> &p10, const QVector<double> &p50, const QVector<double> &p90)
+{
+    auto *upper = new QLineSeries(this);
+    auto *lower = new QLineSeries(this);
+    auto *median = new QLineSeries(this);
+    for (long long x = m_firstX; x < m_endX && x - m_firstX < p50.size(); ++x) {
+        const int i = static_cast<int>(x - m_firstX);
+        if (!std::isfinite(p10.at(i)) || !std::isfinite(p90.at(i)) || !std::isfinite(p50.at(i)))
+            continue;
+        lower->append(static_cast<qreal>(x), p10.at(i));
+        upper->append(static_cast<qreal>(x), p90.at(i));
+        median->append(static_cast<qreal>(x), p50.at(i));
+    }
+    auto *band = new QAreaSeries(upper, lower);
+    band->setParent(this);
+    band->setObjectName(QStringLiteral("Spreidingsband"));
+    band->setName(QStringLiteral("10%-90%"));
+    band->setColor(QColor(120, 160, 220, 70));
+    band->setBorderColor(QColor(120, 160, 220, 120));
+    m_chart->addSeries(band);
+    for (QAbstractAxis *axis : m_chart->axes())
+        band->attachAxis(axis);
+    median->setObjectName(QStringLiteral("Mediaan"));
+    median->setName(QStringLiteral("Mediaan"));
+    QPen pen(QColor(40, 80, 160));
+    pen.setWidth(2);
+    pen.setStyle(Qt::DashDotLine);
+    median->setPen(pen);
+    AttachToAxes(median);
 }
 
 void LineGraphs::SetInvestmentType(int row, const QString &typeName)

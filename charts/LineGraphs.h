@@ -46,6 +46,9 @@ public:
     // The monthly spending as a dashed red line "Uitgaven", and a mark on it at the first year
     // the cash flow covers it (none for a year outside the axis).
     void AddSpendingLine(const QVector<double> &values, int freeYear);
+    // The band between the 10th and 90th percentile of the total net worth (a light area
+    // "10%-90%") and the median as a line "Mediaan".
+    void AddPercentileBand(const QVector<double> &p10, const QVector<double> &p50, const QVector<double> &p90);
     // The type of the investment in a row, shown as the tool tip of its line and legend entry.
     void SetInvestmentType(int row, const QString &typeName);
     QString InvestmentToolTip(int row) const;

@@ -63,6 +63,7 @@ void MainWindow::RefreshView(bool fillEmptyYearList)
     }
     FillOutputGrid();
     UpdateYearTotals();
+    RestartPaths();
 }
 
 void MainWindow::FillYearList(int firstYear)
@@ -141,6 +142,7 @@ void MainWindow::ShowEmptyTotals()
 void MainWindow::UpdateYearTotals()
 {
     UpdateFreeYear();
+    ShowPathBands();
     const int c = ChosenYearIndex();
     if (c < 0 || !portfolio.anyRowProjected() || !portfolio.yearTotals(c, yearTotals)) {
         yearTotals = YearTotals();

@@ -29,7 +29,7 @@ QString askOrDialog(const AskFileName &ask, bool save, const QString &caption, c
 bool saveReporting(const QString &name, const QString &text)
 {
     QString error;
-    if (SaveTextFile(name, text, &error))
+    if (SaveTextFile(name, text, &error, FileTargets::RegularOnly))
         return true;
     QMessageBox::warning(nullptr, QStringLiteral("Unable to save file"), error);
     return false;
@@ -52,7 +52,7 @@ bool ReadInvestFile(QString &text, const AskFileName &ask)
         return false;
     QString read;
     QString error;
-    if (!ReadInvestTextFile(name, &read, &error)) {
+    if (!ReadInvestTextFile(name, &read, &error, FileTargets::RegularOnly)) {
         QMessageBox::information(nullptr, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
             QMessageBox::NoButton);
         return false;

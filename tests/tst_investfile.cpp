@@ -300,7 +300,7 @@ private slots:
         QTest::addColumn<QString>("reason"); // empty: no message at all
         QTest::newRow("cancelled") << QString() << QString();
         QTest::newRow("missing") << path("missing.inv") << "No such file or directory";
-        QTest::newRow("a directory") << m_dir.path() << "directory";
+        QTest::newRow("a directory") << m_dir.path() << "Geen gewoon bestand";
     }
 
     void failedOpenKeepsPortfolio()

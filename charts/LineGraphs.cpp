@@ -6,6 +6,8 @@
 #include <QBrush>
 #include <QColor>
 #include <QCursor>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
@@ -41,6 +43,7 @@ constexpr int FrameBottomMargin = 120;
 constexpr int TitleBottomMargin = 70;
 constexpr int InitialWidth = 1430;
 constexpr int TitleLeftAtInitialWidth = 440;
+constexpr int SpecifiedTitleWidth = 411;
 const QSize SmallestWindow(480, 360);
 // Room left on the screen for the window manager's frame and title bar.
 const QSize WindowFrameAllowance(16, 48);
@@ -84,7 +87,24 @@ void LineGraphs::resizeEvent(QResizeEvent *event)
     ui->horizontalFrame->setGeometry(FrameLeft, FrameTop, std::max(0, width() - FrameRightMargin),
         std::max(0, height() - FrameBottomMargin));
     m_chartView->resize(ui->horizontalFrame->size());
-    ui->GraphType->move(std::max(0, TitleLeftAtInitialWidth + (width() - InitialWidth) / 2), height() - TitleBottomMargin);
+    PlaceTitle();
+}
+
+void LineGraphs::PlaceTitle()
+{
+    // The specified place, moving with the window's width; a title longer than its label
+    // (one that names today's money) widens the label around the same centre.
+    QLabel *title = ui->GraphType;
+    const int left = TitleLeftAtInitialWidth + (width() - InitialWidth) / 2;
+    const int needed = QFontMetrics(title->font()).horizontalAdvance(title->text()) + 8;
+    if (needed <= SpecifiedTitleWidth) {
+        title->setGeometry(std::max(0, left), height() - TitleBottomMargin, SpecifiedTitleWidth, title->height());
+        return;
+    }
+    const int wide = std::min(needed, std::max(SpecifiedTitleWidth, width()));
+    const int centre = left + SpecifiedTitleWidth / 2;
+    title->setGeometry(std::clamp(centre - wide / 2, 0, std::max(0, width() - wide)), height() - TitleBottomMargin, wide,
+        title->height());
 }
 
 void LineGraphs::FitToScreen()
@@ -283,4 +303,5 @@ void LineGraphs::FinishView()
 void LineGraphs::SetGraphTitle(const QString &title)
 {
     ui->GraphType->setText(title);
+    PlaceTitle();
 }

@@ -63,6 +63,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void PlaceTitle();
     void StyleAxis(QtCharts::QCategoryAxis *axis) const;
     // A fresh styled axis in place of `previous`, which leaves the chart.
     QtCharts::QCategoryAxis *NewAxis(QtCharts::QCategoryAxis *previous) const;

@@ -79,7 +79,9 @@ void MainWindow::on_pushButton_clicked()
     }
     lines.append(QVector<double>(sums, sums + std::max(0, years)));
     // The vertical axis covers the sum and every single line, so that none runs off the chart.
-    const ValueRange range = CoveringRange(lines);
+    // A baseline's sum is drawn dashed and grey over the years both portfolios have.
+    const QVector<double> baselineSum = BaselineChartValues(cashFlow);
+    const ValueRange range = CoveringRange(QVector<QVector<double>>(lines) << baselineSum);
     window->SetValueAxis(range.lower, range.upper);
 
     for (int r = 0; r < leadingRows; ++r) {
@@ -89,6 +91,8 @@ void MainWindow::on_pushButton_clicked()
 
     if (leadingRows >= 2)
         window->AddSumSeries(lines.last());
+    if (!baselineSum.isEmpty())
+        window->AddBaselineSeries(firstYear, baselineSum);
 
     window->FinishView();
     window->show();

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 QT_CHARTS_USE_NAMESPACE
 
@@ -173,6 +174,20 @@ void LineGraphs::AddSumSeries(const QVector<double> &values)
     m_sumSeries->setPen(QPen(QBrush(QColor(0, 0, 0)), SumLineWidth));
     m_sumSeries->setName(QStringLiteral("Som"));
     AttachToAxes(m_sumSeries);
+}
+
+void LineGraphs::AddBaselineSeries(int fromX, const QVector<double> &values)
+{
+    QList<QPointF> points;
+    for (int i = 0; i < values.size() && static_cast<long long>(fromX) + i <= INT_MAX; ++i) {
+        if (std::isfinite(values.at(i)))
+            points.append(QPointF(static_cast<qreal>(fromX) + i, values.at(i)));
+    }
+    auto *series = new QLineSeries(this);
+    series->append(points);
+    series->setPen(QPen(QBrush(QColor(128, 128, 128)), SumLineWidth / 2, Qt::DashLine));
+    series->setName(QStringLiteral("Basis"));
+    AttachToAxes(series);
 }
 
 void LineGraphs::SetInvestmentType(int row, const QString &typeName)

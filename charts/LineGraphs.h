@@ -43,6 +43,8 @@ public:
     void AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values);
     // The black sum line "Som" over the x range that all investment lines share.
     void AddSumSeries(const QVector<double> &values);
+    // The dashed grey line "Basis" of a baseline: (fromX + i, values[i]) for every finite value.
+    void AddBaselineSeries(int fromX, const QVector<double> &values);
     // The type of the investment in a row, shown as the tool tip of its line and legend entry.
     void SetInvestmentType(int row, const QString &typeName);
     QString InvestmentToolTip(int row) const;

@@ -49,7 +49,8 @@ void MainWindow::SetUpBaseline()
     // File: the three actions of the comparison between the recent files and the export.
     auto *compare = new QAction(QStringLiteral("Vergelijk met..."), this);
     compare->setObjectName(QStringLiteral("actionVergelijkMet"));
-    compare->setToolTip(QStringLiteral("Een investeringsbestand openen als basis om deze portefeuille mee te vergelijken"));
+    compare->setToolTip(
+        QStringLiteral("Een investeringsbestand openen als basis om deze portefeuille mee te vergelijken"));
     connect(compare, &QAction::triggered, this, [this]() {
         const QString name = AskFileName(openFileName, false, QStringLiteral("Basis openen"), InvestFileFilter);
         if (!name.isEmpty())
@@ -57,11 +58,13 @@ void MainWindow::SetUpBaseline()
     });
     auto *take = new QAction(QStringLiteral("Huidige als basis vastleggen"), this);
     take->setObjectName(QStringLiteral("actionBasisVastleggen"));
-    take->setToolTip(QStringLiteral("Een kopie van deze portefeuille bewaren om latere wijzigingen mee te vergelijken"));
+    take->setToolTip(
+        QStringLiteral("Een kopie van deze portefeuille bewaren om latere wijzigingen mee te vergelijken"));
     connect(take, &QAction::triggered, this, [this]() { TakeCurrentAsBaseline(); });
     clearBaselineAction = new QAction(QStringLiteral("Vergelijking wissen"), this);
     clearBaselineAction->setObjectName(QStringLiteral("actionVergelijkingWissen"));
-    clearBaselineAction->setToolTip(QStringLiteral("De basis loslaten; het venster toont weer alleen deze portefeuille"));
+    clearBaselineAction->setToolTip(
+        QStringLiteral("De basis loslaten; het venster toont weer alleen deze portefeuille"));
     connect(clearBaselineAction, &QAction::triggered, this, [this]() { ClearBaseline(); });
     QMenu *fileMenu = ui->menuOpen_File;
     for (QAction *action : { compare, take, clearBaselineAction }) {
@@ -164,11 +167,14 @@ QVector<double> MainWindow::BaselineChartValues(bool cashFlow) const
     BaselineYear years[MaxYears];
     const int count = CompareByYear(portfolio, baseline.store(), ShownInflation(), years);
     QVector<double> values(count, std::numeric_limits<double>::quiet_NaN());
+    bool any = false;
     for (int y = 0; y < count; ++y) {
         if (years[y].available)
             values[y] = cashFlow ? years[y].monthlyCashFlow : years[y].netWorth;
+        any = any || years[y].available;
     }
-    return values;
+    // No line at all, rather than an empty one in the legend, when no year has both.
+    return any ? values : QVector<double>();
 }
 
 const InflationTable *MainWindow::ShownInflation() const

@@ -1,12 +1,15 @@
 // Draws both charts of a small mixed portfolio to PNG files, without a display:
 //   quorvant-render-charts [output dir]   (default: docs)
-// writes chart-networth.png and chart-cashflow.png.
+// writes chart-networth.png and chart-cashflow.png, and chart-baseline.png: the net worth after
+// the leveraged flat was bought dearer at a higher interest, against the portfolio as it was.
 
 #include "app/AppFont.h"
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
+#include "model/InvestmentInput.h"
 #include "TestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -71,5 +74,9 @@ int main(int argc, char *argv[])
 
     const bool netWorth = save(openChart(w, "NettoRadioButt"), dir + QStringLiteral("/chart-networth.png"));
     const bool cashFlow = save(openChart(w, "CashFlowRadioButt"), dir + QStringLiteral("/chart-cashflow.png"));
-    return netWorth && cashFlow ? 0 : 1;
+    w.findChild<QAction *>(QStringLiteral("actionBasisVastleggen"))->trigger();
+    testsupport::setCell(w, 0, ColPrice, QStringLiteral("250000"));
+    testsupport::setCell(w, 0, ColInterest, QStringLiteral("4"));
+    const bool baseline = save(openChart(w, "NettoRadioButt"), dir + QStringLiteral("/chart-baseline.png"));
+    return netWorth && cashFlow && baseline ? 0 : 1;
 }

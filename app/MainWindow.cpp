@@ -87,6 +87,7 @@ MainWindow::MainWindow(QWidget *parent)
     SetUpUncertaintyControls();
     FinishMainForm(this, ui);
     SetUpDocument();
+    SetUpBaseline();
     qDebug() << "Start application";
 }
 
@@ -129,6 +130,8 @@ void MainWindow::ShowLimitedView()
 {
     // The store follows a new limit at once; the grid and the labels show it too. The year
     // list keeps its years until the next projection, so the chosen year survives typing.
+    // The baseline is projected with the same limits.
+    baseline.setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
     if (batchDepth > 0) {
         viewDirty = true;
         return;

@@ -3,6 +3,7 @@
 
 #include "app/EditHistory.h"
 #include "io/InvestFiles.h"
+#include "model/Baseline.h"
 #include "model/InvestmentStore.h"
 #include "model/PathSimulation.h"
 #include "model/RealValues.h"
@@ -21,6 +22,7 @@ QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
+class QAction;
 class QCheckBox;
 class QCloseEvent;
 class QLineEdit;
@@ -32,6 +34,7 @@ class QTableWidgetItem;
 class QTextEdit;
 QT_END_NAMESPACE
 
+class InflationTable;
 class LineGraphs;
 class PathRunner;
 class Options;
@@ -89,6 +92,13 @@ public:
     bool OpenFile(const QString &path);
     const QString &CurrentFile() const { return currentFile; }
     QUndoStack *UndoStack() const { return undoStack; }
+
+    // The baseline the portfolio on screen is compared with (BaselineView.cpp). It is no part
+    // of the document: never saved, no undo step, kept when another file is opened.
+    const Baseline &CurrentBaseline() const { return baseline; }
+    // Reads a file as the baseline as File > "Vergelijk met..." does, with its message; true
+    // when the file was read.
+    bool CompareWithFile(const QString &path);
 
 protected:
     // Closing asks what to do with unsaved changes first.
@@ -251,6 +261,24 @@ private:
     QLabel *chanceLabel = nullptr;
     PathRunner *pathRunner = nullptr;
     PathBands pathBands;
+
+    // The baseline (BaselineView.cpp): its File actions, the "Basis" and "Verschil" figures
+    // under the totals, its name in the status bar, and its sum in the charts.
+    void SetUpBaseline();
+    void TakeCurrentAsBaseline();
+    void ClearBaseline();
+    // Shows or hides everything of the baseline as one is set or not.
+    void ShowBaselineState();
+    // The figures for year index `yearIndex` of the portfolio on screen; -1 empties them.
+    void ShowBaselineFigures(int yearIndex);
+    // The baseline's net worth or monthly cash flow for every projected year of the portfolio
+    // on screen, NaN where the baseline has no figures; empty without a baseline.
+    QVector<double> BaselineChartValues(bool cashFlow) const;
+    Baseline baseline;
+    QWidget *baselinePanel = nullptr;
+    QLabel *baselineFigures[2][2] = {}; // [Basis, Verschil][cash flow, net worth]
+    QLabel *baselineStatus = nullptr;
+    QAction *clearBaselineAction = nullptr;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

@@ -112,7 +112,9 @@ void MainWindow::on_pushButton_clicked()
         lines.append(spendingLine);
     }
     // The vertical axis covers the sum and every single line, so that none runs off the chart.
-    const ValueRange range = CoveringRange(lines);
+    // A baseline's sum is drawn dashed and grey over the years both portfolios have.
+    const QVector<double> baselineSum = BaselineChartValues(cashFlow);
+    const ValueRange range = CoveringRange(QVector<QVector<double>>(lines) << baselineSum);
     window->SetValueAxis(range.lower, range.upper);
 
     for (int r = 0; r < leadingRows; ++r) {
@@ -128,6 +130,8 @@ void MainWindow::on_pushButton_clicked()
         const int free = FreeYearIndex(portfolio, InflationToday(), *spending);
         window->AddSpendingLine(spendingLine, free == NoFreeYear ? INT_MIN : firstYear + free);
     }
+    if (!baselineSum.isEmpty())
+        window->AddBaselineSeries(firstYear, baselineSum);
 
     window->FinishView();
     window->show();

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <climits>
+#include <cmath>
 
 QT_CHARTS_USE_NAMESPACE
 
@@ -252,6 +253,20 @@ void LineGraphs::AddPercentileBand(const QVector<double> &p10, const QVector<dou
     pen.setStyle(Qt::DashDotLine);
     median->setPen(pen);
     AttachToAxes(median);
+}
+
+void LineGraphs::AddBaselineSeries(int fromX, const QVector<double> &values)
+{
+    QList<QPointF> points;
+    for (int i = 0; i < values.size() && static_cast<long long>(fromX) + i <= INT_MAX; ++i) {
+        if (std::isfinite(values.at(i)))
+            points.append(QPointF(static_cast<qreal>(fromX) + i, values.at(i)));
+    }
+    auto *series = new QLineSeries(this);
+    series->append(points);
+    series->setPen(QPen(QBrush(QColor(128, 128, 128)), SumLineWidth / 2, Qt::DashLine));
+    series->setName(QStringLiteral("Basis"));
+    AttachToAxes(series);
 }
 
 void LineGraphs::SetInvestmentType(int row, const QString &typeName)

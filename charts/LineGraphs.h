@@ -49,6 +49,8 @@ public:
     // The band between the 10th and 90th percentile of the total net worth (a light area
     // "10%-90%") and the median as a line "Mediaan".
     void AddPercentileBand(const QVector<double> &p10, const QVector<double> &p50, const QVector<double> &p90);
+    // The dashed grey line "Basis" of a baseline: (fromX + i, values[i]) for every finite value.
+    void AddBaselineSeries(int fromX, const QVector<double> &values);
     // The type of the investment in a row, shown as the tool tip of its line and legend entry.
     void SetInvestmentType(int row, const QString &typeName);
     QString InvestmentToolTip(int row) const;

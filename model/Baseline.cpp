@@ -61,10 +61,10 @@ int CompareByYear(const InvestmentStore &current, const InvestmentStore *baselin
 Baseline::Baseline() = default;
 Baseline::~Baseline() = default;
 
-bool Baseline::loadFile(const QString &path, int maxInvestment, int maxJaren, QString *error)
+bool Baseline::loadFile(const QString &path, int maxInvestment, int maxJaren, QString *error, FileTargets targets)
 {
     QString text;
-    if (!ReadInvestTextFile(path, &text, error))
+    if (!ReadInvestTextFile(path, &text, error, targets))
         return false;
     auto store = std::make_unique<InvestmentStore>();
     store->setMaxInvestment(maxInvestment);

@@ -4,6 +4,7 @@
 // A second portfolio to compare the one on screen with: read from an investment file or
 // copied from the portfolio on screen, projected with the same limits, never saved.
 
+#include "io/InvestFormat.h"
 #include "model/ProjectionBlock.h"
 
 #include <QString>
@@ -50,7 +51,9 @@ public:
     // Reads an investment file with the loader and rules Open uses and projects it with the
     // given limits. When the file cannot be read the baseline stays as it was and `error`
     // says why.
-    bool loadFile(const QString &path, int maxInvestment, int maxJaren, QString *error);
+    // `targets` as for opening a file (the window takes regular files only).
+    bool loadFile(const QString &path, int maxInvestment, int maxJaren, QString *error,
+        FileTargets targets = FileTargets::Any);
     // A copy of the portfolio on screen, figures and limits included.
     void setCopyOf(const InvestmentStore &current, const QString &name);
     void clear();

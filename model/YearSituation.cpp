@@ -137,6 +137,7 @@ void MainWindow::ShowEmptyTotals()
              ui->Totaal_EigenCash, ui->Totaal_InkomenMaandelijks, ui->Totaal_LastenMaandelijks,
              ui->Totaal_Activa, ui->Totaal_Nettowaarde })
         label->setText(QString());
+    ShowBaselineFigures(-1);
 }
 
 void MainWindow::UpdateYearTotals()
@@ -163,6 +164,7 @@ void MainWindow::UpdateYearTotals()
     ui->Totaal_Activa->setText(FormatAmount(t.assets));
     ui->Totaal_Nettowaarde->setText(FormatAmount(t.cash + t.propertyValue - t.debt));
     portfolio.setNetWorthByYear(c, yearTotals.netWorth());
+    ShowBaselineFigures(c);
 }
 
 void MainWindow::on_btn_ClearInvestmenst_clicked()

@@ -8,22 +8,22 @@
 #include <QApplication>
 #include <QBrush>
 #include <QClipboard>
+#include <QColor>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QToolBar>
-#include <QColor>
-#include <QCursor>
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolBar>
 #include <QToolTip>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -286,6 +286,9 @@ void LineGraphs::SetUpKeeping()
     connect(print, &QAction::triggered, this, &LineGraphs::PrintChart);
 
     const QList<QAction *> actions { save, copy, print };
+    // The tool bar shows the captions whole; by default it drops the "..." that announces a dialog.
+    for (QAction *action : actions)
+        action->setIconText(action->text());
     m_keepBar = new QToolBar(this);
     m_keepBar->setObjectName(QStringLiteral("GrafiekBewaren"));
     m_keepBar->setAccessibleName(QStringLiteral("Grafiek bewaren"));

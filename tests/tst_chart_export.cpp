@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImageReader>
-#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -37,7 +36,8 @@ class ChartExportTest : public QObject
     QPointer<LineGraphs> chart;
     QTemporaryDir folder;
 
-    // A shown chart window of three example rows (start years 2020 to 2022).
+    // The chart window of three example rows (start years 2020 to 2022), shown at its usual
+    // size: at the offscreen screen's size the year labels are elided.
     LineGraphs *openChart()
     {
         main = std::make_unique<MainWindow>();
@@ -47,27 +47,19 @@ class ChartExportTest : public QObject
             if (auto *found = qobject_cast<LineGraphs *>(widget))
                 chart = found;
         }
-        if (chart) {
-            // The usual size: at the offscreen screen's size the year labels are elided.
-            chart->resize(1430, 920);
-            chart->show();
-            if (!QTest::qWaitForWindowExposed(chart))
-                return nullptr;
-        }
-        return chart;
+        if (!chart)
+            return nullptr;
+        chart->resize(1430, 920);
+        chart->show();
+        return QTest::qWaitForWindowExposed(chart) ? chart.data() : nullptr;
     }
 
-    QSize chartSize() const { return chart->findChild<QChartView *>()->size(); }
-
-    // Saves through the tool bar's action with `name` and `filter` as the dialog's answer.
-    QStringList save(const QString &name, const QString &filter)
+    QStringList trigger(const char *action)
     {
-        chart->SetImageFileProvider([name, filter](const QString &, const QString &, const QString &, QString *chosen) {
-            *chosen = filter;
-            return name;
-        });
-        return closingModals([this]() { find<QAction>(chart, "GrafiekOpslaan")->trigger(); });
+        return closingModals([this, action]() { find<QAction>(chart, action)->trigger(); });
     }
+
+    int chartWidth() const { return chart->findChild<QChartView *>()->width(); }
 
     // The chart's own colours: the black sum line and at least one coloured investment line.
     static void verifyShowsChart(const QImage &image)
@@ -102,13 +94,9 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("svg");
         QTest::addColumn<int>("scale");
-        QTest::newRow("no suffix, PNG") << "/m/grafiek" << 0 << "/m/grafiek.png" << false << 1;
         QTest::newRow("no suffix, PNG 2x") << "/m/grafiek" << 1 << "/m/grafiek.png" << false << 2;
-        QTest::newRow("no suffix, SVG") << "/m/grafiek" << 2 << "/m/grafiek.svg" << true << 1;
-        QTest::newRow("trailing dot") << "/m/grafiek." << 2 << "/m/grafiek.svg" << true << 1;
-        QTest::newRow("dot in folder only") << "/m.v2/grafiek" << 0 << "/m.v2/grafiek.png" << false << 1;
+        QTest::newRow("trailing dot, SVG") << "/m/grafiek." << 2 << "/m/grafiek.svg" << true << 1;
         QTest::newRow("typed .SVG wins over PNG filter") << "/m/g.SVG" << 1 << "/m/g.SVG" << true << 2;
-        QTest::newRow("typed .png wins over SVG filter") << "/m/g.png" << 2 << "/m/g.png" << false << 1;
         QTest::newRow("other suffix kept") << "/m/g.v2" << 2 << "/m/g.v2" << true << 1;
         QTest::newRow("unknown filter") << "/m/g" << -1 << "/m/g.png" << false << 1;
         QTest::newRow("cancelled") << "" << 2 << "" << false << 1;
@@ -118,108 +106,77 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, filter);
-        QFETCH(QString, file);
-        QFETCH(bool, svg);
-        QFETCH(int, scale);
         const ChartImageTarget target = ChartImageTargetFor(name, ChartImageFilters().value(filter, "Alles (*)"));
-        QCOMPARE(target.fileName, file);
-        QCOMPARE(target.format == ChartImageFormat::Svg, svg);
-        QCOMPARE(target.scale, scale);
+        QTEST(target.fileName, "file");
+        QTEST(target.format == ChartImageFormat::Svg, "svg");
+        QTEST(target.scale, "scale");
     }
 
-    // The tool bar and the context menu offer the three choices; the bar stays clear of the
-    // chart and the title at the smallest and the usual size.
-    void keepControls()
-    {
-        QVERIFY(openChart());
-        auto *bar = find<QToolBar>(chart, "GrafiekBewaren");
-        QVERIFY(bar);
-        QStringList texts;
-        for (QAction *action : bar->actions())
-            texts << action->text();
-        QCOMPARE(texts, QStringList({ "Opslaan als afbeelding...", QString::fromUtf8("Kopi\xc3\xabren"), "Afdrukken..." }));
-        QCOMPARE(chart->findChild<QChartView *>()->actions(), bar->actions());
-        for (const QSize size : { chart->minimumSize(), QSize(1430, 920) }) {
-            chart->resize(size);
-            QVERIFY(chart->rect().contains(bar->geometry()));
-            QVERIFY(!bar->geometry().intersects(find<QWidget>(chart, "horizontalFrame")->geometry()));
-            QVERIFY(!bar->geometry().intersects(find<QLabel>(chart, "GraphType")->geometry()));
-        }
-    }
-
-    void savePng_data()
+    void save_data()
     {
         QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format"); // empty: the file cannot be written
         QTest::addColumn<int>("scale");
-        QTest::newRow("chart size") << 0 << 1;
-        QTest::newRow("twice for print") << 1 << 2;
+        QTest::newRow("PNG") << 0 << "netto" << QByteArray("png") << 1;
+        QTest::newRow("PNG twice for print") << 1 << "netto2" << QByteArray("png") << 2;
+        QTest::newRow("SVG") << 2 << "netto" << QByteArray("svg") << 1;
+        QTest::newRow("no such folder") << 0 << "geen-map/netto" << QByteArray() << 1;
     }
 
-    void savePng()
+    void save()
     {
         QFETCH(int, filter);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
         QFETCH(int, scale);
         QVERIFY(openChart());
-        QString caption, filters;
-        chart->SetImageFileProvider([&](const QString &c, const QString &, const QString &f, QString *chosen) {
-            caption = c;
-            filters = f;
+        QString asked;
+        chart->SetImageFileProvider([&](const QString &caption, const QString &, const QString &filters, QString *chosen) {
+            asked = caption + '|' + filters;
             *chosen = ChartImageFilters().at(filter);
-            return folder.filePath("netto");
+            return folder.filePath(name);
         });
-        QCOMPARE(closingModals([this]() { find<QAction>(chart, "GrafiekOpslaan")->trigger(); }), QStringList());
-        QCOMPARE(caption, QStringLiteral("Grafiek opslaan als afbeelding"));
-        QVERIFY(filters.contains("(*.png)") && filters.contains("(*.svg)"));
-
-        QImageReader reader(folder.filePath("netto.png"));
-        QCOMPARE(reader.format(), QByteArray("png"));
-        const QImage image = reader.read();
-        QCOMPARE(image.width(), chartSize().width() * scale);
-        // The title strip under the chart.
-        QVERIFY(image.height() > chartSize().height() * scale);
+        const QStringList seen = trigger("GrafiekOpslaan");
+        QVERIFY(asked.contains(QRegularExpression("^Grafiek opslaan als afbeelding\\|.*\\(\\*\\.png\\).*\\(\\*\\.svg\\)")));
+        const QString file = folder.filePath(name + (filter == 2 ? ".svg" : ".png"));
+        if (format.isEmpty()) {
+            QCOMPARE(seen.size(), 1);
+            QVERIFY(seen.first().startsWith("Afbeelding niet opgeslagen|De grafiek kon niet worden opgeslagen in"));
+            QVERIFY(!QFile::exists(file));
+            return;
+        }
+        QCOMPARE(seen, QStringList());
+        QCOMPARE(QImageReader(file).format(), format);
+        QImage image;
+        if (format == "svg") {
+            QFile svg(file);
+            QVERIFY(svg.open(QIODevice::ReadOnly));
+            const QByteArray text = svg.readAll();
+            QVERIFY(text.contains(">2021<") && text.contains(">Netto vermogen<")); // labels and title as text
+            QSvgRenderer renderer(text);
+            image = QImage(renderer.viewBox().size(), QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            renderer.render(&painter);
+        } else {
+            image.load(file);
+        }
+        QCOMPARE(image.width(), chartWidth() * scale);
         verifyShowsChart(image);
     }
 
-    void saveSvg()
-    {
-        QVERIFY(openChart());
-        QCOMPARE(save(folder.filePath("netto"), ChartImageFilters().at(2)), QStringList());
-        QFile file(folder.filePath("netto.svg"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray svg = file.readAll();
-        QVERIFY(svg.contains("<svg"));
-        // The axis labels and the title are text.
-        QVERIFY(svg.contains(">2021<"));
-        QVERIFY(svg.contains(find<QLabel>(chart, "GraphType")->text().toUtf8()));
-        QSvgRenderer renderer(svg);
-        QVERIFY(renderer.isValid());
-        QCOMPARE(renderer.viewBox().width(), chartSize().width());
-        QImage drawn(renderer.defaultSize(), QImage::Format_ARGB32);
-        drawn.fill(Qt::white);
-        QPainter painter(&drawn);
-        renderer.render(&painter);
-        painter.end();
-        verifyShowsChart(drawn);
-    }
-
-    // A file that cannot be written is reported and leaves nothing behind.
-    void saveFailure()
-    {
-        QVERIFY(openChart());
-        const QString name = folder.filePath("geen-map/netto.png");
-        const QStringList seen = save(name, ChartImageFilters().at(0));
-        QCOMPARE(seen.size(), 1);
-        QVERIFY(seen.first().startsWith("Afbeelding niet opgeslagen|De grafiek kon niet worden opgeslagen in"));
-        QVERIFY(!QFile::exists(name));
-    }
-
+    // The context menu offers what the tool bar does.
     void copy()
     {
         QVERIFY(openChart());
+        const QList<QAction *> actions = find<QToolBar>(chart, "GrafiekBewaren")->actions();
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(chart->findChild<QChartView *>()->actions(), actions);
         QApplication::clipboard()->clear();
         find<QAction>(chart, "GrafiekKopieren")->trigger();
         const QImage image = QApplication::clipboard()->image();
-        QCOMPARE(image.width(), chartSize().width());
+        QCOMPARE(image.width(), chartWidth());
         verifyShowsChart(image);
     }
 
@@ -248,18 +205,14 @@ private slots:
             printer->setOutputFileName(path);
             return accepted;
         });
-        const QStringList seen = closingModals([this]() { find<QAction>(chart, "GrafiekAfdrukken")->trigger(); });
+        const QStringList seen = trigger("GrafiekAfdrukken");
         QCOMPARE(seen.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
             QVERIFY(seen.first().startsWith(message));
         QFile pdf(path);
-        QCOMPARE(pdf.exists(), pages > 0);
-        if (pages == 0)
-            return;
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.open(QIODevice::ReadOnly), pages > 0);
         const QByteArray bytes = pdf.readAll();
         const QString text = QString::fromLatin1(bytes.constData(), bytes.size()); // NULs included
-        QVERIFY(text.startsWith("%PDF"));
         QCOMPARE(text.count(QRegularExpression("/Type\\s*/Page\\b")), pages);
     }
 
@@ -295,13 +248,8 @@ private slots:
             QVERIFY(!QToolTip::isVisible());
             return;
         }
-        double value = 0;
-        for (const QPointF &point : series->pointsVector()) {
-            if (point.x() == year)
-                value = point.y();
-        }
+        const double value = series->at(year - qRound(series->at(0).x())).y();
         QCOMPARE(QToolTip::text(), QStringLiteral("%1\n%2: %3").arg(heading).arg(year).arg(ValueAxisLabel(value)));
-        QVERIFY(QToolTip::text().contains(QRegularExpression(": -?\\d{1,3}(\\.\\d{3})*$")));
     }
 };
 

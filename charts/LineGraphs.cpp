@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPainter>
@@ -23,7 +24,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QToolBar>
+#include <QToolButton>
 #include <QToolTip>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -286,13 +287,22 @@ void LineGraphs::SetUpKeeping()
     connect(print, &QAction::triggered, this, &LineGraphs::PrintChart);
 
     const QList<QAction *> actions { save, copy, print };
-    // The tool bar shows the captions whole; by default it drops the "..." that announces a dialog.
+    // The buttons show the captions whole; by default they drop the "..." that announces a dialog.
     for (QAction *action : actions)
         action->setIconText(action->text());
-    m_keepBar = new QToolBar(this);
+    // A row of buttons rather than a QToolBar: a tool bar brings a pop-up menu of its own,
+    // another top-level window that lives as long as the chart window.
+    m_keepBar = new QWidget(this);
     m_keepBar->setObjectName(QStringLiteral("GrafiekBewaren"));
     m_keepBar->setAccessibleName(QStringLiteral("Grafiek bewaren"));
-    m_keepBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto *row = new QHBoxLayout(m_keepBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QAction *action : actions) {
+        auto *button = new QToolButton(m_keepBar);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        row->addWidget(button);
+    }
     m_keepBar->addActions(actions);
     // The same choices under the right mouse button on the chart.
     m_chartView->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -19,7 +19,6 @@ class QAction;
 class QMouseEvent;
 class QPrinter;
 class QResizeEvent;
-class QToolBar;
 QT_END_NAMESPACE
 
 QT_CHARTS_BEGIN_NAMESPACE
@@ -83,8 +82,8 @@ private:
     int m_firstX = 0;
     int m_endX = 0;
 
-    // Keeping the chart: "Opslaan als afbeelding...", "Kopiëren" and "Afdrukken..." in a tool
-    // bar under the chart and in its context menu, and a tool tip with year and value on a line.
+    // Keeping the chart: "Opslaan als afbeelding...", "Kopiëren" and "Afdrukken..." as buttons
+    // under the chart and in its context menu, and a tool tip with year and value on a line.
 public:
     // Asks for the picture's file name with this caption, starting folder and filter list
     // (";;"-separated), and sets *selectedFilter to the chosen filter. Empty when cancelled.
@@ -110,7 +109,7 @@ private:
     void ConnectPointTips();
     ChartPicture Picture() const;
 
-    QToolBar *m_keepBar = nullptr;
+    QWidget *m_keepBar = nullptr;
     ImageFileProvider m_imageFileProvider;
     PrinterSetup m_printerSetup;
 };

@@ -94,7 +94,10 @@ void MainWindow::SetUpDocument()
     connect(undoStack, &QUndoStack::cleanChanged, this, [this]() { UpdateModified(); });
     // The generator panel is part of the file: typing there changes the document too.
     for (int k = 1; k <= GeneratorFieldCount; ++k) {
-        connect(WealthEdit(k), &QTextEdit::textChanged, this, [this]() {
+        connect(WealthEdit(k), &QTextEdit::textChanged, this, [this, k]() {
+            // Typing in the panel is no step of its own: an undo keeps what was typed there.
+            if (stepDepth == 0 && !applyingSnapshot)
+                shownSnapshot.panel[k - 1] = WealthEdit(k)->toPlainText();
             if (recordingSteps && !applyingSnapshot && !panelChanged) {
                 panelChanged = true;
                 UpdateModified();

@@ -83,6 +83,8 @@ MainWindow::MainWindow(QWidget *parent)
     portfolio.clearProjections();
 
     ui->NettoRadioButt->setChecked(true);
+    SetUpPlanningControls();
+    SetUpUncertaintyControls();
     FinishMainForm(this, ui);
     SetUpDocument();
     qDebug() << "Start application";
@@ -133,6 +135,7 @@ void MainWindow::ShowLimitedView()
     }
     FillOutputGrid();
     UpdateYearTotals();
+    RestartPaths();
 }
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)

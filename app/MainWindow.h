@@ -4,6 +4,8 @@
 #include "app/EditHistory.h"
 #include "io/InvestFiles.h"
 #include "model/InvestmentStore.h"
+#include "model/PathSimulation.h"
+#include "model/RealValues.h"
 
 #include <QBrush>
 #include <QColor>
@@ -13,12 +15,15 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
+class QCheckBox;
 class QCloseEvent;
+class QLineEdit;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -28,6 +33,7 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 class LineGraphs;
+class PathRunner;
 class Options;
 class ComboBoxDelegate;
 
@@ -169,6 +175,23 @@ private:
     GridSnapshot TakeSnapshot() const;
     void ApplySnapshot(const GridSnapshot &snapshot);
 
+    // Today's money and the free year (PlanningControls.cpp). ShownInflation is the table the
+    // output grid, the totals, the charts and the CSV export divide by, or nullptr when real
+    // values are off.
+    void SetUpPlanningControls();
+    double InflationPercent() const;
+    std::optional<double> MonthlySpending() const;
+    InflationTable InflationToday() const;
+    const InflationTable *ShownInflation() const;
+    QString RealMoneyCaption() const;
+    void UpdateFreeYear();
+
+    // The uncertainty bands (UncertaintyView.cpp): restarted after every change of the
+    // portfolio, shown when they arrive.
+    void SetUpUncertaintyControls();
+    void RestartPaths();
+    void ShowPathBands();
+
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
     // is shown red with a tool tip, and the status bar names it.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
@@ -214,6 +237,20 @@ private:
     bool applyingSnapshot = false;
     bool panelChanged = false;
     QMenu *recentMenu = nullptr;
+
+    // Today's money and the free year.
+    QLineEdit *inflationEdit = nullptr;
+    QCheckBox *realCheck = nullptr;
+    QLineEdit *spendingEdit = nullptr;
+    QLabel *freeYearLabel = nullptr;
+    mutable InflationTable shownInflation;
+
+    // The uncertainty bands.
+    QCheckBox *spreadCheck = nullptr;
+    QLabel *bandLabel = nullptr;
+    QLabel *chanceLabel = nullptr;
+    PathRunner *pathRunner = nullptr;
+    PathBands pathBands;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

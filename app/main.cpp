@@ -2,6 +2,9 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QScreen>
 #include <QStringList>
 
@@ -12,6 +15,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication a(argc, argv);
+    // Qt's own texts (the buttons of message boxes, the file dialogs) in Dutch, like the rest.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        a.installTranslator(&qtTexts);
     UseApplicationFont();
     MainWindow w;
     // On a screen smaller than the window (a 1366 x 768 laptop) the window opens within it,

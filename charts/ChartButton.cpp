@@ -68,16 +68,49 @@ void MainWindow::on_pushButton_clicked()
         }
     }
 
+    // In today's money every amount of a year is divided by that year's divisor.
+    const InflationTable *real = ShownInflation();
+    auto shown = [real, firstYear](double value, int k) { return real ? real->real(value, firstYear + k) : value; };
     QVector<QVector<double>> lines;
     for (int r = 0; r < leadingRows; ++r) {
         QVector<double> values(years);
         for (int k = 0; k < years; ++k) {
             const double *s = portfolio.record(r, k)->series;
-            values[k] = cashFlow ? s[SerMonthlyCashFlow] : s[SerAssets] - s[SerDebt];
+            values[k] = shown(cashFlow ? s[SerMonthlyCashFlow] : s[SerAssets] - s[SerDebt], k);
         }
         lines.append(values);
     }
-    lines.append(QVector<double>(sums, sums + std::max(0, years)));
+    QVector<double> sumLine(std::max(0, years));
+    for (int k = 0; k < years; ++k)
+        sumLine[k] = shown(sums[k], k);
+    lines.append(sumLine);
+
+    // The uncertainty band of the total net worth, when the paths of this portfolio are in.
+    QVector<double> p10, p50, p90;
+    if (!cashFlow && !pathBands.p50.isEmpty() && pathBands.firstYear == firstYear) {
+        const int n = std::min(years, static_cast<int>(pathBands.p50.size()));
+        p10.resize(n);
+        p50.resize(n);
+        p90.resize(n);
+        for (int k = 0; k < n; ++k) {
+            p10[k] = shown(pathBands.p10.at(k), k);
+            p50[k] = shown(pathBands.p50.at(k), k);
+            p90[k] = shown(pathBands.p90.at(k), k);
+        }
+        lines << p10 << p90;
+    }
+
+    // The spending the cash flow should cover: constant in today's money, grown by inflation
+    // in the euros of each year otherwise.
+    QVector<double> spendingLine;
+    const std::optional<double> spending = MonthlySpending();
+    if (cashFlow && spending && portfolio.anyRowProjected()) {
+        const InflationTable today = InflationToday();
+        spendingLine.resize(std::max(0, years));
+        for (int k = 0; k < years; ++k)
+            spendingLine[k] = real ? *spending : today.nominal(*spending, firstYear + k);
+        lines.append(spendingLine);
+    }
     // The vertical axis covers the sum and every single line, so that none runs off the chart.
     const ValueRange range = CoveringRange(lines);
     window->SetValueAxis(range.lower, range.upper);
@@ -88,9 +121,18 @@ void MainWindow::on_pushButton_clicked()
     }
 
     if (leadingRows >= 2)
-        window->AddSumSeries(lines.last());
+        window->AddSumSeries(sumLine);
+    if (!p50.isEmpty())
+        window->AddPercentileBand(p10, p50, p90);
+    if (!spendingLine.isEmpty()) {
+        const int free = FreeYearIndex(portfolio, InflationToday(), *spending);
+        window->AddSpendingLine(spendingLine, free == NoFreeYear ? INT_MIN : firstYear + free);
+    }
 
     window->FinishView();
     window->show();
-    window->SetGraphTitle(cashFlow ? QStringLiteral("Maandelijkse Cashflow") : QStringLiteral("Netto vermogen"));
+    QString title = cashFlow ? QStringLiteral("Maandelijkse Cashflow") : QStringLiteral("Netto vermogen");
+    if (real)
+        title += QLatin1Char(' ') + RealMoneyCaption();
+    window->SetGraphTitle(title);
 }

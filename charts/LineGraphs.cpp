@@ -13,8 +13,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPen>
@@ -31,11 +33,13 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
+#include <QtCharts/QAreaSeries>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
+#include <climits>
 
 QT_CHARTS_USE_NAMESPACE
 
@@ -54,6 +58,7 @@ constexpr int FrameBottomMargin = 120;
 constexpr int TitleBottomMargin = 70;
 constexpr int InitialWidth = 1430;
 constexpr int TitleLeftAtInitialWidth = 440;
+constexpr int SpecifiedTitleWidth = 411;
 const QSize SmallestWindow(480, 360);
 // Room left on the screen for the window manager's frame and title bar.
 const QSize WindowFrameAllowance(16, 48);
@@ -98,8 +103,25 @@ void LineGraphs::resizeEvent(QResizeEvent *event)
     ui->horizontalFrame->setGeometry(FrameLeft, FrameTop, std::max(0, width() - FrameRightMargin),
         std::max(0, height() - FrameBottomMargin));
     m_chartView->resize(ui->horizontalFrame->size());
-    ui->GraphType->move(std::max(0, TitleLeftAtInitialWidth + (width() - InitialWidth) / 2), height() - TitleBottomMargin);
+    PlaceTitle();
     PlaceKeepBar();
+}
+
+void LineGraphs::PlaceTitle()
+{
+    // The specified place, moving with the window's width; a title longer than its label
+    // (one that names today's money) widens the label around the same centre.
+    QLabel *title = ui->GraphType;
+    const int left = TitleLeftAtInitialWidth + (width() - InitialWidth) / 2;
+    const int needed = QFontMetrics(title->font()).horizontalAdvance(title->text()) + 8;
+    if (needed <= SpecifiedTitleWidth) {
+        title->setGeometry(std::max(0, left), height() - TitleBottomMargin, SpecifiedTitleWidth, title->height());
+        return;
+    }
+    const int wide = std::min(needed, std::max(SpecifiedTitleWidth, width()));
+    const int centre = left + SpecifiedTitleWidth / 2;
+    title->setGeometry(std::clamp(centre - wide / 2, 0, std::max(0, width() - wide)), height() - TitleBottomMargin, wide,
+        title->height());
 }
 
 void LineGraphs::FitToScreen()
@@ -193,6 +215,62 @@ void LineGraphs::AddSumSeries(const QVector<double> &values)
     AttachToAxes(m_sumSeries);
 }
 
+void LineGraphs::AddSpendingLine(const QVector<double> &values, int freeYear)
+{
+    auto *line = new QLineSeries(this);
+    line->setObjectName(QStringLiteral("Uitgaven"));
+    line->setName(QStringLiteral("Uitgaven"));
+    for (long long x = m_firstX; x < m_endX && x - m_firstX < values.size(); ++x)
+        line->append(static_cast<qreal>(x), values.at(static_cast<int>(x - m_firstX)));
+    QPen pen(QColor(200, 0, 0));
+    pen.setWidth(2);
+    pen.setStyle(Qt::DashLine);
+    line->setPen(pen);
+    AttachToAxes(line);
+    if (freeYear < m_firstX || freeYear >= m_endX || freeYear - m_firstX >= values.size())
+        return;
+    auto *mark = new QScatterSeries(this);
+    mark->setObjectName(QStringLiteral("FinancieelVrij"));
+    mark->setName(QStringLiteral("Financieel vrij in %1").arg(freeYear));
+    mark->setMarkerSize(12.0);
+    mark->setColor(QColor(200, 0, 0));
+    mark->append(static_cast<qreal>(freeYear), values.at(freeYear - m_firstX));
+    m_chart->addSeries(mark);
+    for (QAbstractAxis *axis : m_chart->axes())
+        mark->attachAxis(axis);
+}
+
+void LineGraphs::AddPercentileBand(const QVector<double> &p10, const QVector<double> &p50, const QVector<double> &p90)
+{
+    auto *upper = new QLineSeries(this);
+    auto *lower = new QLineSeries(this);
+    auto *median = new QLineSeries(this);
+    for (long long x = m_firstX; x < m_endX && x - m_firstX < p50.size(); ++x) {
+        const int i = static_cast<int>(x - m_firstX);
+        if (!std::isfinite(p10.at(i)) || !std::isfinite(p90.at(i)) || !std::isfinite(p50.at(i)))
+            continue;
+        lower->append(static_cast<qreal>(x), p10.at(i));
+        upper->append(static_cast<qreal>(x), p90.at(i));
+        median->append(static_cast<qreal>(x), p50.at(i));
+    }
+    auto *band = new QAreaSeries(upper, lower);
+    band->setParent(this);
+    band->setObjectName(QStringLiteral("Spreidingsband"));
+    band->setName(QStringLiteral("10%-90%"));
+    band->setColor(QColor(120, 160, 220, 70));
+    band->setBorderColor(QColor(120, 160, 220, 120));
+    m_chart->addSeries(band);
+    for (QAbstractAxis *axis : m_chart->axes())
+        band->attachAxis(axis);
+    median->setObjectName(QStringLiteral("Mediaan"));
+    median->setName(QStringLiteral("Mediaan"));
+    QPen pen(QColor(40, 80, 160));
+    pen.setWidth(2);
+    pen.setStyle(Qt::DashDotLine);
+    median->setPen(pen);
+    AttachToAxes(median);
+}
+
 void LineGraphs::SetInvestmentType(int row, const QString &typeName)
 {
     if (row >= 0 && row < MaxRows)
@@ -242,13 +320,14 @@ void LineGraphs::FinishView()
 void LineGraphs::SetGraphTitle(const QString &title)
 {
     ui->GraphType->setText(title);
+    PlaceTitle();
 }
 
 // Keeping the chart.
 
 namespace {
 const char *const ChartFolderKey = "Grafiek/Map";
-// The tool bar sits right-aligned in the gap between the chart frame and the title.
+// The buttons sit right-aligned in the gap between the chart frame and the title.
 constexpr int KeepBarGap = 4;
 
 QSettings programSettings()

@@ -15,7 +15,6 @@ QT_BEGIN_NAMESPACE
 namespace Ui {
 class LineGraphs;
 }
-class QAction;
 class QMouseEvent;
 class QPrinter;
 class QResizeEvent;
@@ -49,6 +48,12 @@ public:
     void AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values);
     // The black sum line "Som" over the x range that all investment lines share.
     void AddSumSeries(const QVector<double> &values);
+    // The monthly spending as a dashed red line "Uitgaven", and a mark on it at the first year
+    // the cash flow covers it (none for a year outside the axis).
+    void AddSpendingLine(const QVector<double> &values, int freeYear);
+    // The band between the 10th and 90th percentile of the total net worth (a light area
+    // "10%-90%") and the median as a line "Mediaan".
+    void AddPercentileBand(const QVector<double> &p10, const QVector<double> &p50, const QVector<double> &p90);
     // The type of the investment in a row, shown as the tool tip of its line and legend entry.
     void SetInvestmentType(int row, const QString &typeName);
     QString InvestmentToolTip(int row) const;
@@ -63,6 +68,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void PlaceTitle();
     void StyleAxis(QtCharts::QCategoryAxis *axis) const;
     // A fresh styled axis in place of `previous`, which leaves the chart.
     QtCharts::QCategoryAxis *NewAxis(QtCharts::QCategoryAxis *previous) const;

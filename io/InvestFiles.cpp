@@ -21,7 +21,7 @@ const char *const CsvFileFilter = "CSV(*.csv);;All Files (*)";
 bool saveReporting(QWidget *parent, const QString &name, const QString &text)
 {
     QString error;
-    if (SaveTextFile(name, text, &error))
+    if (SaveTextFile(name, text, &error, FileTargets::RegularOnly))
         return true;
     QMessageBox::warning(parent, QStringLiteral("Unable to save file"), error);
     return false;
@@ -83,7 +83,7 @@ bool MainWindow::OpenFile(const QString &path)
     // The portfolio on screen is replaced only by a file that was actually read.
     QString text;
     QString error;
-    if (!ReadInvestTextFile(path, &text, &error)) {
+    if (!ReadInvestTextFile(path, &text, &error, FileTargets::RegularOnly)) {
         QMessageBox::information(this, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
             QMessageBox::NoButton);
         return false;
@@ -166,11 +166,20 @@ void MainWindow::ParseInvestText()
 
 void MainWindow::ReportRefusedYears(const QVector<int> &rows)
 {
-    for (int i = 0; i < rows.size(); ++i)
-        QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
+    // One message for the whole file, naming every row whose year was left empty.
+    QStringList numbers;
+    for (int row : rows)
+        numbers << QString::number(row + 1);
+    const QString where = numbers.size() == 1 ? QStringLiteral("rij %1").arg(numbers.first())
+                                              : QStringLiteral("de rijen %1").arg(numbers.join(QStringLiteral(", ")));
+    QMessageBox::about(this, QStringLiteral("Jaartal fout"),
+        QStringLiteral("Vul een geldig jaartal in , bv 2020\n\nHet jaartal van %1 is leeg gelaten.").arg(where));
 }
 
 QString MainWindow::ProjectionCsv(bool totals) const
 {
-    return ProjectionCsvText(portfolio, totals);
+    // What the window shows: in today's money when real values are on.
+    CsvFigures figures;
+    figures.real = ShownInflation();
+    return ProjectionCsvText(portfolio, totals, figures);
 }

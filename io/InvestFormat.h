@@ -16,10 +16,18 @@ QT_END_NAMESPACE
 // generator fields and every cell of the input grid, row by row.
 constexpr int InvestFieldCount = 1 + GeneratorFieldCount + MaxRows * FieldCount; // 491
 
-// The longest investment text that is read, in characters. A file the program wrote is a
-// few kilobytes; anything far beyond is not an investment file and is refused rather than
-// read into memory without end (a device such as /dev/zero never ends).
-constexpr int MaxInvestTextLength = 16 * 1024 * 1024;
+// The most bytes of an investment file that are read. A file the program wrote is a few
+// kilobytes; anything far beyond is not an investment file and is refused rather than read
+// into memory without end (a device such as /dev/zero never ends). The bytes are counted as
+// they come from the device, before text mode drops carriage returns, so that an endless
+// stream of CR bytes is refused as quickly as any other.
+constexpr int MaxInvestFileBytes = 16 * 1024 * 1024;
+
+// What a file name may name when it is opened or saved. The window takes regular files
+// only (a new name, an existing regular file or a link to one): a pipe without a partner
+// would block it for good, and a device or directory is no investment file. The exporter,
+// like any command-line tool, also reads pipes and devices.
+enum class FileTargets { Any, RegularOnly };
 
 extern const char *const InvestFileFilter; // "Invest(*.inv);;All Files (*)"
 
@@ -54,8 +62,9 @@ QString InvestFieldText(const QString &text);
 QString InvestTextFromFields(const InvestFields &fields);
 
 // Reads the whole text from an open device through a text stream in the locale's encoding
-// (a byte-order mark selects the encoding it marks). Fails, with a description in `error`,
-// when the device reports a read error or the text is longer than MaxInvestTextLength.
+// (a byte-order mark selects the encoding it marks; in text mode every CR is dropped).
+// Fails, with a description in `error`, when the device reports a read error or holds more
+// than MaxInvestFileBytes bytes.
 bool ReadInvestText(QIODevice &device, QString *text, QString *error);
 
 // A file name with `suffix` added when it has no suffix of its own and names no existing
@@ -67,15 +76,32 @@ QString WithDefaultSuffix(const QString &path, const QString &suffix);
 bool IsInvestText(const QString &text);
 
 // Opens a file read-only in text mode (CR LF read as LF) and reads it as above. On failure
-// `text` is left as it was and `error` describes why. A file that is no investment text is
-// refused too, with a description naming it.
-bool ReadInvestTextFile(const QString &path, QString *text, QString *error);
+// `text` is left as it was and `error` describes why. With FileTargets::RegularOnly anything
+// but a regular file is refused without waiting for it (a pipe, a device, a directory). A
+// file that is no investment text is refused too, with a description naming it.
+bool ReadInvestTextFile(const QString &path, QString *text, QString *error,
+    FileTargets targets = FileTargets::Any);
+// The same for a name in the file system's own bytes, such as a command-line argument,
+// which need not be valid in the locale's encoding.
+bool ReadInvestTextNativeFile(const QByteArray &nativePath, QString *text, QString *error,
+    FileTargets targets = FileTargets::Any);
 
-// Writes a text to a file in the locale's encoding, without a byte-order mark. A regular
-// file is replaced atomically: the text goes to a temporary file that takes the file's place
-// only when everything was written, so a failed save leaves an existing file untouched.
-// A device or pipe cannot be replaced; it is written to directly. Every failure (opening,
-// writing, flushing, closing) returns false with a description in `error`.
-bool SaveTextFile(const QString &path, const QString &text, QString *error);
+// The bytes a text is saved as: the locale's encoding without a byte-order mark. A text
+// that itself starts with U+FEFF gets a byte-order mark in front in UTF-8, so that reading
+// takes the mark and keeps the character. A character the encoding cannot hold (in UTF-8:
+// half of a surrogate pair) is written as '?'.
+QByteArray SavedTextBytes(const QString &text);
+
+// Writes a text to a file as SavedTextBytes. A regular file is replaced atomically: the
+// text goes to a temporary file that takes the file's place only when everything was
+// written, so a failed save leaves an existing file untouched. When the directory does not
+// allow that (it is read-only, or sticky and the file is another user's) an existing
+// regular file is overwritten in place, after room for the new text was reserved; the
+// message of a failure then says which case it was. With FileTargets::Any a device or pipe
+// is written to directly; with FileTargets::RegularOnly it is refused, and so is a loop of
+// symbolic links. Every failure (opening, writing, flushing, closing) returns false with a
+// description in `error`.
+bool SaveTextFile(const QString &path, const QString &text, QString *error,
+    FileTargets targets = FileTargets::Any);
 
 #endif // INVESTFORMAT_H

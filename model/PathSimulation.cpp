@@ -480,7 +480,8 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
                 int firstYear = -1;
                 for (int y = 0; y < years; ++y) {
                     netWorth[static_cast<size_t>(y) * paths + p] = s.cash[y] + s.value[y] - m.debt[y];
-                    if (target && s.flow[y] >= spending) {
+                    const double need = y < b.spendingByYear.size() ? b.spendingByYear.at(y) : spending;
+                    if (target && s.flow[y] >= need) {
                         ++count.covered[y];
                         if (firstYear < 0)
                             firstYear = y;

@@ -61,6 +61,9 @@ struct PathSettings
     // The money the household spends per month; when set, a run also gives the chance that
     // the portfolio's monthly cash flow covers it.
     std::optional<double> monthlySpending;
+    // The spending per year index in the euros of that year, when it grows with inflation;
+    // empty: monthlySpending in every year. Used only when monthlySpending is set.
+    QVector<double> spendingByYear;
 
     // Spreads within 0 .. MaxSpread (a NaN spread is 0), paths within MinPaths .. MaxPaths.
     PathSettings bounded() const;

@@ -63,6 +63,7 @@ void MainWindow::RefreshView(bool fillEmptyYearList)
     }
     FillOutputGrid();
     UpdateYearTotals();
+    RestartPaths();
 }
 
 void MainWindow::FillYearList(int firstYear)
@@ -114,11 +115,15 @@ void MainWindow::FillOutputGrid()
 {
     const int c = ChosenYearIndex();
     const int shown = c < 0 ? 0 : portfolio.projectedRowCount();
+    const InflationTable *real = ShownInflation();
+    const int year = c < 0 ? 0 : portfolio.earliestStartYear() + c;
     for (int i = 0; i < shown; ++i) {
-        const YearRecord *record = portfolio.record(i, c);
+        YearRecord record = *portfolio.record(i, c);
+        if (real)
+            real->deflate(record, year);
         for (int k = 0; k < OutputColumnCount; ++k) {
             if (QTableWidgetItem *item = ui->Output->item(i, k))
-                item->setText(FormatWhole(record->series[k]));
+                item->setText(FormatWhole(record.series[k]));
         }
     }
     // Rows below the leading projected rows show nothing, not an older projection.
@@ -136,13 +141,18 @@ void MainWindow::ShowEmptyTotals()
 
 void MainWindow::UpdateYearTotals()
 {
+    UpdateFreeYear();
+    ShowPathBands();
     const int c = ChosenYearIndex();
     if (c < 0 || !portfolio.anyRowProjected() || !portfolio.yearTotals(c, yearTotals)) {
         yearTotals = YearTotals();
         ShowEmptyTotals();
         return;
     }
-    const YearTotals &t = yearTotals;
+    // The store keeps nominal figures; the labels show them in today's money when asked.
+    YearTotals t = yearTotals;
+    if (const InflationTable *real = ShownInflation())
+        real->deflate(t, portfolio.earliestStartYear() + c);
     ui->Totaal_Cashflow->setText(FormatAmount(t.monthlyCashFlow));
     ui->Totaal_Schulden->setText(FormatAmount(t.debt));
     ui->Totaal_Cash->setText(FormatAmount(t.cash));
@@ -152,7 +162,7 @@ void MainWindow::UpdateYearTotals()
     ui->Totaal_LastenMaandelijks->setText(FormatAmount(t.monthlyCosts));
     ui->Totaal_Activa->setText(FormatAmount(t.assets));
     ui->Totaal_Nettowaarde->setText(FormatAmount(t.cash + t.propertyValue - t.debt));
-    portfolio.setNetWorthByYear(c, t.netWorth());
+    portfolio.setNetWorthByYear(c, yearTotals.netWorth());
 }
 
 void MainWindow::on_btn_ClearInvestmenst_clicked()

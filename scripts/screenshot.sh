@@ -10,7 +10,7 @@ mkdir -p "$(dirname "$OUT")"
 xvfb-run -a -s '-screen 0 1400x1000x24' sh -c '
   "$0" &
   pid=$!
-  for i in $(seq 1 50); do xdotool search --name "^Quorvant\$" >/dev/null 2>&1 && break; sleep 0.2; done
+  for i in $(seq 1 50); do xdotool search --name "Quorvant\$" >/dev/null 2>&1 && break; sleep 0.2; done
   sleep 1
   k() { xdotool "$@"; sleep 0.12; }
   row() { # row(y, downs, texts...): choose the type with Down presses, then Tab through the cells

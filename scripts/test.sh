@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs the whole test suite without a display;
 # then the same suite built with the address and undefined-behaviour sanitizers, and a
-# one-minute fuzzing smoke run of the investment-file reader (skipped without clang).
+# one-minute fuzzing smoke run of each fuzz target, the investment-file reader and the
+# generator with the chart ranges (skipped without clang).
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh

@@ -90,6 +90,10 @@ private slots:
         }
         MainWindow w;
         typePortfolio(w);
+        // Typed in the panel before the step: no step of its own, and an undo keeps it.
+        const QStringList panel { "2020", "50000", "1000", "200000", "1000", "0", "0", "80", "0", "20" };
+        for (int k = 1; k <= 10; ++k)
+            find<QTextEdit>(&w, QStringLiteral("wealth_edit%1").arg(k).toLatin1())->setPlainText(panel.at(k - 1));
         const QStringList before = screen(w);
         const int steps = w.UndoStack()->count();
 
@@ -99,9 +103,6 @@ private slots:
             placeCursor(inputGrid(w), 0, 1);
             w.on_InvestTypeChanged(1); // empties the loan columns
         } else if (step == QLatin1String("generator")) {
-            const QStringList panel { "2020", "50000", "1000", "200000", "1000", "0", "0", "80", "0", "20" };
-            for (int k = 1; k <= 10; ++k)
-                find<QTextEdit>(&w, QStringLiteral("wealth_edit%1").arg(k).toLatin1())->setPlainText(panel.at(k - 1));
             find<QPushButton>(&w, "GoGoGo")->click();
         } else if (step == QLatin1String("clear")) {
             find<QPushButton>(&w, "btn_ClearInvestmenst")->click();

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -37,16 +38,38 @@ struct Run
     QString err;
 };
 
-Run exportCsv(const QStringList &args)
+const QString Exporter = QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export");
+
+Run finish(QProcess &process)
 {
-    QProcess process;
-    process.start(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export"), args);
     Run run;
     run.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
     run.exitCode = process.exitCode();
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
+}
+
+Run exportCsv(const QStringList &args)
+{
+    QProcess process;
+    process.start(Exporter, args);
+    return finish(process);
+}
+
+// Runs the exporter from the shell in `dir`, with the output of `feed` (a shell command) on
+// its standard input when given; the argument "<latin-1>" is the name "caf\351.inv", which
+// is not valid UTF-8.
+Run exportFromShell(const QString &dir, const QString &feed, const QStringList &args)
+{
+    QString script = feed.isEmpty() ? QStringLiteral("exec \"$0\"") : feed + QStringLiteral(" | \"$0\"");
+    for (int i = 0; i < args.size(); ++i)
+        script += args.at(i) == QLatin1String("<latin-1>") ? QStringLiteral(" \"$(printf 'caf\\351.inv')\"")
+                                                           : QStringLiteral(" \"$%1\"").arg(i + 1);
+    QProcess process;
+    process.setWorkingDirectory(dir);
+    process.start(QStringLiteral("/bin/sh"), QStringList { "-c", script, Exporter } + args);
+    return finish(process);
 }
 
 // A file with the generator fields of the worked example and the given rows.
@@ -253,35 +276,49 @@ private slots:
         QCOMPARE(lineFor(run.out, 2, 2021), QStringLiteral("2,1,2021,2020,1200,0,1200,0,0,100,0,100,inf"));
     }
 
-    // Output, exit status and messages: the header alone when no row is complete, usage and
-    // 2 for bad arguments, one line naming the file and 1 for a file that cannot be read.
+    // Output, exit status and messages: the header alone when no row is complete, one line
+    // with the usage and 2 for bad arguments, one line naming the file and 1 for a file that
+    // cannot be read; the usage on standard output for --help.
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("args"); // <name>: a file of the test, see below
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("out"); // "<usage>": the whole usage
         QTest::addColumn<QString>("message"); // part of stderr, empty when nothing is written there
+        QTest::addColumn<QString>("feed"); // a shell command whose output is standard input
         const QString usage = QStringLiteral("usage: quorvant-export");
         const QString good = QStringLiteral("<good>");
-        QTest::newRow("header alone") << QStringList { "<incomplete>" } << 0 << RowsHeader + "\n" << QString();
+        QTest::newRow("header alone") << QStringList { "<incomplete>" } << 0 << RowsHeader + "\n" << QString() << QString();
         QTest::newRow("totals header alone") << QStringList { "--totals", "<incomplete>" } << 0 << TotalsHeader + "\n"
-                                             << QString();
+                                             << QString() << QString();
         // A file without any field terminator is no investment file, an empty one neither.
-        QTest::newRow("empty file") << QStringList { "<empty>" } << 1 << QString() << "geen investeringsbestand";
-        QTest::newRow("no arguments") << QStringList() << 2 << QString() << usage;
-        QTest::newRow("unknown option") << QStringList { "--total", good } << 2 << QString() << usage;
-        QTest::newRow("years without number") << QStringList { good, "--years" } << 2 << QString() << usage;
-        QTest::newRow("years not a number") << QStringList { "--years", "tien", good } << 2 << QString() << usage;
-        QTest::newRow("years with decimals") << QStringList { "--years", "2.5", good } << 2 << QString() << usage;
-        QTest::newRow("two files") << QStringList { good, good } << 2 << QString() << usage;
-        QTest::newRow("missing file") << QStringList { "<missing>" } << 1 << QString() << "No such file or directory";
-        QTest::newRow("a directory") << QStringList { "<dir>" } << 1 << QString() << "directory";
+        QTest::newRow("empty file") << QStringList { "<empty>" } << 1 << QString() << "geen investeringsbestand" << QString();
+        const QString goodTotals = TotalsHeader + QStringLiteral("\n2020,1,0,1,0,0,0,0,0,1\n");
+        const QStringList oneYear { "--totals", "--years", "1" };
+        QTest::newRow("standard input") << oneYear + QStringList { "-" } << 0 << goodTotals << QString()
+                                        << "cat good.inv";
+        QTest::newRow("name not valid UTF-8") << oneYear + QStringList { "<latin-1>" } << 0 << goodTotals << QString() << QString();
+        QTest::newRow("endless CR stream") << QStringList { "-" } << 1 << QString() << "File too large"
+                                           << "yes \"$(printf '\\r')\" | tr -d '\\n'";
+        QTest::newRow("40 MB of CR") << QStringList { "<CRs>" } << 1 << QString() << "File too large" << QString();
+        QTest::newRow("endless device") << QStringList { "/dev/zero" } << 1 << QString() << "File too large" << QString();
+        QTest::newRow("help") << QStringList { "--totals", "--help", good } << 0 << "<usage>" << QString() << QString();
+        QTest::newRow("empty FILE") << QStringList { "" } << 2 << QString() << usage << QString();
+        QTest::newRow("no arguments") << QStringList() << 2 << QString() << usage << QString();
+        QTest::newRow("unknown option") << QStringList { "--total", good } << 2 << QString() << usage << QString();
+        QTest::newRow("years without number") << QStringList { good, "--years" } << 2 << QString() << usage << QString();
+        QTest::newRow("years not a number") << QStringList { "--years", "tien", good } << 2 << QString() << usage << QString();
+        QTest::newRow("years with decimals") << QStringList { "--years", "2.5", good } << 2 << QString() << usage << QString();
+        QTest::newRow("two files") << QStringList { good, good } << 2 << QString() << usage << QString();
+        QTest::newRow("missing file") << QStringList { "<missing>" } << 1 << QString() << "No such file or directory" << QString();
+        QTest::newRow("a directory") << QStringList { "<dir>" } << 1 << QString() << "directory" << QString();
         QTest::newRow("missing baseline") << QStringList { "--totals", "--baseline", "<missing>", good } << 1
-                                          << QString() << "No such file or directory";
-        QTest::newRow("baseline without totals") << QStringList { "--baseline", good, good } << 2 << QString() << usage;
-        QTest::newRow("real -100 %") << QStringList { "--real", "-100", good } << 2 << QString() << usage;
+                                          << QString() << "No such file or directory" << QString();
+        QTest::newRow("baseline without totals") << QStringList { "--baseline", good, good } << 2 << QString() << usage
+                                                 << QString();
+        QTest::newRow("real -100 %") << QStringList { "--real", "-100", good } << 2 << QString() << usage << QString();
         QTest::newRow("reference year without real") << QStringList { "--reference-year", "2025", good } << 2
-                                                     << QString() << usage;
+                                                     << QString() << usage << QString();
     }
 
     void commandLine()
@@ -290,6 +327,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, message);
+        QFETCH(QString, feed);
         const QHash<QString, QString> files {
             { "<good>", file(QStringLiteral("good.inv"), fileText({ { "Maandelijks sparen", "2020", "1", "2" } })) },
             { "<incomplete>",
@@ -297,21 +335,33 @@ private slots:
             { "<empty>", file(QStringLiteral("empty.inv"), QString()) },
             { "<missing>", m_dir.filePath(QStringLiteral("missing.inv")) },
             { "<dir>", m_dir.path() },
+            { "<CRs>", args.contains("<CRs>") ? file(QStringLiteral("cr.inv"), QString(40 << 20, QLatin1Char('\r'))) : QString() },
         };
         for (QString &arg : args)
             arg = files.value(arg, arg);
-        const Run run = exportCsv(args);
+        if (args.contains("<latin-1>")) {
+            const QByteArray good = readBytes(files["<good>"]);
+            std::FILE *latin1 = std::fopen(QFile::encodeName(m_dir.path()).append("/caf\351.inv").constData(), "wb");
+            QVERIFY(latin1 && std::fwrite(good.constData(), 1, size_t(good.size()), latin1) == size_t(good.size()));
+            QCOMPARE(std::fclose(latin1), 0);
+        }
+        const Run run = !feed.isEmpty() || args.contains("<latin-1>") ? exportFromShell(m_dir.path(), feed, args) : exportCsv(args);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, status);
-        QCOMPARE(run.out, out);
+        if (out == QLatin1String("<usage>"))
+            QVERIFY2(run.out.startsWith(QStringLiteral("usage: quorvant-export")) && run.out.count('\n') > 3, qPrintable(run.out));
+        else
+            QCOMPARE(run.out, out);
         if (message.isEmpty())
             QCOMPARE(run.err, QString());
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        if (status == 1) {
+        if (status != 0) {
             QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
             QVERIFY(run.err.endsWith(QLatin1Char('\n')));
-            const QString unread = args.value(std::max(0, int(args.indexOf(QStringLiteral("--baseline"))) + 1));
-            QVERIFY2(run.err.contains(unread), qPrintable(run.err));
+            const int baselineAt = int(args.indexOf(QStringLiteral("--baseline")));
+            const QString unread = baselineAt >= 0 ? args.value(baselineAt + 1)
+                                                   : (args.value(0) == "-" ? QStringLiteral("standard input") : args.value(0));
+            QVERIFY2(status == 2 || run.err.contains(unread), qPrintable(run.err));
         }
     }
 

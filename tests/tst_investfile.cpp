@@ -350,7 +350,7 @@ private slots:
         QTest::addColumn<QString>("reason"); // empty: no message at all
         QTest::newRow("cancelled") << QString() << QString();
         QTest::newRow("missing") << path("missing.inv") << "No such file or directory";
-        QTest::newRow("a directory") << m_dir.path() << "directory";
+        QTest::newRow("a directory") << m_dir.path() << "Geen gewoon bestand";
     }
 
     void failedOpenKeepsPortfolio()
@@ -395,7 +395,9 @@ private slots:
         // second time, so nothing after the reader's own store touches their year field.
         w.SetMaxInvestment(2);
         for (int pass = 0; pass < 2; ++pass) {
-            QCOMPARE(triggerWithFile(w, "actionOpen", file), (QStringList { JaartalMessage, JaartalMessage }));
+            // One message for the file, naming the rows whose year was refused.
+            QCOMPARE(triggerWithFile(w, "actionOpen", file),
+                QStringList { JaartalMessage + QStringLiteral("\n\nHet jaartal van de rijen 2, 4 is leeg gelaten.") });
             QTableWidget *grid = inputGrid(w);
             for (int r : { 1, 3 }) {
                 QCOMPARE(cellText(grid, r, ColStartYear), QString());

@@ -11,6 +11,7 @@
 #include "model/InvestmentStore.h"
 
 #include <QFile>
+#include <QTextCodec>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -125,6 +126,8 @@ private slots:
         QTest::newRow("UTF-16 big endian") << be << content;
         QTest::newRow("CR LF read as LF") << QByteArray("Cash voor cashflow;first\r\nsecond;3;\r\n")
                                           << "Cash voor cashflow;first\nsecond;3;\n";
+        // The limit counts bytes as they are in the file, CRs included.
+        QTest::newRow("CR bytes up to the limit") << QByteArray(MaxInvestFileBytes - 1, '\r') + ';' << ";";
     }
 
     void readFile()
@@ -139,6 +142,37 @@ private slots:
         QCOMPARE(read, text);
     }
 
+    // What a save and a read keep of texts that UTF-8 has trouble with: a leading U+FEFF is
+    // kept (a byte-order mark goes in front of it), half a surrogate pair becomes '?'.
+    void savedAndReadBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        const QString bom(QChar(0xfeff));
+        QTest::newRow("leading U+FEFF") << bom + "Cash;x;" << bom + "Cash;x;";
+        QTest::newRow("two leading U+FEFF") << bom + bom + ";" << bom + bom + ";";
+        QTest::newRow("U+FEFF inside") << "a;" + bom + ";" << "a;" + bom + ";";
+        QTest::newRow("lone high surrogate") << QString("a") + QChar(0xd800) + "b;" << "a?b;";
+        QTest::newRow("lone low surrogate first") << QString(QChar(0xdc00)) + ";" << "?;";
+        QTest::newRow("surrogate pair") << QString("\U0001F600;") << QString("\U0001F600;");
+    }
+
+    void savedAndReadBack()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QTextCodec *locale = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+        const QString path = m_dir.filePath(QStringLiteral("saved.inv"));
+        QString error;
+        const bool saved = SaveTextFile(path, text, &error);
+        QString back;
+        const bool opened = ReadInvestTextFile(path, &back, &error);
+        QTextCodec::setCodecForLocale(locale);
+        QVERIFY2(saved && opened, qPrintable(error));
+        QCOMPARE(back, read);
+    }
+
     void unreadableFile_data()
     {
         QTest::addColumn<QString>("path");
@@ -146,12 +180,17 @@ private slots:
         QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.inv")) << QString();
         QTest::newRow("a directory") << m_dir.path() << QString();
         QTest::newRow("endless device") << "/dev/zero" << "too large";
+        QTest::newRow("CR bytes beyond the limit") << "<CRs>" << "too large";
     }
 
     void unreadableFile()
     {
         QFETCH(QString, path);
         QFETCH(QString, reason);
+        if (path == QLatin1String("<CRs>")) {
+            path = m_dir.filePath(QStringLiteral("crs.inv"));
+            QVERIFY(writeBytes(path, QByteArray(MaxInvestFileBytes + 1, '\r')));
+        }
         if (!QFile::exists(path) && path.startsWith(QLatin1String("/dev/")))
             QSKIP("no such device here");
         QString text = QStringLiteral("kept");

@@ -4,9 +4,9 @@
 //                     [--real PERCENT [--reference-year Y]] FILE
 //     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE
 //
-// The file is read and projected exactly as the window opens it. Exit status: 0 when the
-// CSV was written, 1 when the file or the baseline cannot be read (or the output cannot be
-// written), 2 for bad arguments.
+// The file is read and projected exactly as the window opens it; FILE "-" is standard input.
+// Exit status: 0 when the CSV (or, for --help, the usage) was written, 1 when the file or the
+// baseline cannot be read (or the output cannot be written), 2 for bad arguments.
 
 #include "grid/CellRules.h"
 #include "io/CsvExport.h"
@@ -17,18 +17,22 @@
 #include "model/PathSimulation.h"
 #include "model/RealValues.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <climits>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
+const char *const UsageLine = "usage: quorvant-export [options] FILE (see --help)";
 const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]\n"
                           "                       [--real PERCENT [--reference-year Y]] FILE\n"
                           "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE\n"
-                          "  Writes the projection of the investment file FILE as CSV on standard output.\n"
+                          "  Writes the projection of the investment file FILE as CSV on standard output;\n"
+                          "  FILE - reads the file from standard input.\n"
                           "  --totals         one line per year with the sums over all investments\n"
                           "  --years N        number of years projected (0 .. 31, default 31)\n"
                           "  --investments N  number of grid rows taken into account (0 .. 30, default 30)\n"
@@ -40,7 +44,8 @@ const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [
                           "                   net worth over N paths (1 .. 100000) with varying growth rates\n"
                           "  --spread V,R,E   spreads of value growth, rent growth and return in percentage\n"
                           "                   points (0 .. 100, default 5,2,10)\n"
-                          "  --seed S         seed of the paths (a whole number from 0)\n";
+                          "  --seed S         seed of the paths (a whole number from 0)\n"
+                          "  --help           this text\n";
 
 struct Arguments
 {
@@ -55,6 +60,8 @@ struct Arguments
     double inflation = 0.0;
     int referenceYear = 0;
     bool haveReferenceYear = false;
+    int fileIndex = 0; // of the argument, whose own bytes name the file
+    bool help = false;
 };
 
 void writeError(const QString &text)
@@ -64,10 +71,10 @@ void writeError(const QString &text)
     std::fflush(stderr);
 }
 
+// One line: the problem and the short usage (--help tells the rest).
 int usageError(const QString &problem)
 {
-    writeError(QStringLiteral("quorvant-export: %1\n").arg(problem));
-    writeError(QString::fromLatin1(Usage));
+    writeError(QStringLiteral("quorvant-export: %1; %2\n").arg(problem, QLatin1String(UsageLine)));
     return 2;
 }
 
@@ -161,6 +168,9 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         const QString &arg = args.at(i);
         if (!optionsEnded && arg == QLatin1String("--")) {
             optionsEnded = true;
+        } else if (!optionsEnded && arg == QLatin1String("--help")) {
+            parsed->help = true;
+            return 0;
         } else if (!optionsEnded && arg == QLatin1String("--totals")) {
             parsed->totals = true;
         } else if (!optionsEnded && (arg == QLatin1String("--years") || arg == QLatin1String("--investments"))) {
@@ -183,8 +193,11 @@ int parseArguments(const QStringList &args, Arguments *parsed)
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (haveFile) {
             return usageError(QStringLiteral("only one FILE can be exported"));
+        } else if (arg.isEmpty()) {
+            return usageError(QStringLiteral("FILE is an empty name (- reads standard input)"));
         } else {
             parsed->file = arg;
+            parsed->fileIndex = i;
             haveFile = true;
         }
     }
@@ -214,11 +227,27 @@ int main(int argc, char *argv[])
     Arguments args;
     if (const int status = parseArguments(arguments, &args))
         return status;
+    if (args.help)
+        return std::fputs(Usage, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 
     QString text;
     QString error;
-    if (!ReadInvestTextFile(args.file, &text, &error)) {
-        writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n").arg(args.file, error));
+    bool read = false;
+    QByteArray name; // as given, so that a name the locale cannot decode is shown as it is
+    if (args.file == QLatin1String("-")) {
+        name = "standard input";
+        QFile input;
+        read = input.open(stdin, QIODevice::ReadOnly | QIODevice::Text) && ReadInvestText(input, &text, &error);
+        if (error.isEmpty() && !read)
+            error = input.errorString();
+    } else {
+        name = argv[args.fileIndex];
+        read = ReadInvestTextNativeFile(name, &text, &error);
+    }
+    if (!read) {
+        std::fputs("quorvant-export: cannot read ", stderr);
+        std::fwrite(name.constData(), 1, static_cast<size_t>(name.size()), stderr);
+        writeError(QStringLiteral(": %1\n").arg(error));
         return 1;
     }
 

@@ -1,0 +1,164 @@
+// Today's money and the free year in the window: the inflation field, the check box, the
+// spending field, and what the totals, the CSV export and the charts show through them.
+
+#include "TestSupport.h"
+
+#include "app/MainWindow.h"
+#include "charts/LineGraphs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QtCharts/QAbstractSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace testsupport;
+QT_CHARTS_USE_NAMESPACE
+
+namespace {
+
+// The totals CSV of the window as year -> columns.
+QMap<int, QStringList> totalsByYear(MainWindow &w, QString *header = nullptr)
+{
+    QMap<int, QStringList> byYear;
+    const QStringList lines = w.ProjectionCsv(true).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (header && !lines.isEmpty())
+        *header = lines.first();
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList columns = lines.at(i).split(QLatin1Char(','));
+        byYear.insert(columns.at(0).toInt(), columns);
+    }
+    return byYear;
+}
+
+void runLeveragedGenerator(MainWindow &w)
+{
+    const QStringList panel { "2020", "50000", "1000", "200000", "1000", "0", "0", "80", "0", "20" };
+    for (int k = 1; k <= 10; ++k)
+        find<QTextEdit>(&w, QStringLiteral("wealth_edit%1").arg(k).toLatin1())->setPlainText(panel.at(k - 1));
+    find<QPushButton>(&w, "GoGoGo")->click();
+}
+
+} // namespace
+
+class PlanningTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initResources(); }
+
+    void todaysMoneyDividesEveryAmount()
+    {
+        MainWindow w;
+        typeExampleRows(w, 5);
+        auto *inflation = find<QLineEdit>(&w, "Inflatie");
+        inflation->setText(QStringLiteral("2"));
+        auto *check = find<QCheckBox>(&w, "ToonEurosVanVandaag");
+        QVERIFY(!check->isChecked()); // off at start
+        QString nominalHeader;
+        const QMap<int, QStringList> nominal = totalsByYear(w, &nominalHeader);
+        auto *years = find<QComboBox>(&w, "Situatie_Jaartal");
+        years->setCurrentText(QStringLiteral("2040"));
+        const QString nominalNetWorth = find<QLabel>(&w, "Totaal_Nettowaarde")->text();
+        const QString nominalRoi = cellText(outputGrid(w), 0, 9);
+
+        check->setChecked(true);
+        QString realHeader;
+        const QMap<int, QStringList> real = totalsByYear(w, &realHeader);
+        QVERIFY(realHeader.contains(QStringLiteral("cash_real")) && !nominalHeader.contains(QStringLiteral("_real")));
+        const double divisor = std::pow(1.02, 2040 - QDate::currentDate().year());
+        for (int c = 1; c < nominal.value(2040).size(); ++c) {
+            const double expected = nominal.value(2040).at(c).toDouble() / divisor;
+            QVERIFY2(std::abs(real.value(2040).at(c).toDouble() - expected) < 0.005, qPrintable(realHeader.section(',', c, c)));
+        }
+        QVERIFY(find<QLabel>(&w, "Totaal_Nettowaarde")->text() != nominalNetWorth);
+        QCOMPARE(cellText(outputGrid(w), 0, 9), nominalRoi); // ROI unchanged
+        QCOMPARE(cellText(outputGrid(w), 0, 0), QStringLiteral("2020")); // start year unchanged
+
+        // At 0 % and with the box off the figures are exactly the nominal ones.
+        inflation->setText(QStringLiteral("0"));
+        QCOMPARE(totalsByYear(w).value(2040).mid(1), nominal.value(2040).mid(1));
+        check->setChecked(false);
+        QCOMPARE(find<QLabel>(&w, "Totaal_Nettowaarde")->text(), nominalNetWorth);
+        QCOMPARE(w.ProjectionCsv(true).section('\n', 0, 0), nominalHeader);
+    }
+
+    void freeYear_data()
+    {
+        QTest::addColumn<QString>("spending");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("3000 a month") << "3000" << true;
+        QTest::newRow("Dutch grouping") << "3.000" << true;
+        QTest::newRow("never covered") << "1000000" << false;
+        QTest::newRow("not set") << "" << false;
+    }
+
+    void freeYear()
+    {
+        QFETCH(QString, spending);
+        QFETCH(bool, named);
+        MainWindow w;
+        find<QLineEdit>(&w, "Inflatie")->setText(QStringLiteral("2"));
+        auto *field = find<QLineEdit>(&w, "MaandelijkseUitgaven");
+        field->setText(spending);
+        emit field->editingFinished();
+        runLeveragedGenerator(w); // the label follows a run like any edit
+        auto *label = find<QLabel>(&w, "FinancieelVrij");
+        if (spending.isEmpty()) {
+            QVERIFY(label->text().isEmpty());
+            return;
+        }
+        if (!named) {
+            QCOMPARE(label->text(), QStringLiteral("Niet binnen de horizon"));
+            return;
+        }
+        // By hand: the first year whose monthly cash flow in today's money covers 3000.
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(true);
+        int byHand = 0;
+        const QMap<int, QStringList> real = totalsByYear(w);
+        for (auto it = real.cbegin(); it != real.cend(); ++it) {
+            if (it.value().at(8).toDouble() >= 3000.0) {
+                byHand = it.key();
+                break;
+            }
+        }
+        QVERIFY(byHand > 0);
+        QCOMPARE(label->text(), QStringLiteral("Financieel vrij in %1").arg(byHand));
+        // With real values off the same year is named.
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(false);
+        QCOMPARE(label->text(), QStringLiteral("Financieel vrij in %1").arg(byHand));
+
+        // The cash-flow chart draws the spending and marks the year; its title says the money.
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(true);
+        find<QRadioButton>(&w, "CashFlowRadioButt")->setChecked(true);
+        find<QPushButton>(&w, "pushButton")->click();
+        LineGraphs *chart = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *c = qobject_cast<LineGraphs *>(top))
+                chart = c;
+        }
+        QVERIFY(chart);
+        QStringList names;
+        for (QAbstractSeries *series : chart->findChild<QChartView *>()->chart()->series())
+            names << series->name();
+        QVERIFY2(names.contains(QStringLiteral("Uitgaven")), qPrintable(names.join(',')));
+        QVERIFY(names.contains(QStringLiteral("Financieel vrij in %1").arg(byHand)));
+        const QString title = chart->findChild<QLabel *>(QStringLiteral("GraphType"))->text();
+        QVERIFY2(title.endsWith(QStringLiteral("(euro's van vandaag, 2,0 % inflatie)")), qPrintable(title));
+        delete chart;
+    }
+};
+
+QTEST_MAIN(PlanningTest)
+#include "tst_planning.moc"

@@ -1,17 +1,32 @@
 #include "charts/LineGraphs.h"
 #include "ui_LineGraphs.h"
 
+#include "charts/ChartExport.h"
 #include "charts/ChartMath.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QBrush>
+#include <QClipboard>
 #include <QColor>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
 #include <QToolTip>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -71,6 +86,7 @@ LineGraphs::LineGraphs(QWidget *parent)
 
     // The axes take their label font when they are built, so it is set here already.
     m_axisFont.setPixelSize(AxisLabelPixelSize);
+    SetUpKeeping();
 }
 
 LineGraphs::~LineGraphs()
@@ -89,6 +105,7 @@ void LineGraphs::resizeEvent(QResizeEvent *event)
         std::max(0, height() - FrameBottomMargin));
     m_chartView->resize(ui->horizontalFrame->size());
     PlaceTitle();
+    PlaceKeepBar();
 }
 
 void LineGraphs::PlaceTitle()
@@ -305,10 +322,10 @@ void LineGraphs::FinishView()
         QLineSeries *series = m_investmentSeries[row];
         if (!m_chart->series().contains(series))
             continue;
-        connect(series, &QLineSeries::hovered, this, [this, row](const QPointF &, bool shown) { ShowTypeTip(row, shown); });
         for (QLegendMarker *marker : legend->markers(series))
             connect(marker, &QLegendMarker::hovered, this, [this, row](bool shown) { ShowTypeTip(row, shown); });
     }
+    ConnectPointTips();
     m_chartView->setParent(ui->horizontalFrame);
     m_chartView->resize(ui->horizontalFrame->size());
     m_chartView->show();
@@ -319,4 +336,188 @@ void LineGraphs::SetGraphTitle(const QString &title)
 {
     ui->GraphType->setText(title);
     PlaceTitle();
+}
+
+// Keeping the chart.
+
+namespace {
+const char *const ChartFolderKey = "Grafiek/Map";
+// The buttons sit right-aligned in the gap between the chart frame and the title.
+constexpr int KeepBarGap = 4;
+
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
+}
+
+QString askImageFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filters,
+    QString *selectedFilter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, folder, filters, selectedFilter);
+}
+} // namespace
+
+void LineGraphs::SetUpKeeping()
+{
+    auto *save = new QAction(QStringLiteral("Opslaan als afbeelding..."), this);
+    save->setObjectName(QStringLiteral("GrafiekOpslaan"));
+    save->setShortcut(QKeySequence::Save);
+    save->setToolTip(QStringLiteral("De grafiek opslaan als PNG- of SVG-afbeelding (%1)")
+                         .arg(save->shortcut().toString(QKeySequence::NativeText)));
+    connect(save, &QAction::triggered, this, &LineGraphs::SaveAsImage);
+
+    auto *copy = new QAction(QStringLiteral("Kopiëren"), this);
+    copy->setObjectName(QStringLiteral("GrafiekKopieren"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setToolTip(QStringLiteral("De grafiek als afbeelding naar het klembord kopiëren (%1)")
+                         .arg(copy->shortcut().toString(QKeySequence::NativeText)));
+    connect(copy, &QAction::triggered, this, &LineGraphs::CopyImage);
+
+    auto *print = new QAction(QStringLiteral("Afdrukken..."), this);
+    print->setObjectName(QStringLiteral("GrafiekAfdrukken"));
+    print->setShortcut(QKeySequence::Print);
+    print->setToolTip(QStringLiteral("De grafiek afdrukken op één pagina (%1)")
+                          .arg(print->shortcut().toString(QKeySequence::NativeText)));
+    connect(print, &QAction::triggered, this, &LineGraphs::PrintChart);
+
+    const QList<QAction *> actions { save, copy, print };
+    // The buttons show the captions whole; by default they drop the "..." that announces a dialog.
+    for (QAction *action : actions)
+        action->setIconText(action->text());
+    // A row of buttons rather than a QToolBar: a tool bar brings a pop-up menu of its own,
+    // another top-level window that lives as long as the chart window.
+    m_keepBar = new QWidget(this);
+    m_keepBar->setObjectName(QStringLiteral("GrafiekBewaren"));
+    m_keepBar->setAccessibleName(QStringLiteral("Grafiek bewaren"));
+    auto *row = new QHBoxLayout(m_keepBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QAction *action : actions) {
+        auto *button = new QToolButton(m_keepBar);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        row->addWidget(button);
+    }
+    m_keepBar->addActions(actions);
+    // The same choices under the right mouse button on the chart.
+    m_chartView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_chartView->addActions(actions);
+    PlaceKeepBar();
+}
+
+void LineGraphs::PlaceKeepBar()
+{
+    if (!m_keepBar)
+        return;
+    const QSize bar = m_keepBar->sizeHint();
+    const QRect frame = ui->horizontalFrame->geometry();
+    m_keepBar->setGeometry(std::max(0, frame.right() + 1 - bar.width()), frame.bottom() + 1 + KeepBarGap, bar.width(),
+        bar.height());
+}
+
+void LineGraphs::SetImageFileProvider(ImageFileProvider provider)
+{
+    m_imageFileProvider = std::move(provider);
+}
+
+void LineGraphs::SetPrinterSetup(PrinterSetup setup)
+{
+    m_printerSetup = std::move(setup);
+}
+
+ChartPicture LineGraphs::Picture() const
+{
+    ChartPicture picture;
+    picture.chart = m_chart;
+    picture.title = ui->GraphType->text();
+    picture.titleFont = ui->GraphType->font();
+    picture.dpi = m_chartView->logicalDpiY();
+    return picture;
+}
+
+void LineGraphs::SaveAsImage()
+{
+    QSettings settings = programSettings();
+    QString folder = settings.value(QLatin1String(ChartFolderKey)).toString();
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString caption = QStringLiteral("Grafiek opslaan als afbeelding");
+    const QString proposal = QDir(folder).filePath(QStringLiteral("grafiek"));
+    const QString filters = ChartImageFilters().join(QStringLiteral(";;"));
+    QString selectedFilter = ChartImageFilters().constFirst();
+    const QString name = m_imageFileProvider ? m_imageFileProvider(caption, proposal, filters, &selectedFilter)
+                                             : askImageFileName(this, caption, proposal, filters, &selectedFilter);
+    const ChartImageTarget target = ChartImageTargetFor(name, selectedFilter);
+    if (target.fileName.isEmpty())
+        return;
+    QString error;
+    if (!SaveChartPicture(Picture(), target, &error)) {
+        QMessageBox::warning(this, QStringLiteral("Afbeelding niet opgeslagen"),
+            QStringLiteral("De grafiek kon niet worden opgeslagen in %1:\n%2")
+                .arg(QDir::toNativeSeparators(target.fileName), error));
+        return;
+    }
+    settings.setValue(QLatin1String(ChartFolderKey), QFileInfo(target.fileName).absolutePath());
+}
+
+void LineGraphs::CopyImage()
+{
+    QApplication::clipboard()->setImage(Picture().image(1));
+}
+
+void LineGraphs::PrintChart()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // The chart is wider than high.
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(ui->GraphType->text().isEmpty() ? windowTitle() : ui->GraphType->text());
+    bool chosen = false;
+    if (m_printerSetup) {
+        chosen = m_printerSetup(&printer);
+    } else {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Grafiek afdrukken"));
+        chosen = dialog.exec() == QDialog::Accepted;
+    }
+    if (!chosen)
+        return;
+    if (!PrintChartPicture(Picture(), &printer)) {
+        const QString where = printer.outputFileName().isEmpty()
+            ? QStringLiteral("De printer %1 neemt de opdracht niet aan.").arg(printer.printerName())
+            : QStringLiteral("Het bestand %1 kon niet worden geschreven.")
+                  .arg(QDir::toNativeSeparators(printer.outputFileName()));
+        QMessageBox::warning(
+            this, QStringLiteral("Afdrukken mislukt"), QStringLiteral("De grafiek kon niet worden afgedrukt. ") + where);
+    }
+}
+
+QString LineGraphs::PointToolTip(int row, double x) const
+{
+    const QLineSeries *series = row < 0 ? m_sumSeries : row < MaxRows ? m_investmentSeries[row] : nullptr;
+    if (!series || series->count() == 0 || !std::isfinite(x))
+        return QString();
+    // The points lie one year apart from the first on.
+    const double index = std::round(x) - series->at(0).x();
+    if (index < 0 || index >= series->count())
+        return QString();
+    const QPointF point = series->at(static_cast<int>(index));
+    QString line = row < 0 ? QStringLiteral("Som") : InvestmentToolTip(row);
+    if (line.isEmpty())
+        line = QString::number(row + 1);
+    return QStringLiteral("%1\n%2: %3").arg(line, QString::number(std::llround(point.x())), ValueAxisLabel(point.y()));
+}
+
+void LineGraphs::ConnectPointTips()
+{
+    for (int row = -1; row < MaxRows; ++row) {
+        QLineSeries *series = row < 0 ? m_sumSeries : m_investmentSeries[row];
+        if (!m_chart->series().contains(series))
+            continue;
+        connect(series, &QLineSeries::hovered, this, [this, row](const QPointF &point, bool shown) {
+            const QString tip = shown ? PointToolTip(row, point.x()) : QString();
+            if (tip.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(QCursor::pos(), tip, m_chartView);
+        });
+    }
 }

@@ -7,6 +7,8 @@
 #include <QVector>
 #include <QtCharts/QChartGlobal>
 
+#include <functional>
+
 #include "model/ProjectionBlock.h"
 
 QT_BEGIN_NAMESPACE
@@ -14,6 +16,7 @@ namespace Ui {
 class LineGraphs;
 }
 class QMouseEvent;
+class QPrinter;
 class QResizeEvent;
 QT_END_NAMESPACE
 
@@ -23,6 +26,8 @@ class QChart;
 class QChartView;
 class QLineSeries;
 QT_CHARTS_END_NAMESPACE
+
+struct ChartPicture;
 
 // A window that draws one line per investment over the years, and their sum. It is a
 // plain viewer: filled once by the chart button, it never changes afterwards. Closing it
@@ -84,6 +89,37 @@ private:
     QFont m_axisFont;
     int m_firstX = 0;
     int m_endX = 0;
+
+    // Keeping the chart: "Opslaan als afbeelding...", "Kopiëren" and "Afdrukken..." as buttons
+    // under the chart and in its context menu, and a tool tip with year and value on a line.
+public:
+    // Asks for the picture's file name with this caption, starting folder and filter list
+    // (";;"-separated), and sets *selectedFilter to the chosen filter. Empty when cancelled.
+    using ImageFileProvider = std::function<QString(
+        const QString &caption, const QString &folder, const QString &filters, QString *selectedFilter)>;
+    // Lets the user choose and set up the printer; false when cancelled.
+    using PrinterSetup = std::function<bool(QPrinter *printer)>;
+    // Tests answer in place of the save dialog and the print dialog through these.
+    void SetImageFileProvider(ImageFileProvider provider);
+    void SetPrinterSetup(PrinterSetup setup);
+
+    void SaveAsImage();
+    void CopyImage();
+    void PrintChart();
+    // The tip of the line of grid row `row`, or of the sum for row -1: "1: Onderpand met
+    // hefboom" or "Som", then the year nearest to x and the line's value in that year, written
+    // as the vertical axis writes amounts. Empty when the line has no point in that year.
+    QString PointToolTip(int row, double x) const;
+
+private:
+    void SetUpKeeping();
+    void PlaceKeepBar();
+    void ConnectPointTips();
+    ChartPicture Picture() const;
+
+    QWidget *m_keepBar = nullptr;
+    ImageFileProvider m_imageFileProvider;
+    PrinterSetup m_printerSetup;
 };
 
 #endif // LINEGRAPHS_H

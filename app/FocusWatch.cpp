@@ -3,34 +3,15 @@
 #include <QEvent>
 #include <QWidget>
 
-namespace {
-
-class FocusOutFilter : public QObject
+FocusWatch::FocusWatch(QWidget *widget)
+    : QObject(widget)
 {
-public:
-    FocusOutFilter(QWidget *widget, std::function<void()> onFocusOut)
-        : QObject(widget)
-        , callback(std::move(onFocusOut))
-    {
-        widget->installEventFilter(this);
-    }
+    widget->installEventFilter(this);
+}
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut && callback)
-            callback();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> callback;
-};
-
-} // namespace
-
-void WatchFocusOut(QWidget *widget, std::function<void()> onFocusOut)
+bool FocusWatch::eventFilter(QObject *watched, QEvent *event)
 {
-    if (widget)
-        new FocusOutFilter(widget, std::move(onFocusOut));
+    if (event->type() == QEvent::FocusOut)
+        emit focusLost();
+    return QObject::eventFilter(watched, event);
 }

@@ -39,7 +39,7 @@ MainWindow::MainWindow(QWidget *parent)
         ui->WealthSelect->addItem(InvestmentTypeNames.at(t));
     for (int k = 1; k <= 10; ++k) {
         WealthEdit(k)->setTabChangesFocus(true);
-        WatchFocusOut(WealthEdit(k), [this, k]() { CommitWealthField(k); });
+        connect(new FocusWatch(WealthEdit(k)), &FocusWatch::focusLost, this, [this, k]() { CommitWealthField(k); });
     }
     ShowWealthFields(0);
 
@@ -93,6 +93,10 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The widgets go after this window has stopped being one: nothing they send on their
+    // way out (a changed text, a lost focus) may reach it any more.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
     delete ui;
 }
 

@@ -11,7 +11,7 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
 
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANT_SANITIZE=ON -DQUORVANT_BUILD_BENCH=OFF
 cmake --build build-san
-LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" QT_QPA_PLATFORM=offscreen \
+LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0:fast_unwind_on_malloc=0" QT_QPA_PLATFORM=offscreen \
     ctest --test-dir build-san --output-on-failure -j2
 
 sh scripts/fuzz-smoke.sh 60 build-fuzz

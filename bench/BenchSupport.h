@@ -37,4 +37,16 @@ inline int runBenchmarks(int argc, char **argv)
 
 } // namespace benchsupport
 
+// The main of a benchmark of the real window: offscreen, with the program's resources and
+// without its debug lines.
+#define QUORVANT_WINDOW_BENCHMARK_MAIN()                                                                  \
+    int main(int argc, char **argv)                                                                       \
+    {                                                                                                     \
+        benchsupport::useOffscreenPlatform();                                                             \
+        Q_INIT_RESOURCE(resources);                                                                       \
+        QApplication app(argc, argv);                                                                     \
+        benchsupport::silenceDebugOutput();                                                               \
+        return benchsupport::runBenchmarks(argc, argv);                                                   \
+    }
+
 #endif // BENCHSUPPORT_H

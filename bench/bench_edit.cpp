@@ -7,6 +7,7 @@
 #include "grid/ColumnCatalogue.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTableWidget>
 
@@ -39,6 +40,48 @@ void BM_OneEditInAFullGrid(benchmark::State &state)
 }
 BENCHMARK(BM_OneEditInAFullGrid)->Unit(benchmark::kMicrosecond);
 
+// The same edit as the user commits it: typed the Dutch way ("1.150") into the cell editor and
+// normalised on commit, against a plain text committed the same way.
+void typedEdit(benchmark::State &state, bool dutch)
+{
+    MainWindow w;
+    fillGrid(w);
+    w.findChild<QComboBox *>(QStringLiteral("Situatie_Jaartal"))->setCurrentIndex(5);
+    int i = 0;
+    for (auto _ : state) {
+        const int rent = 1000 + (++i % 500);
+        testsupport::typeCell(w, 10, 7, dutch ? QStringLiteral("1.%1").arg(rent % 1000, 3, 10, QLatin1Char('0')) : QString::number(rent));
+        benchmark::DoNotOptimize(w.store().block(10).years[5].series[1]);
+    }
+}
+void BM_TypedEditPlain(benchmark::State &state)
+{
+    typedEdit(state, false);
+}
+void BM_TypedEditDutch(benchmark::State &state)
+{
+    typedEdit(state, true);
+}
+BENCHMARK(BM_TypedEditPlain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypedEditDutch)->Unit(benchmark::kMicrosecond);
+
+// An edit while the uncertainty paths run: the window refreshes and starts the next run;
+// the running one is cancelled, nothing waits for it.
+void BM_OneEditWhilePathsRun(benchmark::State &state)
+{
+    MainWindow w;
+    fillGrid(w);
+    w.findChild<QCheckBox *>(QStringLiteral("Spreiding"))->setChecked(true);
+    QTableWidgetItem *rent = grid(w)->item(10, 7);
+    int i = 0;
+    for (auto _ : state) {
+        rent->setText(QString::number(1000 + (++i % 500)));
+        benchmark::DoNotOptimize(w.store().block(10).years[5].series[1]);
+    }
+    w.findChild<QCheckBox *>(QStringLiteral("Spreiding"))->setChecked(false);
+}
+BENCHMARK(BM_OneEditWhilePathsRun)->Unit(benchmark::kMicrosecond);
+
 void BM_ClearFullGrid(benchmark::State &state)
 {
     MainWindow w;
@@ -53,11 +96,4 @@ BENCHMARK(BM_ClearFullGrid)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    benchsupport::useOffscreenPlatform();
-    Q_INIT_RESOURCE(resources);
-    QApplication app(argc, argv);
-    benchsupport::silenceDebugOutput();
-    return benchsupport::runBenchmarks(argc, argv);
-}
+QUORVANT_WINDOW_BENCHMARK_MAIN()

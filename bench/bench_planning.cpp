@@ -32,11 +32,4 @@ BENCHMARK(BM_ToggleTodaysMoney)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    benchsupport::useOffscreenPlatform();
-    Q_INIT_RESOURCE(resources);
-    QApplication app(argc, argv);
-    benchsupport::silenceDebugOutput();
-    return benchsupport::runBenchmarks(argc, argv);
-}
+QUORVANT_WINDOW_BENCHMARK_MAIN()

@@ -92,11 +92,4 @@ BENCHMARK(BM_HistoryAfterHundredRuns)->Unit(benchmark::kMillisecond)->Iterations
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    benchsupport::useOffscreenPlatform();
-    Q_INIT_RESOURCE(resources);
-    QApplication app(argc, argv);
-    benchsupport::silenceDebugOutput();
-    return benchsupport::runBenchmarks(argc, argv);
-}
+QUORVANT_WINDOW_BENCHMARK_MAIN()

@@ -115,10 +115,7 @@ void generate(Run &run, int kind, const GeneratorParameters &p)
         run.write(SavingsPlanRecord(p));
     if (kind < 0 || kind >= GeneratorKindCount)
         return;
-    const double beginYear = p.field[GenBeginYear];
-    InvestmentInput record = PurchaseTemplate(kind, p);
     const bool property = kind == LeveragedProperty || kind == PropertyInFull;
-    const bool singleRow = WritesSingleCashRow(kind, p);
     double prices[MaxYears] = {};
     const int years = property ? FillPriceTable(p.field[GenPrice], p.field[GenValueIncrease], run.store.maxJaren(), prices)
                                : GeneratorYearCount(run.store.maxJaren());
@@ -128,33 +125,12 @@ void generate(Run &run, int kind, const GeneratorParameters &p)
             check(!(prices[l] < prices[l - 1]), "a rising price never falls");
     }
 
-    int steps = 0;
-    int l = 0;
-    while (l < years) {
-        check(++steps <= years + MaxRows + 1, "the run ends");
-        const double cash = CashTotal(run.store, beginYear + l);
-        const double price = property ? prices[l] : 0.0;
-        const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price);
-        if (!singleRow && !CoversNeed(cash, need)) {
-            ++l;
-            continue;
-        }
-        record.field[ColStartYear] = beginYear + l;
-        if (property) {
-            record.field[ColPrice] = price;
-            record.field[ColRent] = GeneratedRent(p.field[GenRent], p.field[GenRentIncrease], l);
-        }
-        int target = 0;
-        while (target < MaxRows && run.store.isRowComplete(target))
-            ++target;
-        if (!run.write(record))
-            break;
-        if (singleRow)
-            break;
-        if (StaysInYear(cash, need) && run.store.isRowComplete(target))
-            continue;
-        ++l;
-    }
+    // The window's own loop, with the fuzzer's row writing.
+    int writes = 0;
+    RunPurchases(run.store, kind, p, [&](const InvestmentInput &record) {
+        check(++writes <= years + MaxRows + 1, "the run ends");
+        return run.write(record);
+    });
 }
 
 void checkAxis(const double *values, int count)

@@ -136,3 +136,52 @@ QString GeneratedCellText(double value)
         return QString();
     return QString::number(value, 'g', 6);
 }
+
+int FirstIncompleteRow(const InvestmentStore &store)
+{
+    for (int r = 0; r < MaxRows; ++r) {
+        if (!store.isRowComplete(r))
+            return r;
+    }
+    return -1;
+}
+
+void RunPurchases(const InvestmentStore &store, int kind, const GeneratorParameters &p,
+    const std::function<bool(const InvestmentInput &)> &write)
+{
+    if (kind < 0 || kind >= GeneratorKindCount)
+        return;
+    const double beginYear = p.field[GenBeginYear];
+    InvestmentInput record = PurchaseTemplate(kind, p);
+    const bool property = kind == LeveragedProperty || kind == PropertyInFull;
+    const bool singleRow = WritesSingleCashRow(kind, p);
+
+    double prices[MaxYears] = {};
+    const int years = property ? FillPriceTable(p.field[GenPrice], p.field[GenValueIncrease], store.maxJaren(), prices)
+                               : GeneratorYearCount(store.maxJaren());
+    int l = 0;
+    while (l < years) {
+        const double cash = CashTotal(store, beginYear + l);
+        const double price = property ? prices[l] : 0.0;
+        const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price);
+        if (!singleRow && !CoversNeed(cash, need)) {
+            ++l;
+            continue;
+        }
+        record.field[ColStartYear] = beginYear + l;
+        if (property) {
+            record.field[ColPrice] = price;
+            record.field[ColRent] = GeneratedRent(p.field[GenRent], p.field[GenRentIncrease], l);
+        }
+        const int target = FirstIncompleteRow(store);
+        if (!write(record))
+            break; // no row is free
+        if (singleRow)
+            break;
+        // A row that did not become complete leaves the cash as it was: staying would only
+        // overwrite it again, so the run goes on with the next year.
+        if (StaysInYear(cash, need) && store.isRowComplete(target))
+            continue;
+        ++l;
+    }
+}

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class InvestmentStore;
 
 // The generator kinds; a kind is also the investment type of every purchase it adds.
@@ -91,6 +93,18 @@ InvestmentInput PurchaseTemplate(int kind, const GeneratorParameters &p);
 
 // The investment type index a record's Type field names; 0 for anything outside 0 .. 4.
 int GeneratedRowType(double typeField);
+
+// The purchases of one run of `kind` (after its savings plan), year by year from the begin
+// year: whenever the portfolio's cash in a year covers one more investment, `write` puts the
+// purchase of that year into the first row that is not complete and projects it; it returns
+// false when no row is free, which ends the run. A year's cash is read again after every
+// purchase, so a year that still covers another one buys again. The window and the fuzzer
+// run this one loop.
+void RunPurchases(const InvestmentStore &store, int kind, const GeneratorParameters &p,
+    const std::function<bool(const InvestmentInput &)> &write);
+
+// The first row of the store that is not complete; -1 when every row is.
+int FirstIncompleteRow(const InvestmentStore &store);
 
 // The cell text the generator writes for a value: "" for the empty marker, otherwise the
 // general number format with six significant digits (1234567 gives "1.23457e+06").

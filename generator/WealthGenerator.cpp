@@ -63,16 +63,6 @@ double WealthValue(const QTextEdit *edit)
     return GeneratorParameterFromText(edit->toPlainText());
 }
 
-// The first grid row that does not hold a complete investment; -1 when every row does.
-int FirstIncompleteRow(const MainWindow &window, int rowCount)
-{
-    for (int r = 0; r < rowCount; ++r) {
-        if (!window.IsRowComplete(r))
-            return r;
-    }
-    return -1;
-}
-
 } // namespace
 
 void MainWindow::CommitWealthField(int k)
@@ -133,53 +123,22 @@ void MainWindow::GenerateInvestments(int kind)
     GeneratorParameters p;
     for (int k = 0; k < GeneratorFieldCount; ++k)
         p.field[k] = WealthValue(WealthEdit(k + 1));
-    const double beginYear = p.field[GenBeginYear];
-    InvestmentInput record = PurchaseTemplate(kind, p);
-    const bool property = kind == LeveragedProperty || kind == PropertyInFull;
-    const bool singleRow = WritesSingleCashRow(kind, p);
-
-    double prices[MaxYears] = {};
-    const int years = property ? FillPriceTable(p.field[GenPrice], p.field[GenValueIncrease], MaxJaren(), prices)
-                               : GeneratorYearCount(MaxJaren());
-    const int gridRows = std::min(ui->Vastgoed->rowCount(), MaxRows);
-
-    if (kind >= 0 && kind < GeneratorKindCount) {
-        int l = 0;
-        while (l < years) {
-            const double cash = CashTotal(portfolio, beginYear + l);
-            const double price = property ? prices[l] : 0.0;
-            const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price);
-            if (!singleRow && !CoversNeed(cash, need)) {
-                ++l;
-                continue;
-            }
-            record.field[ColStartYear] = beginYear + l;
-            if (property) {
-                record.field[ColPrice] = price;
-                record.field[ColRent] = GeneratedRent(p.field[GenRent], p.field[GenRentIncrease], l);
-            }
-            const int target = FirstIncompleteRow(*this, gridRows);
-            if (!WriteInvestmentRow(record))
-                break; // the grid is full
-            if (ProjectedRowCount() >= 1)
-                AddInvestment(ProjectedRowCount() - 1, false);
-            if (singleRow)
-                break;
-            // A row that did not become complete leaves the cash as it was: staying would
-            // only overwrite it again, so the run goes on with the next year.
-            if (StaysInYear(cash, need) && IsRowComplete(target))
-                continue;
-            ++l;
-        }
-    }
+    // Every purchase is written through the grid, so the cell rule stores and projects it.
+    RunPurchases(portfolio, kind, p, [this](const InvestmentInput &record) {
+        if (!WriteInvestmentRow(record))
+            return false;
+        if (ProjectedRowCount() >= 1)
+            AddInvestment(ProjectedRowCount() - 1, false);
+        return true;
+    });
     AddInvestment(0, true);
 }
 
 bool MainWindow::WriteInvestmentRow(const InvestmentInput &record)
 {
     QTableWidget *grid = ui->Vastgoed;
-    const int row = FirstIncompleteRow(*this, std::min(grid->rowCount(), MaxRows));
-    if (row < 0)
+    const int row = FirstIncompleteRow(portfolio);
+    if (row < 0 || row >= grid->rowCount())
         return false;
     // Each cell is written through the grid, so the cell-change rule stores the value as
     // shown and projects the row as soon as it is complete.

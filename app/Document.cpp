@@ -46,8 +46,8 @@ MainWindow::EditStep::~EditStep()
 {
     if (!active || --window->stepDepth > 0)
         return;
-    GridSnapshot after = window->TakeSnapshot();
-    if (after == window->shownSnapshot)
+    const QSharedDataPointer<GridSnapshot> after = window->TakeSnapshot();
+    if (*after.constData() == *window->shownSnapshot.constData())
         return;
     window->undoStack->push(new SnapshotCommand(window, label, window->shownSnapshot, after));
     window->shownSnapshot = after;
@@ -96,8 +96,8 @@ void MainWindow::SetUpDocument()
     for (int k = 1; k <= GeneratorFieldCount; ++k) {
         connect(WealthEdit(k), &QTextEdit::textChanged, this, [this, k]() {
             // Typing in the panel is no step of its own: an undo keeps what was typed there.
-            if (stepDepth == 0 && !applyingSnapshot)
-                shownSnapshot.panel[k - 1] = WealthEdit(k)->toPlainText();
+            if (stepDepth == 0 && !applyingSnapshot && shownSnapshot.constData())
+                shownSnapshot->panel[k - 1] = WealthEdit(k)->toPlainText();
             if (recordingSteps && !applyingSnapshot && !panelChanged) {
                 panelChanged = true;
                 UpdateModified();
@@ -118,9 +118,10 @@ void MainWindow::SetUpDocument()
     recordingSteps = true;
 }
 
-GridSnapshot MainWindow::TakeSnapshot() const
+QSharedDataPointer<GridSnapshot> MainWindow::TakeSnapshot() const
 {
-    GridSnapshot s;
+    QSharedDataPointer<GridSnapshot> shared(new GridSnapshot);
+    GridSnapshot &s = *shared;
     for (int r = 0; r < MaxRows; ++r) {
         s.rowColours[r] = rowColours[r];
         for (int c = 0; c < FieldCount; ++c)
@@ -131,7 +132,7 @@ GridSnapshot MainWindow::TakeSnapshot() const
         s.panel[k] = WealthEdit(k + 1)->toPlainText();
     s.yearListEmpty = ui->Situatie_Jaartal->count() == 0;
     s.chosenYear = ui->Situatie_Jaartal->currentText();
-    return s;
+    return shared;
 }
 
 void MainWindow::ApplySnapshot(const GridSnapshot &s)

@@ -21,7 +21,7 @@ bool GridSnapshot::operator==(const GridSnapshot &other) const
     return true;
 }
 
-SnapshotCommand::SnapshotCommand(MainWindow *owner, const QString &text, const GridSnapshot &from, const GridSnapshot &to)
+SnapshotCommand::SnapshotCommand(MainWindow *owner, const QString &text, const Shared &from, const Shared &to)
     : QUndoCommand(text)
     , window(owner)
     , before(from)
@@ -31,7 +31,7 @@ SnapshotCommand::SnapshotCommand(MainWindow *owner, const QString &text, const G
 
 void SnapshotCommand::undo()
 {
-    window->ApplySnapshot(before);
+    window->ApplySnapshot(*before.constData());
     done = false;
 }
 
@@ -39,6 +39,6 @@ void SnapshotCommand::redo()
 {
     if (done)
         return;
-    window->ApplySnapshot(after);
+    window->ApplySnapshot(*after.constData());
     done = true;
 }

@@ -6,6 +6,8 @@
 #include "model/ProjectionBlock.h"
 
 #include <QColor>
+#include <QSharedData>
+#include <QSharedDataPointer>
 #include <QString>
 #include <QUndoCommand>
 
@@ -13,8 +15,9 @@ class MainWindow;
 
 // Everything one undo step gives back: every input cell's text, each row's colour and the
 // generator panel. The numbers, the projections, the output grid and the labels follow from
-// these through the cell rule. Texts are shared with the grid, so a snapshot is small.
-struct GridSnapshot
+// these through the cell rule. Texts are shared with the grid, and neighbouring steps share
+// the snapshot between them, so a step costs one snapshot.
+struct GridSnapshot : public QSharedData
 {
     QString texts[MaxRows][FieldCount];
     QColor rowColours[MaxRows];
@@ -34,15 +37,16 @@ struct GridSnapshot
 class SnapshotCommand : public QUndoCommand
 {
 public:
-    SnapshotCommand(MainWindow *window, const QString &text, const GridSnapshot &before, const GridSnapshot &after);
+    using Shared = QSharedDataPointer<GridSnapshot>;
+    SnapshotCommand(MainWindow *window, const QString &text, const Shared &before, const Shared &after);
 
     void undo() override;
     void redo() override;
 
 private:
     MainWindow *window;
-    GridSnapshot before;
-    GridSnapshot after;
+    Shared before;
+    Shared after;
     bool done = true; // the step has already happened when it is pushed
 };
 

@@ -182,7 +182,7 @@ private:
     friend class EditStep;
     friend class SnapshotCommand;
     void SetUpDocument();
-    GridSnapshot TakeSnapshot() const;
+    QSharedDataPointer<GridSnapshot> TakeSnapshot() const;
     void ApplySnapshot(const GridSnapshot &snapshot);
 
     // Today's money and the free year (PlanningControls.cpp). ShownInflation is the table the
@@ -228,7 +228,9 @@ private:
     YearTotals yearTotals;
     QString investText;
 
-    // The deferred refresh of the view.
+    // The deferred refresh of the view; while an opened file is shown its rows are not
+    // projected again cell by cell.
+    bool showingLoadedFile = false;
     int batchDepth = 0;
     bool viewDirty = false;
     bool fillYearListPending = false;
@@ -240,7 +242,7 @@ private:
     // The document: its file, the undo history, the portfolio as the last step left it.
     QString currentFile;
     QUndoStack *undoStack = nullptr;
-    GridSnapshot shownSnapshot;
+    QSharedDataPointer<GridSnapshot> shownSnapshot;
     QColor rowColours[MaxRows];
     int stepDepth = 0;
     bool recordingSteps = false;

@@ -19,8 +19,8 @@
 
 void MainWindow::on_WealthSelect_currentIndexChanged(int index)
 {
-    if (stepDepth == 0 && !applyingSnapshot)
-        shownSnapshot.kind = index;
+    if (stepDepth == 0 && !applyingSnapshot && shownSnapshot.constData())
+        shownSnapshot->kind = index;
     ui->WealthSelect->setCurrentIndex(index);
     ShowWealthFields(index);
 }

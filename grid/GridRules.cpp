@@ -34,7 +34,9 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
     if (item)
         MarkNotANumber(row, column, item, result == CellEditResult::NotANumber);
     ValidateDate(row, column);
-    AddInvestment(row, true);
+    // While an opened file is shown the store already holds it, projected by the loader.
+    if (!showingLoadedFile)
+        AddInvestment(row, true);
 }
 
 void MainWindow::ValidateDate(int row, int column)

@@ -10,6 +10,7 @@
 #include "io/PortfolioLoader.h"
 #include "model/InvestmentStore.h"
 
+#include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTableWidgetItem>
@@ -136,7 +137,12 @@ void MainWindow::ParseInvestText()
     // The store takes the file by the loader's rules; the widgets then show it. Every text
     // written still runs the cell rule, which finds its row already as the file gave it.
     const QVector<int> refusedYears = LoadPortfolio(fields, portfolio);
+    for (int r = 0; r < MaxRows; ++r) {
+        if (portfolio.block(r).projected)
+            qDebug() << "addinvestment";
+    }
     ViewChanged(true);
+    showingLoadedFile = true;
 
     // A kind that is none of the combo's items leaves the selection alone; a new selection
     // shows its fields before they are filled.
@@ -160,6 +166,7 @@ void MainWindow::ParseInvestText()
         }
         ColorRow(r, ManualRowColour);
     }
+    showingLoadedFile = false;
     if (!refusedYears.isEmpty())
         ReportRefusedYears(refusedYears);
 }

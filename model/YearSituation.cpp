@@ -86,8 +86,8 @@ void MainWindow::FillYearList(int firstYear)
 void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &year)
 {
     // A year the user picks is the year an undo comes back to.
-    if (stepDepth == 0 && !applyingSnapshot)
-        shownSnapshot.chosenYear = year;
+    if (stepDepth == 0 && !applyingSnapshot && shownSnapshot.constData())
+        shownSnapshot->chosenYear = year;
     FillOutputGrid();
     UpdateYearTotals();
 }

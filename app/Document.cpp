@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include "settings/ProgramSettings.h"
+
 #include <QSettings>
 #include <QTableWidgetItem>
 #include <QTextEdit>
@@ -26,10 +28,6 @@ namespace {
 constexpr int RecentFileCount = 5;
 constexpr int UndoLimit = 100;
 
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
-}
 
 } // namespace
 
@@ -225,7 +223,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::RememberFile(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    QSettings settings = programSettings();
+    QSettings settings = ProgramSettings();
     QStringList files = settings.value(QStringLiteral("recentFiles")).toStringList();
     files.removeAll(absolute);
     files.prepend(absolute);
@@ -241,7 +239,7 @@ void MainWindow::FillRecentMenu()
     if (!recentMenu)
         return;
     recentMenu->clear();
-    const QStringList files = programSettings().value(QStringLiteral("recentFiles")).toStringList();
+    const QStringList files = ProgramSettings().value(QStringLiteral("recentFiles")).toStringList();
     for (int i = 0; i < files.size() && i < RecentFileCount; ++i) {
         const QString path = files.at(i);
         QAction *action = recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
@@ -257,5 +255,5 @@ void MainWindow::FillRecentMenu()
 
 QString MainWindow::AskFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter)
 {
-    return AskForFileName(provider, save, caption, filter, programSettings().value(QStringLiteral("lastFolder")).toString());
+    return AskForFileName(provider, save, caption, filter, ProgramSettings().value(QStringLiteral("lastFolder")).toString());
 }

@@ -11,14 +11,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include "settings/ProgramSettings.h"
+
 #include <QSettings>
 
 namespace {
 
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
-}
 
 constexpr double DefaultInflation = 2.0;
 
@@ -51,7 +49,7 @@ QLineEdit *newNumberEdit(QWidget *form, const char *name, const QRect &where, Nu
 void MainWindow::SetUpPlanningControls()
 {
     QWidget *form = ui->centralwidget;
-    QSettings settings = programSettings();
+    QSettings settings = ProgramSettings();
 
     newLabel(form, QStringLiteral("Inflatie (%/j)"), QRect(440, 736, 150, 22));
     inflationEdit = newNumberEdit(form, "Inflatie", QRect(600, 736, 71, 22), NumberKind::Percentage,
@@ -83,13 +81,13 @@ void MainWindow::SetUpPlanningControls()
     };
     connect(realCheck, &QCheckBox::toggled, this, refresh);
     connect(inflationEdit, &QLineEdit::textChanged, this, [this, refresh](const QString &text) {
-        programSettings().setValue(QStringLiteral("inflation"), text);
+        ProgramSettings().setValue(QStringLiteral("inflation"), text);
         refresh();
         if (MonthlySpending())
             RestartPaths(); // the spending in each year's euros moved
     });
     connect(spendingEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
-        programSettings().setValue(QStringLiteral("monthlySpending"), text);
+        ProgramSettings().setValue(QStringLiteral("monthlySpending"), text);
         UpdateFreeYear();
         RestartPaths();
     });

@@ -13,17 +13,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include "settings/ProgramSettings.h"
+
 #include <QSettings>
 #include <QStatusBar>
 
 #include <cmath>
 
 namespace {
-
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
-}
 
 QString Percent(double share)
 {
@@ -62,7 +59,7 @@ void MainWindow::SetUpUncertaintyControls()
     });
     connect(spreadCheck, &QCheckBox::toggled, this, [this]() { RestartPaths(); });
     connect(settingsButton, &QPushButton::clicked, this, [this]() {
-        QSettings settings = programSettings();
+        QSettings settings = ProgramSettings();
         SpreadDialog dialog(settings, this);
         if (dialog.exec() == QDialog::Accepted && spreadCheck->isChecked())
             RestartPaths();
@@ -78,7 +75,7 @@ void MainWindow::RestartPaths()
         ShowPathBands();
         return;
     }
-    PathSettings settings = ReadSpreadSettings(programSettings());
+    PathSettings settings = ReadSpreadSettings(ProgramSettings());
     if (const std::optional<double> spending = MonthlySpending()) {
         // The spending in the euros of each year, as the free-year rule compares it.
         const InflationTable today = InflationToday();

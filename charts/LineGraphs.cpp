@@ -24,6 +24,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include "settings/ProgramSettings.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -345,10 +347,6 @@ const char *const ChartFolderKey = "Grafiek/Map";
 // The buttons sit right-aligned in the gap between the chart frame and the title.
 constexpr int KeepBarGap = 4;
 
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
-}
 
 QString askImageFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filters,
     QString *selectedFilter)
@@ -436,7 +434,7 @@ ChartPicture LineGraphs::Picture() const
 
 void LineGraphs::SaveAsImage()
 {
-    QSettings settings = programSettings();
+    QSettings settings = ProgramSettings();
     QString folder = settings.value(QLatin1String(ChartFolderKey)).toString();
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

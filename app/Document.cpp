@@ -64,7 +64,8 @@ void MainWindow::SetUpDocument()
     actionSave->setToolTip(QStringLiteral("De portefeuille opslaan in het huidige bestand"));
     connect(actionSave, &QAction::triggered, this, [this]() { Save(); });
     ui->actionOpen->setShortcut(QKeySequence::Open);
-    ui->actionSave_as->setShortcut(QKeySequence::SaveAs);
+    // Not every desktop's standard keys name one for Save as; this one does.
+    ui->actionSave_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ui->actionExit->setShortcut(QKeySequence::Quit);
     QMenu *fileMenu = ui->menuOpen_File;
     fileMenu->insertAction(ui->actionSave_as, actionSave);

@@ -93,10 +93,13 @@ void MainWindow::SetUpDocument()
     connect(undoStack, &QUndoStack::cleanChanged, this, [this]() { UpdateModified(); });
     // The generator panel is part of the file: typing there changes the document too.
     for (int k = 1; k <= GeneratorFieldCount; ++k) {
+        panelTexts[k - 1] = WealthEdit(k)->toPlainText();
         connect(WealthEdit(k), &QTextEdit::textChanged, this, [this, k]() {
+            // Read once per change, not once per step of every edit.
+            panelTexts[k - 1] = WealthEdit(k)->toPlainText();
             // Typing in the panel is no step of its own: an undo keeps what was typed there.
             if (stepDepth == 0 && !applyingSnapshot && shownSnapshot.constData())
-                shownSnapshot->panel[k - 1] = WealthEdit(k)->toPlainText();
+                shownSnapshot->panel[k - 1] = panelTexts[k - 1];
             if (recordingSteps && !applyingSnapshot && !panelChanged) {
                 panelChanged = true;
                 UpdateModified();
@@ -128,7 +131,7 @@ QSharedDataPointer<GridSnapshot> MainWindow::TakeSnapshot() const
     }
     s.kind = ui->WealthSelect->currentIndex();
     for (int k = 0; k < GeneratorFieldCount; ++k)
-        s.panel[k] = WealthEdit(k + 1)->toPlainText();
+        s.panel[k] = panelTexts[k];
     s.yearListEmpty = ui->Situatie_Jaartal->count() == 0;
     s.chosenYear = ui->Situatie_Jaartal->currentText();
     return shared;
@@ -157,7 +160,7 @@ void MainWindow::ApplySnapshot(const GridSnapshot &s)
         if (ui->WealthSelect->currentIndex() != s.kind)
             ui->WealthSelect->setCurrentIndex(s.kind);
         for (int k = 0; k < GeneratorFieldCount; ++k) {
-            if (WealthEdit(k + 1)->toPlainText() != s.panel[k])
+            if (panelTexts[k] != s.panel[k])
                 WealthEdit(k + 1)->setPlainText(s.panel[k]);
         }
         ViewChanged(true);

@@ -243,6 +243,7 @@ private:
     QString currentFile;
     QUndoStack *undoStack = nullptr;
     QSharedDataPointer<GridSnapshot> shownSnapshot;
+    QString panelTexts[GeneratorFieldCount]; // the generator fields' texts, kept as they change
     QColor rowColours[MaxRows];
     int stepDepth = 0;
     bool recordingSteps = false;

@@ -1,10 +1,15 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "charts/LineGraphs.h"
 
 #include <QAction>
 #include <QAbstractItemDelegate>
 #include <QApplication>
+#include <QRadioButton>
+#include <QtCharts/QAbstractSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 #include <QLineEdit>
 #include <QStyleOptionViewItem>
 
@@ -138,6 +143,22 @@ const QList<ExampleRow> &exampleRows()
         { 4, { "2024", "1000", "100", "10", skip, skip, skip, skip, skip, skip, skip, skip, skip, skip, "5" } },
     };
     return rows;
+}
+
+LineGraphs *openChart(MainWindow &w, bool cashFlow, QStringList *names)
+{
+    find<QRadioButton>(&w, cashFlow ? "CashFlowRadioButt" : "NettoRadioButt")->setChecked(true);
+    find<QPushButton>(&w, "pushButton")->click();
+    LineGraphs *chart = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *c = qobject_cast<LineGraphs *>(top))
+            chart = c;
+    }
+    if (chart && names) {
+        for (QtCharts::QAbstractSeries *series : chart->findChild<QtCharts::QChartView *>()->chart()->series())
+            *names << series->name();
+    }
+    return chart;
 }
 
 void typeExampleRows(MainWindow &w, int count)

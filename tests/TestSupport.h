@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class LineGraphs;
 class MainWindow;
 
 namespace testsupport {
@@ -62,6 +63,10 @@ struct ExampleRow
     int type;
     QStringList cells;
 };
+
+// Presses the chart button for the net-worth or the cash-flow chart; returns the newest chart
+// window (the caller deletes it) and, in `names`, the names of its series.
+LineGraphs *openChart(MainWindow &w, bool cashFlow, QStringList *names);
 
 // One complete row of each type, the start years 2020 to 2024.
 const QList<ExampleRow> &exampleRows();

@@ -80,17 +80,9 @@ private slots:
         const PathBands bands = done.last().at(0).value<PathBands>();
         QVERIFY(bands.p10.last() < bands.p50.last() && bands.p50.last() < bands.p90.last());
 
-        find<QRadioButton>(&w, "NettoRadioButt")->setChecked(true);
-        find<QPushButton>(&w, "pushButton")->click();
-        LineGraphs *chart = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (auto *c = qobject_cast<LineGraphs *>(top))
-                chart = c;
-        }
-        QVERIFY(chart);
         QStringList names;
-        for (QAbstractSeries *series : chart->findChild<QChartView *>()->chart()->series())
-            names << series->name();
+        LineGraphs *chart = openChart(w, false, &names);
+        QVERIFY(chart);
         QVERIFY2(names.contains(QStringLiteral("10%-90%")) && names.contains(QStringLiteral("Mediaan")), qPrintable(names.join(',')));
         delete chart;
     }

@@ -1,5 +1,6 @@
 #include "io/InvestFormat.h"
 
+#include "grid/ColumnCatalogue.h"
 #include "io/InvestTextReader.h"
 
 #include <QBuffer>
@@ -326,9 +327,57 @@ QString WithDefaultSuffix(const QString &path, const QString &suffix)
     return path + QLatin1Char('.') + suffix;
 }
 
+namespace {
+
+// Whether text[from, to) is a type name once blanks, line breaks and a leading byte-order
+// mark are trimmed off.
+bool isTypeNameField(const QString &text, int from, int to)
+{
+    const QChar *data = text.constData();
+    while (from < to && (data[from] == QChar(0xfeff) || data[from].isSpace()))
+        ++from;
+    while (to > from && data[to - 1].isSpace())
+        --to;
+    const int length = to - from;
+    for (const QString &name : InvestmentTypeNames) {
+        if (name.size() == length && QStringView(data + from, length) == name)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+InvestTextCheck CheckInvestText(const QString &text)
+{
+    InvestTextCheck check;
+    int start = 0;
+    for (int end = text.indexOf(QLatin1Char(';')); end >= 0; end = text.indexOf(QLatin1Char(';'), start)) {
+        ++check.fields;
+        if (!check.hasTypeName && isTypeNameField(text, start, end))
+            check.hasTypeName = true;
+        start = end + 1;
+    }
+    return check;
+}
+
 bool IsInvestText(const QString &text)
 {
-    return text.contains(QLatin1Char(';'));
+    return CheckInvestText(text).hasTypeName;
+}
+
+QString NotInvestFileText(const QString &fileName)
+{
+    return QStringLiteral("\u201c%1\u201d is geen investeringsbestand: er staat geen enkel investeringstype in.")
+        .arg(fileName);
+}
+
+QString IncompleteInvestFileText(const QString &fileName, int fields)
+{
+    return QStringLiteral("\u201c%1\u201d lijkt onvolledig: %2 van de %3 velden.")
+        .arg(fileName)
+        .arg(fields)
+        .arg(InvestFieldCount);
 }
 
 bool ReadInvestTextNativeFile(const QByteArray &nativePath, QString *text, QString *error, FileTargets targets)
@@ -341,8 +390,7 @@ bool ReadInvestTextNativeFile(const QByteArray &nativePath, QString *text, QStri
         return false;
     file.close();
     if (!IsInvestText(read)) {
-        setError(error, QStringLiteral("\u201c%1\u201d is geen investeringsbestand: er staat geen enkel veld in.")
-                            .arg(QFileInfo(QFile::decodeName(nativePath)).fileName()));
+        setError(error, NotInvestFileText(QFileInfo(QFile::decodeName(nativePath)).fileName()));
         return false;
     }
     if (text)

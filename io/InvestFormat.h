@@ -71,14 +71,29 @@ bool ReadInvestText(QIODevice &device, QString *text, QString *error);
 // file: "mijn plan" becomes "mijn plan.inv"; "plan.txt" and an existing "plan" stay.
 QString WithDefaultSuffix(const QString &path, const QString &suffix);
 
-// Whether a text can be an investment file: every investment file holds field terminators.
-// A text without any ';' (an empty one too) is not one.
+// What the recognition rule finds in a text: how many fields it holds (its ';' count) and
+// whether one of them, trimmed of blanks, line breaks and a leading byte-order mark, is one of
+// the five type names. Every file the program writes holds the type name of each row (and
+// the generator kinds are type names too), so a letter, a CSV or any other text does not.
+struct InvestTextCheck
+{
+    int fields = 0;
+    bool hasTypeName = false;
+};
+InvestTextCheck CheckInvestText(const QString &text);
+
+// Whether a text is taken as an investment file: it holds at least one type name as above.
 bool IsInvestText(const QString &text);
+
+// The reasons a file is refused or taken with a warning, naming the file (its name only).
+QString NotInvestFileText(const QString &fileName);
+// Said when a file holds fewer fields than the program writes: a cut-off file.
+QString IncompleteInvestFileText(const QString &fileName, int fields);
 
 // Opens a file read-only in text mode (CR LF read as LF) and reads it as above. On failure
 // `text` is left as it was and `error` describes why. With FileTargets::RegularOnly anything
 // but a regular file is refused without waiting for it (a pipe, a device, a directory). A
-// file that is no investment text is refused too, with a description naming it.
+// file that IsInvestText refuses is refused too, with NotInvestFileText.
 bool ReadInvestTextFile(const QString &path, QString *text, QString *error,
     FileTargets targets = FileTargets::Any);
 // The same for a name in the file system's own bytes, such as a command-line argument,

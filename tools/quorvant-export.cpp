@@ -240,6 +240,11 @@ int main(int argc, char *argv[])
         read = input.open(stdin, QIODevice::ReadOnly | QIODevice::Text) && ReadInvestText(input, &text, &error);
         if (error.isEmpty() && !read)
             error = input.errorString();
+        // The same recognition rule as for a named file.
+        if (read && !IsInvestText(text)) {
+            error = NotInvestFileText(QStringLiteral("-"));
+            read = false;
+        }
     } else {
         name = argv[args.fileIndex];
         read = ReadInvestTextNativeFile(name, &text, &error);

@@ -42,7 +42,7 @@ class ComboBoxDelegate;
 
 // The one window of the program: owns the portfolio (the store), the two grids and the
 // generator panel, and routes every user action to the rules behind it.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public SnapshotTarget
 {
     Q_OBJECT
 
@@ -174,16 +174,26 @@ private:
         EditStep(MainWindow *owner, const QString &label);
         ~EditStep();
 
+        // The step replaces the document: afterwards the title names `file`, which with
+        // `clean` counts as saved (an opened file), otherwise as unsaved (recovered work).
+        void opens(const QString &file, bool clean);
+
     private:
         MainWindow *window;
         QString label;
         bool active;
+        bool opening = false;
+        QString openedFile;
+        bool openedClean = false;
     };
     friend class EditStep;
-    friend class SnapshotCommand;
     void SetUpDocument();
     QSharedDataPointer<GridSnapshot> TakeSnapshot() const;
-    void ApplySnapshot(const GridSnapshot &snapshot);
+    void ApplySnapshot(const GridSnapshot &snapshot) override;
+    DocumentSide CurrentDocument() const override;
+    void RestoreDocument(const DocumentSide &side) override;
+    // Keeps the undo stack's own clean mark at the step the document was saved at.
+    void SyncCleanMark();
 
     // Today's money and the free year (PlanningControls.cpp). ShownInflation is the table the
     // output grid, the totals, the charts and the CSV export divide by, or nullptr when real
@@ -245,6 +255,9 @@ private:
     QSharedDataPointer<GridSnapshot> shownSnapshot;
     QString panelTexts[GeneratorFieldCount]; // the generator fields' texts, kept as they change
     QColor rowColours[MaxRows];
+    StepTracker *steps = nullptr;
+    qint64 cleanStep = 0; // the step at which the portfolio equals its file; -1: none
+    bool syncingClean = false;
     int stepDepth = 0;
     bool recordingSteps = false;
     bool applyingSnapshot = false;

@@ -12,6 +12,7 @@
 
 #include <QDebug>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -89,16 +90,23 @@ bool MainWindow::OpenFile(const QString &path)
             QMessageBox::NoButton);
         return false;
     }
+    const InvestTextCheck check = CheckInvestText(text);
     {
-        // Opening is one undo step: undo brings back the portfolio it replaced.
-        const EditStep step(this, QStringLiteral("Openen"));
+        // Opening is one undo step: undo brings back the portfolio and the document it replaced.
+        EditStep step(this, QStringLiteral("Openen"));
         investText = text;
         const ViewBatch batch(this);
         ClearInvestments();
         ParseInvestText();
+        // A cut-off file is shown as far as it goes, but counts as changed: saving it as it is
+        // is a choice, not a matter of course.
+        step.opens(path, check.fields >= InvestFieldCount);
     }
-    SetCurrentFile(path);
     RememberFile(path);
+    if (check.fields < InvestFieldCount) {
+        QMessageBox::warning(this, QStringLiteral("Quorvant"),
+            IncompleteInvestFileText(QFileInfo(path).fileName(), check.fields));
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "generator/GeneratorMath.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
+#include "io/SafeSave.h"
 
 #include <QString>
 #include <QVector>
@@ -22,12 +23,6 @@ constexpr int InvestFieldCount = 1 + GeneratorFieldCount + MaxRows * FieldCount;
 // they come from the device, before text mode drops carriage returns, so that an endless
 // stream of CR bytes is refused as quickly as any other.
 constexpr int MaxInvestFileBytes = 16 * 1024 * 1024;
-
-// What a file name may name when it is opened or saved. The window takes regular files
-// only (a new name, an existing regular file or a link to one): a pipe without a partner
-// would block it for good, and a device or directory is no investment file. The exporter,
-// like any command-line tool, also reads pipes and devices.
-enum class FileTargets { Any, RegularOnly };
 
 extern const char *const InvestFileFilter; // "Invest(*.inv);;All Files (*)"
 
@@ -106,17 +101,5 @@ bool ReadInvestTextNativeFile(const QByteArray &nativePath, QString *text, QStri
 // takes the mark and keeps the character. A character the encoding cannot hold (in UTF-8:
 // half of a surrogate pair) is written as '?'.
 QByteArray SavedTextBytes(const QString &text);
-
-// Writes a text to a file as SavedTextBytes. A regular file is replaced atomically: the
-// text goes to a temporary file that takes the file's place only when everything was
-// written, so a failed save leaves an existing file untouched. When the directory does not
-// allow that (it is read-only, or sticky and the file is another user's) an existing
-// regular file is overwritten in place, after room for the new text was reserved; the
-// message of a failure then says which case it was. With FileTargets::Any a device or pipe
-// is written to directly; with FileTargets::RegularOnly it is refused, and so is a loop of
-// symbolic links. Every failure (opening, writing, flushing, closing) returns false with a
-// description in `error`.
-bool SaveTextFile(const QString &path, const QString &text, QString *error,
-    FileTargets targets = FileTargets::Any);
 
 #endif // INVESTFORMAT_H

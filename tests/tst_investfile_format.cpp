@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
 using namespace testsupport;
 
 namespace {
@@ -235,6 +237,32 @@ private slots:
         QTextCodec::setCodecForLocale(locale);
         QVERIFY2(saved && opened, qPrintable(error));
         QCOMPARE(back, read + type);
+    }
+
+    // A save removes the temporary copies an interrupted save of the same file left behind,
+    // and nothing else; it keeps the mode of the file it replaces.
+    void saveRemovesStaleCopies()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QStringList stale { ".plan.inv.qvtmp-AbC123", ".plan.inv.qvtmp-000000" };
+        const QStringList kept { "plan.inv.backup", ".plan.inv.qvtmp-AbC12", ".plan.inv.qvtmp-AbC1234",
+            ".ander.inv.qvtmp-AbC123", "plan.inv.AbC123" };
+        for (const QString &name : stale + kept)
+            QVERIFY(writeBytes(dir.filePath(name), "Maandelijks sparen;"));
+        const QString plan = dir.filePath(QStringLiteral("plan.inv"));
+        QVERIFY(writeBytes(plan, "oud"));
+        QVERIFY(QFile::setPermissions(plan, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QString error;
+        QVERIFY2(SaveTextFile(plan, QStringLiteral("Maandelijks sparen;2020;"), &error), qPrintable(error));
+        QCOMPARE(readBytes(plan), QByteArray("Maandelijks sparen;2020;"));
+        const QFileDevice::Permissions user = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        QCOMPARE(QFile::permissions(plan) & ~user, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QStringList expected = kept;
+        expected << "plan.inv";
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        QVERIFY(WriteErrorText(ENOSPC).contains(QStringLiteral("schijf is vol")));
     }
 
     void unreadableFile_data()

@@ -4,7 +4,9 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "app/RecoveryController.h"
 #include "grid/GridKeys.h"
+#include "io/InvestFormat.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -131,6 +133,8 @@ void MainWindow::SetUpDocument()
             if (recordingSteps && !applyingSnapshot && !panelChanged) {
                 panelChanged = true;
                 UpdateModified();
+            } else if (recordingSteps && isWindowModified()) {
+                recovery->documentChanged(true);
             }
         });
     }
@@ -142,6 +146,19 @@ void MainWindow::SetUpDocument()
             const EditStep step(this, QStringLiteral("Cellen wissen"));
         });
     }
+
+    recovery = new RecoveryController(
+        this,
+        [this]() {
+            RecoveryRecord record;
+            record.originalFile = currentFile;
+            record.investText = InvestTextFromFields(CurrentFields());
+            return record;
+        },
+        [this](const RecoveryRecord &record) {
+            ShowOpenedText(record.investText, record.originalFile, false, QStringLiteral("Herstellen"));
+            return true;
+        });
 
     SetCurrentFile(QString());
     shownSnapshot = TakeSnapshot();
@@ -243,6 +260,8 @@ void MainWindow::SyncCleanMark()
 void MainWindow::UpdateModified()
 {
     setWindowModified(steps->current() != cleanStep || panelChanged);
+    if (recovery)
+        recovery->documentChanged(isWindowModified());
 }
 
 bool MainWindow::MaybeSave()

@@ -35,6 +35,8 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 class InflationTable;
+class RecoveryController;
+struct InvestFields;
 class LineGraphs;
 class PathRunner;
 class Options;
@@ -90,6 +92,11 @@ public:
     // The document: the file on screen (empty for a new portfolio) and its undo history.
     // Opens a file as File > Open does, with its messages; true when the file was opened.
     bool OpenFile(const QString &path);
+    // The same after the question about unsaved changes (a file given at start-up after
+    // recovered work was restored).
+    bool OpenFileAsking(const QString &path);
+    // Unsaved work kept for a crash, and offered back at the next start.
+    RecoveryController *Recovery() const { return recovery; }
     const QString &CurrentFile() const { return currentFile; }
     QUndoStack *UndoStack() const { return undoStack; }
 
@@ -224,6 +231,11 @@ private:
 
     // Opening a file (InvestFiles.cpp): one message for the rows whose start year was refused.
     void ReportRefusedYears(const QVector<int> &rows);
+    // Shows an investment text as the document `file` in one undo step; `clean` when it
+    // equals that file.
+    void ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label);
+    // The fields a save writes, from what the widgets hold.
+    InvestFields CurrentFields() const;
 
     // The form and the windows it opens.
     Ui::MainWindow *ui;
@@ -263,6 +275,7 @@ private:
     bool applyingSnapshot = false;
     bool panelChanged = false;
     QMenu *recentMenu = nullptr;
+    RecoveryController *recovery = nullptr;
 
     // Today's money and the free year.
     QLineEdit *inflationEdit = nullptr;

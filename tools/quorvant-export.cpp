@@ -56,7 +56,8 @@ const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [
                           "                   default 20240617)\n"
                           "  --format F       csv (default): the CSV above; csv-nl: CSV for Dutch Excel (';',\n"
                           "                   decimal comma, Dutch headers, type names, UTF-8 BOM); xlsx: an\n"
-                          "                   Excel workbook (needs -o), the totals and one sheet per investment\n"
+                          "                   Excel workbook (needs -o): the totals and one sheet per investment\n"
+                          "                   (with --totals the totals alone, with --paths the percentiles)\n"
                           "  -o OUT           write to the file OUT instead of standard output\n"
                           "  --help           this text\n"
                           "  Each option may be given once.\n";

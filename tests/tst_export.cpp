@@ -739,6 +739,9 @@ private slots:
         const Run plain = exportCsv(options + QStringList { path });
         QCOMPARE(plain.exitCode, 0);
         const QStringList plainLines = lines(plain.out);
+        const QString plainPath = m_dir.filePath(QStringLiteral("plain.csv"));
+        QCOMPARE(exportCsv(options + QStringList { "-o", plainPath, path }).exitCode, 0);
+        QCOMPARE(readBytes(plainPath), plain.out.toUtf8());
 
         // The Dutch CSV, to standard output and with -o.
         const QString dutchPath = m_dir.filePath(QStringLiteral("sheets.csv"));

@@ -45,8 +45,9 @@ QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const C
 struct PathBands;
 
 // The percentiles of total net worth of a run of paths: "year,p10,p50,p90" and one line per
-// year index; the header alone when the run has no years.
+// year index; the header alone when the run has no years. With a table the percentiles are in
+// the money of its reference year and their columns are named "p10_real" and so on.
 extern const char *const PathBandsCsvHeader;
-QByteArray PathBandsCsvBytes(const PathBands &bands);
+QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real = nullptr);
 
 #endif // CSVEXPORT_H

@@ -1,8 +1,9 @@
 // quorvant-export: writes the projection of an investment file as CSV on standard output.
 //
 //     quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]
-//                     [--real PERCENT [--reference-year Y]] FILE
-//     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE
+//                     [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE
+//     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N]
+//                     [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE
 //
 // The file is read and projected exactly as the window opens it; FILE "-" is standard input.
 // Exit status: 0 when the CSV (or, for --help, the usage) was written, 1 when the file or the
@@ -12,40 +13,54 @@
 #include "io/CsvExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
+#include "io/SheetExport.h"
 #include "model/Baseline.h"
 #include "model/InvestmentStore.h"
 #include "model/PathSimulation.h"
 #include "model/RealValues.h"
 
 #include <QFile>
+#include <QSaveFile>
+#include <QSet>
 #include <QStringList>
 
 #include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <cmath>
 
 namespace {
 
 const char *const UsageLine = "usage: quorvant-export [options] FILE (see --help)";
 const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]\n"
-                          "                       [--real PERCENT [--reference-year Y]] FILE\n"
-                          "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE\n"
+                          "                       [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE\n"
+                          "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N]\n"
+                          "                       [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE\n"
                           "  Writes the projection of the investment file FILE as CSV on standard output;\n"
                           "  FILE - reads the file from standard input.\n"
                           "  --totals         one line per year with the sums over all investments\n"
                           "  --years N        number of years projected (0 .. 31, default 31)\n"
                           "  --investments N  number of grid rows taken into account (0 .. 30, default 30)\n"
                           "  --baseline BASE  with --totals: the net worth and monthly cash flow of the\n"
-                          "                   investment file BASE per year, and the net-worth difference\n"
+                          "                   investment file BASE per year, and the net-worth difference;\n"
+                          "                   BASE - reads it from standard input\n"
                           "  --real PERCENT   amounts in the money of the reference year, at PERCENT inflation\n"
                           "  --reference-year Y  the reference year of --real (default: this year)\n"
                           "  --paths N        instead: per year the 10th, 50th and 90th percentile of the total\n"
-                          "                   net worth over N paths (1 .. 100000) with varying growth rates\n"
-                          "  --spread V,R,E   spreads of value growth, rent growth and return in percentage\n"
-                          "                   points (0 .. 100, default 5,2,10)\n"
-                          "  --seed S         seed of the paths (a whole number from 0)\n"
-                          "  --help           this text\n";
+                          "                   net worth over N paths (1 .. 100000) with varying growth rates;\n"
+                          "                   with --real in the money of the reference year\n"
+                          "  --spread V,R,E   with --paths: spreads of value growth, rent growth and return in\n"
+                          "                   percentage points (0 .. 100, default 5,2,10)\n"
+                          "  --seed S         with --paths: seed of the paths (a whole number from 0,\n"
+                          "                   default 20240617)\n"
+                          "  --format F       csv (default): the CSV above; csv-nl: CSV for Dutch Excel (';',\n"
+                          "                   decimal comma, Dutch headers, type names, UTF-8 BOM); xlsx: an\n"
+                          "                   Excel workbook (needs -o): the totals and one sheet per investment\n"
+                          "                   (with --totals the totals alone, with --paths the percentiles)\n"
+                          "  -o OUT           write to the file OUT instead of standard output\n"
+                          "  --help           this text\n"
+                          "  Each option may be given once.\n";
 
 struct Arguments
 {
@@ -62,6 +77,11 @@ struct Arguments
     bool haveReferenceYear = false;
     int fileIndex = 0; // of the argument, whose own bytes name the file
     bool help = false;
+    // Output
+    enum Format { Csv, DutchCsv, Workbook };
+    Format format = Csv;
+    QString output; // empty or "-": standard output
+    bool spreadOrSeed = false; // --spread or --seed given
 };
 
 void writeError(const QString &text)
@@ -159,13 +179,66 @@ bool isFigureOption(const QString &arg)
         || arg == QLatin1String("--baseline");
 }
 
+// ---- Repeats, output format and output file ----
+
+// Whether `arg` is an option already given (every option may be given once); records it.
+bool isRepeatedOption(const QString &arg, QSet<QString> *given)
+{
+    if (arg.size() < 2 || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("--"))
+        return false;
+    if (given->contains(arg))
+        return true;
+    given->insert(arg);
+    return false;
+}
+
+bool isOutputOption(const QString &arg)
+{
+    return arg == QLatin1String("--format") || arg == QLatin1String("-o");
+}
+
+// Reads the value of --format or -o at args[*i + 1]; 0 when usable, otherwise the exit status.
+int parseOutputOption(const QStringList &args, int *i, Arguments *parsed)
+{
+    const QString &option = args.at(*i);
+    if (*i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(option));
+    const QString &value = args.at(++*i);
+    if (option == QLatin1String("-o")) {
+        if (value.isEmpty())
+            return usageError(QStringLiteral("-o needs a file name"));
+        parsed->output = value;
+    } else if (value == QLatin1String("csv")) {
+        parsed->format = Arguments::Csv;
+    } else if (value == QLatin1String("csv-nl")) {
+        parsed->format = Arguments::DutchCsv;
+    } else if (value == QLatin1String("xlsx")) {
+        parsed->format = Arguments::Workbook;
+    } else {
+        return usageError(QStringLiteral("--format needs csv, csv-nl or xlsx, not '%1'").arg(value));
+    }
+    return 0;
+}
+
+int checkOutputArguments(const Arguments &parsed)
+{
+    if (parsed.format == Arguments::Workbook && (parsed.output.isEmpty() || parsed.output == QLatin1String("-")))
+        return usageError(QStringLiteral("--format xlsx needs -o FILE"));
+    if (parsed.file == QLatin1String("-") && parsed.baseline == QLatin1String("-"))
+        return usageError(QStringLiteral("FILE and BASE cannot both be standard input"));
+    return 0;
+}
+
 // 0 when the arguments are usable, otherwise the exit status after reporting.
 int parseArguments(const QStringList &args, Arguments *parsed)
 {
     bool optionsEnded = false;
     bool haveFile = false;
+    QSet<QString> given;
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
+        if (!optionsEnded && isRepeatedOption(arg, &given))
+            return usageError(QStringLiteral("%1 is given more than once").arg(arg));
         if (!optionsEnded && arg == QLatin1String("--")) {
             optionsEnded = true;
         } else if (!optionsEnded && arg == QLatin1String("--help")) {
@@ -185,9 +258,12 @@ int parseArguments(const QStringList &args, Arguments *parsed)
                 return usageError(QStringLiteral("%1 needs a value").arg(arg));
             if (!parsePathOption(arg, args.at(++i), &parsed->pathSettings))
                 return usageError(QStringLiteral("%1 cannot take '%2'").arg(arg, args.at(i)));
-            parsed->paths = true;
+            (arg == QLatin1String("--paths") ? parsed->paths : parsed->spreadOrSeed) = true;
         } else if (!optionsEnded && isFigureOption(arg)) {
             if (const int status = parseFigureOption(args, &i, parsed))
+                return status;
+        } else if (!optionsEnded && isOutputOption(arg)) {
+            if (const int status = parseOutputOption(args, &i, parsed))
                 return status;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
@@ -209,6 +285,106 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         return usageError(QStringLiteral("--baseline needs --totals"));
     if (parsed->haveReferenceYear && !parsed->real)
         return usageError(QStringLiteral("--reference-year needs --real"));
+    if (parsed->spreadOrSeed && !parsed->paths)
+        return usageError(QStringLiteral("--spread and --seed need --paths"));
+    return checkOutputArguments(*parsed);
+}
+
+// ---- Reading standard input, the baseline, inflation beyond range, the output ----
+
+bool readStandardInput(QString *text, QString *error)
+{
+    QFile input;
+    const bool read = input.open(stdin, QIODevice::ReadOnly | QIODevice::Text) && ReadInvestText(input, text, error);
+    if (error->isEmpty() && !read)
+        *error = input.errorString();
+    // The same recognition rule as for a named file.
+    if (read && !IsInvestText(*text)) {
+        *error = NotInvestFileText(QStringLiteral("-"));
+        return false;
+    }
+    return read;
+}
+
+// The baseline of --baseline, from its file or ("-") from standard input.
+bool loadBaseline(const Arguments &args, Baseline *baseline, QString *error)
+{
+    if (args.baseline != QLatin1String("-"))
+        return baseline->loadFile(args.baseline, args.investments, args.years, error);
+    QString text;
+    if (!readStandardInput(&text, error))
+        return false;
+    InvestmentStore store;
+    store.setMaxInvestment(args.investments);
+    store.setMaxJaren(args.years);
+    LoadPortfolioText(text, store);
+    baseline->setCopyOf(store, QStringLiteral("standard input"));
+    return true;
+}
+
+// The first year whose percentiles the table cannot deflate (as FirstYearBeyondDeflation); 0 if none.
+int FirstBandYearBeyondDeflation(const PathBands &bands, const InflationTable &real)
+{
+    for (int y = 0; y < bands.p50.size(); ++y) {
+        const int year = bands.firstYear + y;
+        for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) }) {
+            if (std::isfinite(value) && !std::isfinite(real.real(value, year)))
+                return year;
+        }
+    }
+    return 0;
+}
+
+int refuseInflation(const Arguments &args, int year)
+{
+    return usageError(QStringLiteral("--real %1 takes the amounts of %2 beyond the range of numbers")
+                          .arg(args.inflation)
+                          .arg(year));
+}
+
+int writeBytes(const QString &output, const QByteArray &bytes)
+{
+    if (output.isEmpty() || output == QLatin1String("-")) {
+        const size_t written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+        if (written != static_cast<size_t>(bytes.size()) || std::fflush(stdout) != 0) {
+            writeError(QStringLiteral("quorvant-export: cannot write the output\n"));
+            return 1;
+        }
+        return 0;
+    }
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        writeError(QStringLiteral("quorvant-export: cannot write %1: %2\n").arg(output, file.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
+// Writes the projection, or the percentiles of `bands`, in the chosen format.
+int writeOutput(const Arguments &args, const InvestmentStore &store, const CsvFigures &figures, const PathBands *bands)
+{
+    if (args.format == Arguments::Csv)
+        return writeBytes(args.output,
+            bands ? PathBandsCsvBytes(*bands, figures.real) : ProjectionCsvBytes(store, args.totals, figures));
+    if (args.format == Arguments::DutchCsv) {
+        return writeBytes(args.output,
+            DutchCsvBytes(bands          ? PathBandsSheet(*bands, figures.real)
+                    : args.totals ? TotalsSheet(store, figures)
+                                  : RowsSheet(store, figures)));
+    }
+    QVector<SheetTable> sheets;
+    if (bands) {
+        sheets.append(PathBandsSheet(*bands, figures.real));
+    } else {
+        sheets.append(TotalsSheet(store, figures));
+        if (!args.totals)
+            sheets += InvestmentSheets(store, figures);
+    }
+    QString error;
+    if (!WriteWorkbook(args.output, sheets, &error)) {
+        writeError(QStringLiteral("quorvant-export: cannot write %1: %2\n").arg(args.output, error));
+        return 1;
+    }
     return 0;
 }
 
@@ -236,15 +412,7 @@ int main(int argc, char *argv[])
     QByteArray name; // as given, so that a name the locale cannot decode is shown as it is
     if (args.file == QLatin1String("-")) {
         name = "standard input";
-        QFile input;
-        read = input.open(stdin, QIODevice::ReadOnly | QIODevice::Text) && ReadInvestText(input, &text, &error);
-        if (error.isEmpty() && !read)
-            error = input.errorString();
-        // The same recognition rule as for a named file.
-        if (read && !IsInvestText(text)) {
-            error = NotInvestFileText(QStringLiteral("-"));
-            read = false;
-        }
+        read = readStandardInput(&text, &error);
     } else {
         name = argv[args.fileIndex];
         read = ReadInvestTextNativeFile(name, &text, &error);
@@ -262,8 +430,9 @@ int main(int argc, char *argv[])
     LoadPortfolioText(text, store);
 
     Baseline baseline; // read by the same loader, with the same limits
-    if (!args.baseline.isEmpty() && !baseline.loadFile(args.baseline, args.investments, args.years, &error)) {
-        writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n").arg(args.baseline, error));
+    if (!args.baseline.isEmpty() && !loadBaseline(args, &baseline, &error)) {
+        writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n")
+                       .arg(args.baseline == QLatin1String("-") ? QStringLiteral("standard input") : args.baseline, error));
         return 1;
     }
 
@@ -273,12 +442,17 @@ int main(int argc, char *argv[])
     CsvFigures figures;
     figures.real = args.real ? &real : nullptr;
     figures.baseline = baseline.store();
-    const QByteArray csv = args.paths ? PathBandsCsvBytes(RunPaths(PathPortfolio::fromStore(store), args.pathSettings))
-                                      : ProjectionCsvBytes(store, args.totals, figures);
-    const size_t written = std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
-    if (written != static_cast<size_t>(csv.size()) || std::fflush(stdout) != 0) {
-        writeError(QStringLiteral("quorvant-export: cannot write the output\n"));
-        return 1;
+    if (args.real) {
+        int beyond = FirstYearBeyondDeflation(store, real);
+        if (!beyond && baseline.store())
+            beyond = FirstYearBeyondDeflation(*baseline.store(), real);
+        if (beyond)
+            return refuseInflation(args, beyond);
     }
-    return 0;
+    if (!args.paths)
+        return writeOutput(args, store, figures, nullptr);
+    const PathBands bands = RunPaths(PathPortfolio::fromStore(store), args.pathSettings);
+    if (const int beyond = args.real ? FirstBandYearBeyondDeflation(bands, real) : 0)
+        return refuseInflation(args, beyond);
+    return writeOutput(args, store, figures, &bands);
 }

@@ -299,13 +299,16 @@ void LineGraphs::ApplyLegendPlan(double chartWidth)
         = PlanLegend(entries, entryWidth(groupName.arg(MaxRows)), LegendSpacing, chartWidth - LegendSideRoom);
 
     m_grouped.clear();
+    int byName = 0;
     for (int i = 0; i < entries.size(); ++i) {
         const int row = entryRow.at(i);
         if (row < 0)
             continue;
         QLineSeries *line = m_investmentSeries[row];
         if (plan.shown.at(i)) {
-            line->setPen(m_themePens.value(row));
+            // Grouped, the few lines by name take the theme's first colours, which differ;
+            // rows five apart would otherwise share one.
+            line->setPen(m_themePens.value(plan.grouped > 0 ? byName++ : row));
             line->setVisible(true);
         } else {
             m_grouped.append(line);

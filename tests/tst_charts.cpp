@@ -627,6 +627,20 @@ private slots:
         // 30 investments: five by name, the others in one entry, and "Som".
         const QStringList names = seriesNames(window);
         QVERIFY2(names.contains("overige (25)") && names.contains("Som"), qPrintable(names.join(',')));
+        // Clicking that entry folds the 25 lines up and out again.
+        const auto shownLines = [window]() {
+            int shown = 0;
+            for (QAbstractSeries *series : chartOf(window)->series())
+                shown += series->isVisible() && qobject_cast<QLineSeries *>(series) && !series->name().isEmpty();
+            return shown;
+        };
+        const int linesShown = shownLines();
+        QLegendMarker *group = chartOf(window)->legend()->markers(seriesNamed(window, "overige (25)")).value(0);
+        QVERIFY(group);
+        emit group->clicked();
+        QCOMPARE(shownLines(), linesShown - 25);
+        emit group->clicked();
+        QCOMPARE(shownLines(), linesShown);
     }
 
     // ---- the years, on the axis and in the main window

@@ -46,6 +46,11 @@ bool writeWhole(const QString &fileName, const QByteArray &bytes, QString *error
 
 } // namespace
 
+double ChartPicture::titleHeight() const
+{
+    return titleStripHeight(*this);
+}
+
 QSizeF ChartPicture::size() const
 {
     if (!chart)

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QtCharts/QAbstractSeries>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtTest>
@@ -146,6 +148,17 @@ private slots:
         QVERIFY(chart);
         QVERIFY2(names.contains(QStringLiteral("Uitgaven")), qPrintable(names.join(',')));
         QVERIFY(names.contains(QStringLiteral("Financieel vrij in %1").arg(byHand)));
+        // The mouse three pixels under the spending line in its 10th year gives that year's spending.
+        chart->resize(1430, 920);
+        auto *view = chart->findChild<QtCharts::QChartView *>();
+        QtCharts::QLineSeries *spendingLine = nullptr;
+        for (QtCharts::QAbstractSeries *series : view->chart()->series())
+            spendingLine = series->name() == "Uitgaven" ? qobject_cast<QtCharts::QLineSeries *>(series) : spendingLine;
+        QVERIFY(spendingLine);
+        const QPointF point = spendingLine->at(9);
+        const QPointF at = view->chart()->mapToPosition(point, spendingLine) + QPointF(0, 3);
+        QCOMPARE(chart->TipAt(view->mapFromScene(view->chart()->mapToScene(at))),
+            QStringLiteral("Uitgaven\n%1: %2").arg(qRound(point.x())).arg(ValueAxisLabel(point.y())));
         const QString title = chart->findChild<QLabel *>(QStringLiteral("GraphType"))->text();
         QVERIFY2(title.endsWith(QStringLiteral("(euro's van vandaag, 2,0 % inflatie)")), qPrintable(title));
         delete chart;

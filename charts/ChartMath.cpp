@@ -1,5 +1,7 @@
 #include "charts/ChartMath.h"
 
+#include "model/DutchFormat.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -135,27 +137,6 @@ int LabelsThatFit(double length, double extent)
     return std::max(1, static_cast<int>(std::floor(length / extent)) - 1);
 }
 
-QString DutchNumber(double value, int decimals)
-{
-    if (!std::isfinite(value))
-        return QString();
-    decimals = std::clamp(decimals, 0, 12);
-    QString digits = QString::number(std::fabs(value), 'f', decimals);
-    QString fraction;
-    const int point = digits.indexOf(QLatin1Char('.'));
-    if (point >= 0) {
-        fraction = digits.mid(point + 1);
-        digits.truncate(point);
-    }
-    const QString all = digits + fraction;
-    const bool zero = std::all_of(all.cbegin(), all.cend(), [](QChar c) { return c == QLatin1Char('0'); });
-    for (int i = digits.size() - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char('.'));
-    if (!fraction.isEmpty())
-        digits += QLatin1Char(',') + fraction;
-    return value < 0 && !zero ? QLatin1Char('-') + digits : digits;
-}
-
 QStringList TickLabels(const AxisTicks &ticks)
 {
     const QVector<double> values = ticks.values();
@@ -174,7 +155,7 @@ QStringList TickLabels(const AxisTicks &ticks)
     const int decimals = DecimalsOf((ticks.step > 0.0 ? ticks.step : ticks.first) / unit);
     QStringList labels;
     for (double v : values) {
-        const QString number = WithoutTrailingZeros(DutchNumber(v / unit, decimals));
+        const QString number = WithoutTrailingZeros(DutchNumber(v / unit, decimals, true));
         labels << (number == QLatin1String("0") ? number : number + suffix);
     }
     return labels;

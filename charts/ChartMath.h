@@ -56,11 +56,6 @@ int LabelsThatFit(double length, double extent);
 // many decimals as the step needs. 0 is always "0". Never an exponent.
 QStringList TickLabels(const AxisTicks &ticks);
 
-// A number with a decimal comma, `decimals` digits after it and the whole part grouped by
-// three with dots: DutchNumber(-1234.5, 1) is "-1.234,5". Empty for a value that is not
-// finite.
-QString DutchNumber(double value, int decimals);
-
 // ---- Years on the horizontal axis
 
 // The step between year labels: the smallest of 1, 2, 5, 10, 20, 50 ... years for which the

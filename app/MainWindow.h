@@ -222,6 +222,8 @@ private:
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
     // is shown red with a tool tip, and the status bar names it.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
+    // The same mark, with the reason as tip, for values of the row that cannot be meant.
+    void MarkImplausible(int row, int skippedColumn);
 
     // The generator panel's fields and labels, k = 1 .. 10 (WealthGenerator.cpp). A field's
     // typed text is normalised when it loses the focus and before a run.

@@ -96,6 +96,48 @@ private slots:
         QCOMPARE(w.ProjectionCsv(true).section('\n', 0, 0), nominalHeader);
     }
 
+    // The planning fields read as the grid reads a typed entry, at every keystroke, and mark
+    // a text that is no number or a number out of range; such a field counts as not set.
+    void planningFieldsAreRead_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("same"); // the plain text that gives the same figures
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("spending with grouping") << "MaandelijkseUitgaven" << "3.000" << "3000" << false;
+        QTest::newRow("spending in words") << "MaandelijkseUitgaven" << "drie" << "" << true;
+        QTest::newRow("spending beyond reason") << "MaandelijkseUitgaven" << "1e12" << "" << true;
+        QTest::newRow("inflation with a comma") << "Inflatie" << "2,5" << "2.5" << false;
+        QTest::newRow("inflation beyond range") << "Inflatie" << "1e308" << "0" << true;
+        QTest::newRow("deflation beyond range") << "Inflatie" << "-99" << "0" << true;
+    }
+
+    void planningFieldsAreRead()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, same);
+        QFETCH(bool, marked);
+        MainWindow w;
+        find<QLineEdit>(&w, "Inflatie")->setText(QStringLiteral("2"));
+        find<QLineEdit>(&w, "MaandelijkseUitgaven")->setText(QStringLiteral("3000"));
+        runLeveragedGenerator(w);
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(true);
+        auto *edit = find<QLineEdit>(&w, field.toLatin1().constData());
+        auto *label = find<QLabel>(&w, "FinancieelVrij");
+        auto *cash = find<QLabel>(&w, "Totaal_Cash");
+        edit->setText(same);
+        const QString expectedLabel = label->text();
+        const QString expectedCash = cash->text();
+        edit->setText(QString());
+        // Typed key by key: after the last key, as the plain text.
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(label->text(), expectedLabel);
+        QCOMPARE(cash->text(), expectedCash);
+        QCOMPARE(edit->toolTip() != edit->accessibleDescription(), marked);
+        QCOMPARE(edit->styleSheet().isEmpty(), !marked);
+    }
+
     void freeYear_data()
     {
         QTest::addColumn<QString>("spending");

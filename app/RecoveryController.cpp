@@ -53,6 +53,15 @@ void RecoveryController::setDelay(int milliseconds)
     m_timer.setInterval(milliseconds);
 }
 
+void RecoveryController::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    if (!enabled) {
+        m_timer.stop();
+        removeOwnFile();
+    }
+}
+
 void RecoveryController::flush()
 {
     m_disk.waitForDone();
@@ -60,6 +69,8 @@ void RecoveryController::flush()
 
 void RecoveryController::documentChanged(bool unsaved)
 {
+    if (!m_enabled)
+        return;
     if (unsaved) {
         m_timer.start(); // again: a few seconds after the last change
         return;

@@ -36,6 +36,8 @@ public:
     void setFolder(const QString &folder);
     // How long after the last change the work is written (default 3 s).
     void setDelay(int milliseconds);
+    // Off, nothing is written (comparisons of the cost of an edit).
+    void setEnabled(bool enabled);
 
     // Offers each recovery file left behind: "Herstellen" shows it, "Verwerpen" deletes it.
     // A file that cannot be read is reported and deleted. Returns true when work was restored.
@@ -64,6 +66,7 @@ private:
     QTimer m_timer;
     QThreadPool m_disk; // one thread: writes and removals happen in the order asked
     bool m_written = false;
+    bool m_enabled = true;
 };
 
 #endif // RECOVERYCONTROLLER_H

@@ -4,12 +4,14 @@
 #include "BenchSupport.h"
 #include "TestSupport.h"
 #include "app/MainWindow.h"
+#include "app/RecoveryController.h"
 #include "grid/ColumnCatalogue.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -39,6 +41,44 @@ void BM_OneEditInAFullGrid(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OneEditInAFullGrid)->Unit(benchmark::kMicrosecond);
+
+// The same edit with the recovery file on (restarting its timer at every edit) and off; and
+// with the recovery file written after every edit (the timer at 0, its write queued for the
+// writer thread), the worst case of an edit followed by a pause.
+void editWithRecovery(benchmark::State &state, bool recovery, bool writeEveryEdit)
+{
+    MainWindow w;
+    QTemporaryDir folder;
+    w.Recovery()->setFolder(folder.path());
+    w.Recovery()->setEnabled(recovery);
+    w.Recovery()->setDelay(writeEveryEdit ? 0 : 3000);
+    fillGrid(w);
+    w.findChild<QComboBox *>(QStringLiteral("Situatie_Jaartal"))->setCurrentIndex(5);
+    QTableWidgetItem *rent = grid(w)->item(10, 7);
+    int i = 0;
+    for (auto _ : state) {
+        rent->setText(QString::number(1000 + (++i % 500)));
+        if (writeEveryEdit)
+            QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(w.store().block(10).years[5].series[1]);
+    }
+    w.Recovery()->flush();
+}
+void BM_OneEditRecoveryOn(benchmark::State &state)
+{
+    editWithRecovery(state, true, false);
+}
+void BM_OneEditRecoveryOff(benchmark::State &state)
+{
+    editWithRecovery(state, false, false);
+}
+void BM_OneEditRecoveryWrittenEachTime(benchmark::State &state)
+{
+    editWithRecovery(state, true, true);
+}
+BENCHMARK(BM_OneEditRecoveryOff)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OneEditRecoveryOn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OneEditRecoveryWrittenEachTime)->Unit(benchmark::kMicrosecond);
 
 // The same edit as the user commits it: typed the Dutch way ("1.150") into the cell editor and
 // normalised on commit, against a plain text committed the same way.

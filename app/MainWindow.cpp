@@ -8,9 +8,22 @@
 #include "grid/ComboBoxDelegate.h"
 #include "grid/NumberCellDelegate.h"
 #include "app/FocusWatch.h"
+#include "app/BaselineController.h"
+#include "app/PlanningPanel.h"
+#include "app/UncertaintyPanel.h"
+#include "grid/GridKeys.h"
+#include "io/InvestFormat.h"
 #include "settings/Options.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QUndoStack>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QHeaderView>
@@ -34,6 +47,10 @@ MainWindow::MainWindow(QWidget *parent)
     NotApplicableBrush.setStyle(Qt::Dense6Pattern);
 
     ui->setupUi(this);
+    // The parts the rules below already report to; ComposeParts wires them.
+    document = new PortfolioDocument(this, this);
+    planning = new PlanningPanel(ui->centralwidget, this);
+    uncertainty = new UncertaintyPanel(ui->centralwidget, this);
 
     for (int t = 0; t < 3; ++t)
         ui->WealthSelect->addItem(InvestmentTypeNames.at(t));
@@ -83,12 +100,134 @@ MainWindow::MainWindow(QWidget *parent)
     portfolio.clearProjections();
 
     ui->NettoRadioButt->setChecked(true);
-    SetUpPlanningControls();
-    SetUpUncertaintyControls();
-    FinishMainForm(this, ui);
-    SetUpDocument();
-    SetUpBaseline();
+    ComposeParts();
     qDebug() << "Start application";
+}
+
+void MainWindow::ComposeParts()
+{
+    FinishMainForm(this, ui);
+
+    // The document: File's Opslaan before "Save as...", the recent files after it, Bewerken
+    // with undo and redo; shortcuts as desktop programs have them.
+    auto *actionSave = new QAction(QStringLiteral("Opslaan"), this);
+    actionSave->setObjectName(QStringLiteral("actionSave"));
+    actionSave->setShortcut(QKeySequence::Save);
+    actionSave->setToolTip(QStringLiteral("De portefeuille opslaan in het huidige bestand"));
+    connect(actionSave, &QAction::triggered, this, [this]() { Save(); });
+    ui->actionOpen->setShortcut(QKeySequence::Open);
+    // Not every desktop's standard keys name one for Save as; this one does.
+    ui->actionSave_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui->actionExit->setShortcut(QKeySequence::Quit);
+    QMenu *fileMenu = ui->menuOpen_File;
+    fileMenu->insertAction(ui->actionSave_as, actionSave);
+    fileMenu->insertMenu(ui->actionExport_CSV, document->recentMenu(fileMenu));
+    fileMenu->insertSeparator(ui->actionExport_CSV);
+    connect(document, &PortfolioDocument::openRecent, this, [this](const QString &path) { OpenFileAsking(path); });
+
+    QMenu *editMenu = new QMenu(QStringLiteral("Bewerken"), this);
+    editMenu->setObjectName(QStringLiteral("menuBewerken"));
+    QAction *undo = document->undoStack()->createUndoAction(this, QStringLiteral("Ongedaan maken"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = document->undoStack()->createRedoAction(this, QStringLiteral("Opnieuw"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({ QKeySequence(Qt::CTRL + Qt::Key_Y), QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z) });
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+    menuBar()->insertMenu(ui->menuHelp->menuAction(), editMenu);
+    addAction(undo);
+    addAction(redo);
+    connect(document, &PortfolioDocument::changed, this, [this]() {
+        setWindowTitle(document->title());
+        setWindowModified(document->isModified());
+    });
+    // The generator panel is part of the file: typing there changes the document too.
+    for (int k = 1; k <= GeneratorFieldCount; ++k) {
+        panelTexts[k - 1] = WealthEdit(k)->toPlainText();
+        connect(WealthEdit(k), &QTextEdit::textChanged, this, [this, k]() {
+            // Read once per change, not once per step of every edit.
+            panelTexts[k - 1] = WealthEdit(k)->toPlainText();
+            document->notePanelText(k - 1, panelTexts[k - 1]);
+        });
+    }
+    // Delete empties many cells at once: one step.
+    if (auto *keys = ui->Vastgoed->findChild<DeleteEmptiesCells *>()) {
+        connect(keys, &DeleteEmptiesCells::emptying, document, &PortfolioDocument::beginGroup);
+        connect(keys, &DeleteEmptiesCells::emptied, this, [this]() { document->endGroup(QStringLiteral("Cellen wissen")); });
+    }
+
+    // The baseline: its File actions before the export, its figures under the totals.
+    baselines = new BaselineController(ui->centralwidget, fileMenu, ui->actionExport_CSV, statusBar(), this);
+    connect(baselines, &BaselineController::compareRequested, this, [this]() {
+        const QString name = AskFileName(openFileName, false, QStringLiteral("Basis openen"), InvestFileFilter);
+        if (!name.isEmpty())
+            CompareWithFile(name);
+    });
+    connect(baselines, &BaselineController::copyRequested, this, [this]() {
+        const QString file = document->file();
+        baselines->takeCopyOf(portfolio, file.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(file).fileName());
+    });
+    connect(baselines, &BaselineController::changed, this, [this]() {
+        baselines->showYear(portfolio, ChosenYearIndex(), ShownInflation());
+    });
+
+    // What the panels change, the window shows.
+    connect(planning, &PlanningPanel::shownMoneyChanged, this, [this]() {
+        FillOutputGrid();
+        UpdateYearTotals();
+        if (planning->monthlySpending())
+            RestartPaths(); // the spending in each year's euros moved
+    });
+    connect(planning, &PlanningPanel::goalChanged, this, [this]() {
+        planning->showFreeYear(portfolio);
+        RestartPaths();
+    });
+    connect(uncertainty, &UncertaintyPanel::restartWanted, this, [this]() { RestartPaths(); });
+    connect(uncertainty, &UncertaintyPanel::bandsArrived, this, [this]() {
+        uncertainty->showYear(ChosenYearIndex(), portfolio.anyRowProjected(), ShownInflation());
+    });
+    connect(uncertainty, &UncertaintyPanel::status, this, [this](const QString &message) {
+        if (message.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(message);
+    });
+
+    document->RestoreDocument({ QString(), 0, false });
+    document->startRecording();
+}
+
+void MainWindow::RestartPaths()
+{
+    uncertainty->restart(portfolio, planning->monthlySpending(), planning->inflationToday(portfolio));
+    uncertainty->showYear(ChosenYearIndex(), portfolio.anyRowProjected(), ShownInflation());
+}
+
+const InflationTable *MainWindow::ShownInflation() const
+{
+    return planning ? planning->shownInflation(portfolio) : nullptr;
+}
+
+void MainWindow::ShowPartsOfYear()
+{
+    const int c = ChosenYearIndex();
+    planning->showFreeYear(portfolio);
+    uncertainty->showYear(c, portfolio.anyRowProjected(), ShownInflation());
+}
+
+const Baseline &MainWindow::CurrentBaseline() const
+{
+    return baselines->baseline();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 MainWindow::~MainWindow()
@@ -137,7 +276,8 @@ void MainWindow::ShowLimitedView()
     // The store follows a new limit at once; the grid and the labels show it too. The year
     // list keeps its years until the next projection, so the chosen year survives typing.
     // The baseline is projected with the same limits.
-    baseline.setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
+    if (baselines)
+        baselines->setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
     if (batchDepth > 0) {
         viewDirty = true;
         return;

@@ -1,11 +1,10 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "app/EditHistory.h"
+#include "app/PortfolioDocument.h"
 #include "io/InvestFiles.h"
 #include "model/Baseline.h"
 #include "model/InvestmentStore.h"
-#include "model/PathSimulation.h"
 #include "model/RealValues.h"
 
 #include <QBrush>
@@ -34,17 +33,18 @@ class QTableWidgetItem;
 class QTextEdit;
 QT_END_NAMESPACE
 
-class InflationTable;
-class RecoveryController;
-struct InvestFields;
-class LineGraphs;
-class PathRunner;
-class Options;
+class BaselineController;
 class ComboBoxDelegate;
+class LineGraphs;
+class Options;
+class PlanningPanel;
+class RecoveryController;
+class UncertaintyPanel;
+struct InvestFields;
 
 // The one window of the program: owns the portfolio (the store), the two grids and the
 // generator panel, and routes every user action to the rules behind it.
-class MainWindow : public QMainWindow, public SnapshotTarget
+class MainWindow : public QMainWindow, private SnapshotSource
 {
     Q_OBJECT
 
@@ -89,22 +89,18 @@ public:
     // The projection as CSV, the same text the command-line exporter writes.
     QString ProjectionCsv(bool totals) const;
 
-    // The document: the file on screen (empty for a new portfolio) and its undo history.
+    // The document (PortfolioDocument): the file on screen, its undo history, its recovery file.
     // Opens a file as File > Open does, with its messages; true when the file was opened.
     bool OpenFile(const QString &path);
-    // The same after the question about unsaved changes (a file given at start-up after
-    // recovered work was restored).
+    // The same after the question about unsaved changes.
     bool OpenFileAsking(const QString &path);
-    // Unsaved work kept for a crash, and offered back at the next start.
-    RecoveryController *Recovery() const { return recovery; }
-    const QString &CurrentFile() const { return currentFile; }
-    QUndoStack *UndoStack() const { return undoStack; }
+    QString CurrentFile() const { return document->file(); }
+    QUndoStack *UndoStack() const { return document->undoStack(); }
+    RecoveryController *Recovery() const { return document->recovery(); }
 
-    // The baseline the portfolio on screen is compared with (BaselineView.cpp). It is no part
-    // of the document: never saved, no undo step, kept when another file is opened.
-    const Baseline &CurrentBaseline() const { return baseline; }
-    // Reads a file as the baseline as File > "Vergelijk met..." does, with its message; true
-    // when the file was read.
+    // The baseline the portfolio on screen is compared with (BaselineController).
+    const Baseline &CurrentBaseline() const;
+    // Reads a file as the baseline as File > "Vergelijk met..." does, with its message.
     bool CompareWithFile(const QString &path);
 
 protected:
@@ -155,6 +151,8 @@ private:
     };
     friend class ViewBatch;
 
+    // The parts the window is composed of, created and wired once (MainWindow.cpp).
+    void ComposeParts();
     void RefreshView(bool fillEmptyYearList);
     // The store changed what the view shows: refresh now, or when the outermost batch ends.
     void ViewChanged(bool refreshYearList);
@@ -162,67 +160,35 @@ private:
     int ChosenYearIndex() const;
     void BlankOutputRow(int row);
     void ShowEmptyTotals();
+    // The figures of the parts (free year, bands, baseline) for the chosen year.
+    void ShowPartsOfYear();
+    void RestartPaths();
+    const InflationTable *ShownInflation() const;
 
-    // The document (InvestFiles.cpp, EditHistory.cpp): saving, the unsaved-work question,
-    // the title, the recent files and the undo steps. A step records the portfolio before
-    // and after a user action; nested actions belong to the outermost step.
+    // Saving and opening (InvestFiles.cpp).
     bool MaybeSave();
     bool Save();
     bool SaveAs();
     bool SaveTo(const QString &path);
-    void SetCurrentFile(const QString &path);
-    void UpdateModified();
-    void RememberFile(const QString &path);
-    void FillRecentMenu();
     QString AskFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter);
-    class EditStep
-    {
-    public:
-        EditStep(MainWindow *owner, const QString &label);
-        ~EditStep();
+    // Shows an investment text as the document `file` in one undo step; `clean` when it
+    // equals that file.
+    void ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label);
+    // The fields a save writes, from what the widgets hold.
+    InvestFields CurrentFields() const;
+    // Opening a file: one message for the rows whose start year was refused.
+    void ReportRefusedYears(const QVector<int> &rows);
 
-        // The step replaces the document: afterwards the title names `file`, which with
-        // `clean` counts as saved (an opened file), otherwise as unsaved (recovered work).
-        void opens(const QString &file, bool clean);
-
-    private:
-        MainWindow *window;
-        QString label;
-        bool active;
-        bool opening = false;
-        QString openedFile;
-        bool openedClean = false;
-    };
-    friend class EditStep;
-    void SetUpDocument();
-    QSharedDataPointer<GridSnapshot> TakeSnapshot() const;
+    // SnapshotSource: what an undo step keeps and gives back (GridRules.cpp).
+    QSharedDataPointer<GridSnapshot> TakeSnapshot() const override;
     void ApplySnapshot(const GridSnapshot &snapshot) override;
-    DocumentSide CurrentDocument() const override;
-    void RestoreDocument(const DocumentSide &side) override;
-    // Keeps the undo stack's own clean mark at the step the document was saved at.
-    void SyncCleanMark();
-
-    // Today's money and the free year (PlanningControls.cpp). ShownInflation is the table the
-    // output grid, the totals, the charts and the CSV export divide by, or nullptr when real
-    // values are off.
-    void SetUpPlanningControls();
-    double InflationPercent() const;
-    std::optional<double> MonthlySpending() const;
-    InflationTable InflationToday() const;
-    const InflationTable *ShownInflation() const;
-    QString RealMoneyCaption() const;
-    void UpdateFreeYear();
-
-    // The uncertainty bands (UncertaintyView.cpp): restarted after every change of the
-    // portfolio, shown when they arrive.
-    void SetUpUncertaintyControls();
-    void RestartPaths();
-    void ShowPathBands();
+    QString CurrentInvestText() const override;
+    bool ShowRecoveredWork(const QString &text, const QString &file) override;
 
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
-    // is shown red with a tool tip, and the status bar names it.
+    // is shown red with a tool tip, and the status bar names it; the same for values of the
+    // row that cannot be meant.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
-    // The same mark, with the reason as tip, for values of the row that cannot be meant.
     void MarkImplausible(int row, int skippedColumn);
 
     // The generator panel's fields and labels, k = 1 .. 10 (WealthGenerator.cpp). A field's
@@ -231,24 +197,19 @@ private:
     QLabel *WealthLabel(int k) const;
     void CommitWealthField(int k);
 
-    // Opening a file (InvestFiles.cpp): one message for the rows whose start year was refused.
-    void ReportRefusedYears(const QVector<int> &rows);
-    // Shows an investment text as the document `file` in one undo step; `clean` when it
-    // equals that file.
-    void ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label);
-    // The fields a save writes, from what the widgets hold.
-    InvestFields CurrentFields() const;
-
     // The form and the windows it opens.
     Ui::MainWindow *ui;
     ComboBoxDelegate *delegate = nullptr;
     QPointer<LineGraphs> chartWindow;
     Options *optionsDialog = nullptr;
 
-    // The portfolio: the numbers behind the grid, the text each cell last held, the chosen
-    // year's sums and the file text.
+    // The portfolio: the numbers behind the grid, the text each cell last held, each row's
+    // colour, the generator fields' texts (kept as they change), the chosen year's sums and
+    // the file text.
     InvestmentStore portfolio;
     QString cellTexts[MaxRows][FieldCount];
+    QColor rowColours[MaxRows];
+    QString panelTexts[GeneratorFieldCount];
     YearTotals yearTotals;
     QString investText;
 
@@ -263,53 +224,11 @@ private:
     bool generatorRunning = false;
     bool yearMessageShown = false;
 
-    // The document: its file, the undo history, the portfolio as the last step left it.
-    QString currentFile;
-    QUndoStack *undoStack = nullptr;
-    QSharedDataPointer<GridSnapshot> shownSnapshot;
-    QString panelTexts[GeneratorFieldCount]; // the generator fields' texts, kept as they change
-    QColor rowColours[MaxRows];
-    StepTracker *steps = nullptr;
-    qint64 cleanStep = 0; // the step at which the portfolio equals its file; -1: none
-    bool syncingClean = false;
-    int stepDepth = 0;
-    bool recordingSteps = false;
-    bool applyingSnapshot = false;
-    bool panelChanged = false;
-    QMenu *recentMenu = nullptr;
-    RecoveryController *recovery = nullptr;
-
-    // Today's money and the free year.
-    QLineEdit *inflationEdit = nullptr;
-    QCheckBox *realCheck = nullptr;
-    QLineEdit *spendingEdit = nullptr;
-    QLabel *freeYearLabel = nullptr;
-    mutable InflationTable shownInflation;
-
-    // The uncertainty bands.
-    QCheckBox *spreadCheck = nullptr;
-    QLabel *bandLabel = nullptr;
-    QLabel *chanceLabel = nullptr;
-    PathRunner *pathRunner = nullptr;
-    PathBands pathBands;
-
-    // The baseline (BaselineView.cpp): its File actions, the "Basis" and "Verschil" figures
-    // under the totals, its name in the status bar, and its sum in the charts.
-    void SetUpBaseline();
-    void TakeCurrentAsBaseline();
-    void ClearBaseline();
-    // Shows or hides everything of the baseline as one is set or not.
-    void ShowBaselineState();
-    // The figures for year index `yearIndex` of the portfolio on screen; -1 empties them.
-    void ShowBaselineFigures(int yearIndex);
-    // The baseline's net worth or monthly cash flow for every projected year of the portfolio
-    // on screen, NaN where the baseline has no figures; empty without a baseline.
-    QVector<double> BaselineChartValues(bool cashFlow) const;
-    Baseline baseline;
-    QWidget *baselinePanel = nullptr;
-    QLabel *baselineFigures[2][2] = {}; // [Basis, Verschil][cash flow, net worth]
-    QLabel *baselineStatus = nullptr;
-    QAction *clearBaselineAction = nullptr;
+    // The parts: the document, today's money and the free year, the bands, the baseline.
+    PortfolioDocument *document = nullptr;
+    PlanningPanel *planning = nullptr;
+    UncertaintyPanel *uncertainty = nullptr;
+    BaselineController *baselines = nullptr;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

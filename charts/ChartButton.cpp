@@ -4,7 +4,10 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "charts/ChartMath.h"
+#include "app/BaselineController.h"
+#include "app/PlanningPanel.h"
+#include "app/UncertaintyPanel.h"
+#include "charts/ChartData.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 
@@ -34,15 +37,6 @@ int YearAfter(int year, int count)
 
 void MainWindow::on_pushButton_clicked()
 {
-    int firstYear = portfolio.earliestStartYear();
-    if (firstYear == InvestmentStore::NoBaseYear)
-        firstYear = YearAxisStartWithoutBase(ui->Situatie_Jaartal);
-
-    LineGraphs *window = new LineGraphs();
-    chartWindow = window;
-    // Windows still open when the main window goes are released with it.
-    connect(this, &QObject::destroyed, window, [window]() { delete window; });
-
     // The net worth of every year comes from the store's year totals; the year list and the
     // output grid keep showing the year the user chose.
     const int years = portfolio.maxJaren();
@@ -54,89 +48,39 @@ void MainWindow::on_pushButton_clicked()
         }
     }
 
-    window->SetYearAxis(firstYear, YearAfter(firstYear, years - 1));
+    ChartInputs inputs;
+    inputs.cashFlow = ui->CashFlowRadioButt->isChecked();
+    inputs.firstYearWithoutBase = YearAxisStartWithoutBase(ui->Situatie_Jaartal);
+    inputs.real = ShownInflation();
+    inputs.today = planning->inflationToday(portfolio);
+    inputs.spending = planning->monthlySpending();
+    inputs.bands = &uncertainty->bands();
+    inputs.baseline = baselines->chartValues(portfolio, inputs.real, inputs.cashFlow);
+    inputs.realMoneyCaption = planning->realMoneyCaption();
+    const ChartData data = BuildChartData(portfolio, portfolio.netWorthSeries(), inputs);
+    // The cash-flow chart sums the drawn rows into the net-worth list.
+    if (inputs.cashFlow)
+        std::copy(data.sum.cbegin(), data.sum.cend(), portfolio.netWorthSeries());
 
-    const bool cashFlow = ui->CashFlowRadioButt->isChecked();
-    const int leadingRows = portfolio.projectedRowCount();
-    double *sums = portfolio.netWorthSeries();
-    if (cashFlow) {
-        // The cash-flow chart sums the drawn rows into the net-worth list.
-        std::fill(sums, sums + MaxYears, 0.0);
-        for (int r = 0; r < leadingRows; ++r) {
-            for (int k = 0; k < years; ++k)
-                sums[k] += portfolio.record(r, k)->series[SerMonthlyCashFlow];
-        }
+    LineGraphs *window = new LineGraphs();
+    chartWindow = window;
+    // Windows still open when the main window goes are released with it.
+    connect(this, &QObject::destroyed, window, [window]() { delete window; });
+    window->SetYearAxis(data.firstYear, data.lastYear);
+    window->SetValueAxis(data.range.lower, data.range.upper);
+    for (int r = 0; r < data.rows.size(); ++r) {
+        window->AddInvestmentSeries(r, data.firstYear, YearAfter(data.firstYear, years), data.rows.at(r));
+        window->SetInvestmentType(r, data.rowTypes.at(r));
     }
-
-    // In today's money every amount of a year is divided by that year's divisor.
-    const InflationTable *real = ShownInflation();
-    auto shown = [real, firstYear](double value, int k) { return real ? real->real(value, firstYear + k) : value; };
-    QVector<QVector<double>> lines;
-    for (int r = 0; r < leadingRows; ++r) {
-        QVector<double> values(years);
-        for (int k = 0; k < years; ++k) {
-            const double *s = portfolio.record(r, k)->series;
-            values[k] = shown(cashFlow ? s[SerMonthlyCashFlow] : s[SerAssets] - s[SerDebt], k);
-        }
-        lines.append(values);
-    }
-    QVector<double> sumLine(std::max(0, years));
-    for (int k = 0; k < years; ++k)
-        sumLine[k] = shown(sums[k], k);
-    lines.append(sumLine);
-
-    // The uncertainty band of the total net worth, when the paths of this portfolio are in.
-    QVector<double> p10, p50, p90;
-    if (!cashFlow && !pathBands.p50.isEmpty() && pathBands.firstYear == firstYear) {
-        const int n = std::min(years, static_cast<int>(pathBands.p50.size()));
-        p10.resize(n);
-        p50.resize(n);
-        p90.resize(n);
-        for (int k = 0; k < n; ++k) {
-            p10[k] = shown(pathBands.p10.at(k), k);
-            p50[k] = shown(pathBands.p50.at(k), k);
-            p90[k] = shown(pathBands.p90.at(k), k);
-        }
-        lines << p10 << p90;
-    }
-
-    // The spending the cash flow should cover: constant in today's money, grown by inflation
-    // in the euros of each year otherwise.
-    QVector<double> spendingLine;
-    const std::optional<double> spending = MonthlySpending();
-    if (cashFlow && spending && portfolio.anyRowProjected()) {
-        const InflationTable today = InflationToday();
-        spendingLine.resize(std::max(0, years));
-        for (int k = 0; k < years; ++k)
-            spendingLine[k] = real ? *spending : today.nominal(*spending, firstYear + k);
-        lines.append(spendingLine);
-    }
-    // The vertical axis covers the sum and every single line, so that none runs off the chart.
-    // A baseline's sum is drawn dashed and grey over the years both portfolios have.
-    const QVector<double> baselineSum = BaselineChartValues(cashFlow);
-    const ValueRange range = CoveringRange(QVector<QVector<double>>(lines) << baselineSum);
-    window->SetValueAxis(range.lower, range.upper);
-
-    for (int r = 0; r < leadingRows; ++r) {
-        window->AddInvestmentSeries(r, firstYear, YearAfter(firstYear, years), lines.at(r));
-        window->SetInvestmentType(r, InvestmentTypeNames.value(ReadRowType(r)));
-    }
-
-    if (leadingRows >= 2)
-        window->AddSumSeries(sumLine);
-    if (!p50.isEmpty())
-        window->AddPercentileBand(p10, p50, p90);
-    if (!spendingLine.isEmpty()) {
-        const int free = FreeYearIndex(portfolio, InflationToday(), *spending);
-        window->AddSpendingLine(spendingLine, free == NoFreeYear ? INT_MIN : firstYear + free);
-    }
-    if (!baselineSum.isEmpty())
-        window->AddBaselineSeries(firstYear, baselineSum);
-
+    if (data.drawSum)
+        window->AddSumSeries(data.sumShown);
+    if (!data.p50.isEmpty())
+        window->AddPercentileBand(data.p10, data.p50, data.p90);
+    if (!data.spending.isEmpty())
+        window->AddSpendingLine(data.spending, data.freeYear);
+    if (!data.baseline.isEmpty())
+        window->AddBaselineSeries(data.firstYear, data.baseline);
     window->FinishView();
     window->show();
-    QString title = cashFlow ? QStringLiteral("Maandelijkse Cashflow") : QStringLiteral("Netto vermogen");
-    if (real)
-        title += QLatin1Char(' ') + RealMoneyCaption();
-    window->SetGraphTitle(title);
+    window->SetGraphTitle(data.title);
 }

@@ -556,8 +556,6 @@ void LineGraphs::SetGraphTitle(const QString &title)
 // Keeping the chart.
 
 namespace {
-const char *const ChartFolderKey = "Grafiek/Map";
-const char *const PrintedToFileKey = "Grafiek/AfgedruktNaarBestand";
 // The buttons sit right-aligned in the gap between the chart frame and the title.
 constexpr int KeepBarGap = 4;
 
@@ -656,8 +654,8 @@ ChartPicture LineGraphs::Picture() const
 
 void LineGraphs::SaveAsImage()
 {
-    QSettings settings = ProgramSettings();
-    QString folder = settings.value(QLatin1String(ChartFolderKey)).toString();
+    ChartFolderSettings settings = ChartFolderSettings::load();
+    QString folder = settings.folder;
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString caption = QStringLiteral("Grafiek opslaan als afbeelding");
@@ -680,7 +678,8 @@ void LineGraphs::SaveAsImage()
                 .arg(QDir::toNativeSeparators(target.fileName), error));
         return;
     }
-    settings.setValue(QLatin1String(ChartFolderKey), QFileInfo(target.fileName).absolutePath());
+    settings.folder = QFileInfo(target.fileName).absolutePath();
+    settings.save();
 }
 
 void LineGraphs::CopyImage()
@@ -695,9 +694,9 @@ void LineGraphs::PrintChart()
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(ui->GraphType->text().isEmpty() ? windowTitle() : ui->GraphType->text());
     // Printed to a file the last time: the dialog proposes a file in the last folder used.
-    QSettings settings = ProgramSettings();
-    const QString folder = settings.value(QLatin1String(ChartFolderKey)).toString();
-    if (settings.value(QLatin1String(PrintedToFileKey)).toBool() && !folder.isEmpty() && QDir(folder).exists()) {
+    ChartFolderSettings settings = ChartFolderSettings::load();
+    const QString folder = settings.folder;
+    if (settings.printedToFile && !folder.isEmpty() && QDir(folder).exists()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QDir(folder).filePath(printer.docName() + QStringLiteral(".pdf")));
     }
@@ -714,8 +713,9 @@ void LineGraphs::PrintChart()
     const bool printed = PrintChartPicture(LaidOutPicture(), &printer);
     LayOutChart(m_chartView->size());
     if (printed && !printer.outputFileName().isEmpty())
-        settings.setValue(QLatin1String(ChartFolderKey), QFileInfo(printer.outputFileName()).absolutePath());
-    settings.setValue(QLatin1String(PrintedToFileKey), printed && !printer.outputFileName().isEmpty());
+        settings.folder = QFileInfo(printer.outputFileName()).absolutePath();
+    settings.printedToFile = printed && !printer.outputFileName().isEmpty();
+    settings.save();
     if (!printed) {
         const QString where = printer.outputFileName().isEmpty()
             ? QStringLiteral("De printer %1 neemt de opdracht niet aan.").arg(printer.printerName())

@@ -19,8 +19,7 @@
 
 void MainWindow::on_WealthSelect_currentIndexChanged(int index)
 {
-    if (stepDepth == 0 && !applyingSnapshot && shownSnapshot.constData())
-        shownSnapshot->kind = index;
+    document->noteKind(index);
     ui->WealthSelect->setCurrentIndex(index);
     ShowWealthFields(index);
 }
@@ -91,7 +90,7 @@ void MainWindow::CommitWealthField(int k)
 void MainWindow::on_GoGoGo_clicked()
 {
     // One run is one undo step.
-    const EditStep step(this, QStringLiteral("Get Wealthy"));
+    const PortfolioDocument::Step step(document, QStringLiteral("Get Wealthy"));
     for (int k = 1; k <= GeneratorFieldCount; ++k)
         CommitWealthField(k);
 

@@ -10,7 +10,9 @@
 #include "model/ColumnUsage.h"
 #include "model/Plausibility.h"
 
+#include <QComboBox>
 #include <QMessageBox>
+#include <QTextEdit>
 #include <QStatusBar>
 #include <QTableWidgetItem>
 
@@ -25,7 +27,7 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
     if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
         return;
     // A change on its own (a typed entry) is one undo step with everything it causes.
-    const EditStep step(this, QStringLiteral("Cel wijzigen"));
+    const PortfolioDocument::Step step(document, QStringLiteral("Cel wijzigen"));
     QTableWidgetItem *item = ui->Vastgoed->item(row, column);
     const QString text = item ? item->text() : QString();
     const CellEditResult result = SetCellFromText(portfolio, row, column, text);
@@ -92,7 +94,7 @@ void MainWindow::on_InvestTypeChanged(int type)
 {
     if (type < 0 || type >= InvestmentTypeCount)
         return;
-    const EditStep step(this, QStringLiteral("Type wijzigen"));
+    const PortfolioDocument::Step step(document, QStringLiteral("Type wijzigen"));
     const int row = ui->Vastgoed->currentRow();
     if (QTableWidgetItem *item = ui->Vastgoed->item(row, ColType)) {
         item->setText(InvestmentTypeNames.at(type));
@@ -183,4 +185,64 @@ void MainWindow::MarkImplausible(int row, int skippedColumn)
                                      .arg(row + 1)
                                      .arg(header ? header->text() : QString::number(c + 1), reason));
     }
+}
+
+// What an undo step keeps and gives back: every input cell's text, each row's colour, the
+// generator panel and the chosen year.
+QSharedDataPointer<GridSnapshot> MainWindow::TakeSnapshot() const
+{
+    QSharedDataPointer<GridSnapshot> shared(new GridSnapshot);
+    GridSnapshot &s = *shared;
+    for (int r = 0; r < MaxRows; ++r) {
+        s.rowColours[r] = rowColours[r];
+        for (int c = 0; c < FieldCount; ++c)
+            s.texts[r][c] = cellTexts[r][c];
+    }
+    s.kind = ui->WealthSelect->currentIndex();
+    for (int k = 0; k < GeneratorFieldCount; ++k)
+        s.panel[k] = panelTexts[k];
+    s.yearListEmpty = ui->Situatie_Jaartal->count() == 0;
+    s.chosenYear = ui->Situatie_Jaartal->currentText();
+    return shared;
+}
+
+void MainWindow::ApplySnapshot(const GridSnapshot &s)
+{
+    {
+        const ViewBatch batch(this);
+        QTableWidget *grid = ui->Vastgoed;
+        const int rows = std::min(grid->rowCount(), static_cast<int>(MaxRows));
+        for (int r = 0; r < rows; ++r) {
+            // The type and the row's paint first, as a type change or the generator writes a
+            // row, then the other texts under it.
+            QTableWidgetItem *typeItem = grid->item(r, ColType);
+            if (typeItem && typeItem->text() != s.texts[r][ColType])
+                typeItem->setText(s.texts[r][ColType]);
+            ColorRow(r, s.rowColours[r]);
+            for (int c = 1; c < FieldCount; ++c) {
+                QTableWidgetItem *item = grid->item(r, c);
+                if (item && item->text() != s.texts[r][c])
+                    item->setText(s.texts[r][c]);
+            }
+        }
+        if (ui->WealthSelect->currentIndex() != s.kind)
+            ui->WealthSelect->setCurrentIndex(s.kind);
+        for (int k = 0; k < GeneratorFieldCount; ++k) {
+            if (panelTexts[k] != s.panel[k])
+                WealthEdit(k + 1)->setPlainText(s.panel[k]);
+        }
+        ViewChanged(true);
+    }
+    if (s.yearListEmpty && ui->Situatie_Jaartal->count() > 0 && !portfolio.anyRowProjected()) {
+        // Back to before anything was projected: no years, no figures.
+        ui->Situatie_Jaartal->clear();
+        for (int r = 0; r < ui->Output->rowCount(); ++r)
+            BlankOutputRow(r);
+        ShowEmptyTotals();
+    }
+    // The year the user was reading, when the list still holds it.
+    QComboBox *years = ui->Situatie_Jaartal;
+    const int chosen = s.chosenYear.isEmpty() ? -1 : years->findText(s.chosenYear);
+    if (chosen >= 0 && chosen != years->currentIndex())
+        years->setCurrentIndex(chosen);
 }

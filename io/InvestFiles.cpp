@@ -8,6 +8,7 @@
 #include "io/CsvExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
+#include "app/BaselineController.h"
 #include "model/InvestmentStore.h"
 
 #include <QDebug>
@@ -48,7 +49,7 @@ void MainWindow::on_actionSave_as_triggered()
 
 bool MainWindow::Save()
 {
-    return currentFile.isEmpty() ? SaveAs() : SaveTo(currentFile);
+    return document->file().isEmpty() ? SaveAs() : SaveTo(document->file());
 }
 
 bool MainWindow::SaveAs()
@@ -66,8 +67,8 @@ bool MainWindow::SaveTo(const QString &path)
     BuildInvestText();
     if (!saveReporting(this, path, investText))
         return false;
-    SetCurrentFile(path);
-    RememberFile(path);
+    document->setSavedAs(path);
+    document->rememberFile(path);
     return true;
 }
 
@@ -94,7 +95,7 @@ bool MainWindow::OpenFile(const QString &path)
     // A cut-off file is shown as far as it goes, but counts as changed: saving it as it is is
     // a choice, not a matter of course.
     ShowOpenedText(text, path, check.fields >= InvestFieldCount, QStringLiteral("Openen"));
-    RememberFile(path);
+    document->rememberFile(path);
     if (check.fields < InvestFieldCount) {
         QMessageBox::warning(this, QStringLiteral("Quorvant"),
             IncompleteInvestFileText(QFileInfo(path).fileName(), check.fields));
@@ -110,7 +111,7 @@ bool MainWindow::OpenFileAsking(const QString &path)
 void MainWindow::ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label)
 {
     // One undo step: undo brings back the portfolio and the document it replaced.
-    EditStep step(this, label);
+    PortfolioDocument::Step step(document, label);
     investText = text;
     const ViewBatch batch(this);
     ClearInvestments();
@@ -210,4 +211,44 @@ QString MainWindow::ProjectionCsv(bool totals) const
     CsvFigures figures;
     figures.real = ShownInflation();
     return ProjectionCsvText(portfolio, totals, figures);
+}
+
+bool MainWindow::MaybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvant"),
+        QStringLiteral("De portefeuille is gewijzigd. Wijzigingen opslaan?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString MainWindow::AskFileName(const FileNameProvider &provider, bool save, const QString &caption, const char *filter)
+{
+    return AskForFileName(provider, save, caption, filter, document->lastFolder());
+}
+
+bool MainWindow::CompareWithFile(const QString &path)
+{
+    return baselines->compareWithFile(path, portfolio.maxInvestment(), portfolio.maxJaren(), this);
+}
+
+QString MainWindow::CurrentInvestText() const
+{
+    return InvestTextFromFields(CurrentFields());
+}
+
+bool MainWindow::ShowRecoveredWork(const QString &text, const QString &file)
+{
+    ShowOpenedText(text, file, false, QStringLiteral("Herstellen"));
+    return true;
 }

@@ -6,6 +6,8 @@
 
 #include "grid/ColumnCatalogue.h"
 #include "grid/RowEdit.h"
+#include "app/BaselineController.h"
+#include "app/PlanningPanel.h"
 #include "model/FormatAmount.h"
 
 #include <QDebug>
@@ -86,8 +88,7 @@ void MainWindow::FillYearList(int firstYear)
 void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &year)
 {
     // A year the user picks is the year an undo comes back to.
-    if (stepDepth == 0 && !applyingSnapshot && shownSnapshot.constData())
-        shownSnapshot->chosenYear = year;
+    document->noteChosenYear(year);
     FillOutputGrid();
     UpdateYearTotals();
 }
@@ -137,13 +138,13 @@ void MainWindow::ShowEmptyTotals()
              ui->Totaal_EigenCash, ui->Totaal_InkomenMaandelijks, ui->Totaal_LastenMaandelijks,
              ui->Totaal_Activa, ui->Totaal_Nettowaarde })
         label->setText(QString());
-    ShowBaselineFigures(-1);
+    if (baselines)
+        baselines->showYear(portfolio, -1, nullptr);
 }
 
 void MainWindow::UpdateYearTotals()
 {
-    UpdateFreeYear();
-    ShowPathBands();
+    ShowPartsOfYear();
     const int c = ChosenYearIndex();
     if (c < 0 || !portfolio.anyRowProjected() || !portfolio.yearTotals(c, yearTotals)) {
         yearTotals = YearTotals();
@@ -164,7 +165,8 @@ void MainWindow::UpdateYearTotals()
     ui->Totaal_Activa->setText(FormatAmount(t.assets));
     ui->Totaal_Nettowaarde->setText(FormatAmount(t.cash + t.propertyValue - t.debt));
     portfolio.setNetWorthByYear(c, yearTotals.netWorth());
-    ShowBaselineFigures(c);
+    if (baselines)
+        baselines->showYear(portfolio, c, ShownInflation());
 }
 
 void MainWindow::on_btn_ClearInvestmenst_clicked()
@@ -175,7 +177,7 @@ void MainWindow::on_btn_ClearInvestmenst_clicked()
 void MainWindow::ClearInvestments()
 {
     // Clearing is one undo step (within opening a file, part of that step).
-    const EditStep step(this, QStringLiteral("Clear Investments"));
+    const PortfolioDocument::Step step(document, QStringLiteral("Clear Investments"));
     const ViewBatch batch(this);
     portfolio.fillAllInputs(0.0);
     // Every row is cleared, also those beyond the investment limit: nothing of the old

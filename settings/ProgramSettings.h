@@ -2,12 +2,49 @@
 #define PROGRAMSETTINGS_H
 
 #include <QSettings>
+#include <QString>
+#include <QStringList>
 
-// Where the program keeps what it remembers between runs: the recent files and the last
-// folder, the inflation and the monthly spending, the spreads of the paths, the image folder.
+// Where the program keeps what it remembers between runs. Each concern reads and writes its
+// own keys through one value type below (the spreads of the paths: settings/SpreadSettings).
 inline QSettings ProgramSettings()
 {
     return QSettings(QStringLiteral("Quorvant"), QStringLiteral("Quorvant"));
 }
+
+// The last files opened or saved, newest first, and the folder the file dialogs start in.
+struct RecentFiles
+{
+    static constexpr int Count = 5;
+    QStringList files;
+    QString lastFolder;
+
+    static RecentFiles load();
+    void save() const;
+    // Puts an absolute path in front (once) and its folder as the last folder.
+    void add(const QString &absolutePath);
+};
+
+// Today's money and the spending goal, as typed.
+struct PlanningSettings
+{
+    QString inflation; // empty: never set (the default applies)
+    QString monthlySpending;
+    bool haveInflation = false;
+
+    static PlanningSettings load();
+    void saveInflation() const;
+    void saveSpending() const;
+};
+
+// Where chart pictures were last saved, and whether the last print went to a file.
+struct ChartFolderSettings
+{
+    QString folder;
+    bool printedToFile = false;
+
+    static ChartFolderSettings load();
+    void save() const;
+};
 
 #endif // PROGRAMSETTINGS_H

@@ -1,6 +1,5 @@
 #include "grid/CellRules.h"
 
-#include "grid/NumberEntry.h"
 
 #include <climits>
 #include <cmath>
@@ -63,14 +62,6 @@ int TruncateToInt(double value)
     if (value <= static_cast<double>(INT_MIN))
         return INT_MIN;
     return static_cast<int>(value);
-}
-
-std::optional<int> TypedLimit(const QString &text)
-{
-    const std::optional<double> value = NumberFromText(NormalisedNumberText(text, NumberKind::Count), NumberForm::Whole);
-    if (!value || *value < INT_MIN || *value > INT_MAX)
-        return std::nullopt;
-    return static_cast<int>(*value);
 }
 
 int LimitFromText(const QString &text)

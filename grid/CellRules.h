@@ -35,10 +35,6 @@ inline bool IsRefusedStartYear(double field)
 // values beyond the int range give the nearest int bound.
 int TruncateToInt(double value);
 
-// The limit a typed limits-dialog text names: normalised as typed numbers are, then an
-// optional sign and decimal digits with blanks around them within 32 bits; none otherwise.
-std::optional<int> TypedLimit(const QString &text);
-
 // The integer a limits-dialog field holds: an optional sign and decimal digits with
 // blanks around them; anything else, or a number outside 32 bits, gives 0.
 int LimitFromText(const QString &text);

@@ -5,6 +5,8 @@
 #include "grid/ColumnCatalogue.h"
 #include "model/InvestmentInput.h"
 
+#include <climits>
+
 #include <QRegularExpression>
 
 namespace {
@@ -133,4 +135,12 @@ NumberKind GeneratorFieldKind(int kind, int field)
     default:
         return NumberKind::None;
     }
+}
+
+std::optional<int> TypedLimit(const QString &text)
+{
+    const std::optional<double> value = NumberFromText(NormalisedNumberText(text, NumberKind::Count), NumberForm::Whole);
+    if (!value || *value < INT_MIN || *value > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(*value);
 }

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // What a field holds; the normalising rules depend on it.
 enum class NumberKind {
     None, // not a number field: left alone
@@ -32,5 +34,9 @@ NumberKind InputColumnKind(int column);
 // The kind of generator field `field` (0 .. 9) for generator kind `kind` (0 .. 2); kind 2
 // reads some fields with another meaning.
 NumberKind GeneratorFieldKind(int kind, int field);
+
+// The limit a typed limits-dialog text names: normalised as typed numbers are, then an
+// optional sign and decimal digits with blanks around them within 32 bits; none otherwise.
+std::optional<int> TypedLimit(const QString &text);
 
 #endif // NUMBERENTRY_H

@@ -23,7 +23,6 @@ const char *const InvestFileFilter = "Invest(*.inv);;All Files (*)";
 namespace {
 
 constexpr int ReadChunk = 64 * 1024;
-constexpr int Utf8Mib = 106;
 
 void setError(QString *error, const QString &text)
 {
@@ -263,13 +262,3 @@ bool ReadInvestTextFile(const QString &path, QString *text, QString *error, File
     return ReadInvestTextNativeFile(QFile::encodeName(path), text, error, targets);
 }
 
-QByteArray SavedTextBytes(const QString &text)
-{
-    QTextCodec *codec = QTextCodec::codecForLocale();
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    QByteArray bytes = codec->fromUnicode(text.constData(), text.size(), &state);
-    // Reading takes a leading U+FEFF for a byte-order mark; a second one in front keeps it.
-    if (text.startsWith(QChar(0xfeff)) && codec->mibEnum() == Utf8Mib)
-        bytes.prepend("\xef\xbb\xbf");
-    return bytes;
-}

@@ -96,10 +96,4 @@ bool ReadInvestTextFile(const QString &path, QString *text, QString *error,
 bool ReadInvestTextNativeFile(const QByteArray &nativePath, QString *text, QString *error,
     FileTargets targets = FileTargets::Any);
 
-// The bytes a text is saved as: the locale's encoding without a byte-order mark. A text
-// that itself starts with U+FEFF gets a byte-order mark in front in UTF-8, so that reading
-// takes the mark and keeps the character. A character the encoding cannot hold (in UTF-8:
-// half of a surrogate pair) is written as '?'.
-QByteArray SavedTextBytes(const QString &text);
-
 #endif // INVESTFORMAT_H

@@ -1,11 +1,10 @@
 #include "io/SafeSave.h"
 
-#include "io/InvestFormat.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextCodec>
 
 #include <cerrno>
 #include <cstdio>
@@ -15,6 +14,8 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr int Utf8Mib = 106;
 
 void setError(QString *error, const QString &text)
 {
@@ -270,6 +271,17 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes, QString *er
 }
 
 } // namespace
+
+QByteArray SavedTextBytes(const QString &text)
+{
+    QTextCodec *codec = QTextCodec::codecForLocale();
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    QByteArray bytes = codec->fromUnicode(text.constData(), text.size(), &state);
+    // Reading takes a leading U+FEFF for a byte-order mark; a second one in front keeps it.
+    if (text.startsWith(QChar(0xfeff)) && codec->mibEnum() == Utf8Mib)
+        bytes.prepend("\xef\xbb\xbf");
+    return bytes;
+}
 
 QString NotRegularFileText(const QByteArray &nativePath, unsigned mode)
 {

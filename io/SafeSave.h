@@ -16,6 +16,12 @@ enum class FileTargets { Any, RegularOnly };
 // Why a file of this mode (st_mode) is refused where only regular files are taken.
 QString NotRegularFileText(const QByteArray &nativePath, unsigned mode);
 
+// The bytes a text is saved as: the locale's encoding without a byte-order mark. A text
+// that itself starts with U+FEFF gets a byte-order mark in front in UTF-8, so that reading
+// takes the mark and keeps the character. A character the encoding cannot hold (in UTF-8:
+// half of a surrogate pair) is written as '?'.
+QByteArray SavedTextBytes(const QString &text);
+
 // Writes bytes to a file. A regular file is replaced atomically: the bytes go to a hidden
 // temporary file beside it (".NAME.qvtmp-XXXXXX", with the mode of the file it replaces),
 // which is synced and then renamed over the file; the folder is synced after the rename,

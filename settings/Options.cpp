@@ -2,6 +2,7 @@
 #include "ui_Options.h"
 
 #include "grid/CellRules.h"
+#include "grid/NumberEntry.h"
 
 #include <QSignalBlocker>
 #include <QTextEdit>

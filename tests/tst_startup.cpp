@@ -156,29 +156,6 @@ private slots:
         QCOMPARE(widths, (QList<int> { 16, 32, 48, 64, 128, 256 }));
     }
 
-    void inputGridLayout()
-    {
-        MainWindow w;
-        QTableWidget *grid = inputGrid(w);
-        QCOMPARE(grid->geometry(), QRect(40, 160, 1261, 191));
-        QCOMPARE(grid->rowCount(), 30);
-        QCOMPARE(grid->columnCount(), 16);
-        for (int c = 0; c < 16; ++c) {
-            QCOMPARE(grid->horizontalHeaderItem(c)->text(), InputColumns[c].header);
-            QCOMPARE(grid->columnWidth(c), int(InputColumns[c].width));
-        }
-        QCOMPARE(grid->horizontalHeaderItem(5)->text(), QString());
-        QCOMPARE(grid->columnWidth(10), 1);
-        QCOMPARE(grid->horizontalHeaderItem(15)->text(), QStringLiteral("Rendement"));
-        QCOMPARE(grid->verticalHeader()->defaultSectionSize(), 23);
-        QCOMPARE(grid->verticalHeader()->minimumSectionSize(), 5);
-        QCOMPARE(int(grid->editTriggers()), int(QAbstractItemView::AllEditTriggers));
-        // The drop-down editor serves column 0 only.
-        QVERIFY(grid->itemDelegateForColumn(0));
-        QCOMPARE(grid->itemDelegateForColumn(0)->metaObject()->className(), "ComboBoxDelegate");
-        QVERIFY(!grid->itemDelegateForColumn(1));
-    }
-
     void outputGridLayout()
     {
         MainWindow w;
@@ -325,16 +302,6 @@ private slots:
         QCOMPARE(first->toPlainText(), QString()); // no tab character was inserted
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(find<QTextEdit>(&w, "wealth_edit5")));
-    }
-
-    void resizingMovesNothing()
-    {
-        MainWindow w;
-        w.show();
-        const QRect before = inputGrid(w)->geometry();
-        w.resize(800, 600);
-        QCoreApplication::processEvents();
-        QCOMPARE(inputGrid(w)->geometry(), before);
     }
 
     // "Online Handleiding" opens the Dutch manual that ships with the program, which explains

@@ -99,8 +99,6 @@ private slots:
     void extremeStartYears_data();
     void extremeStartYears();
 
-    void formatting_data();
-    void formatting();
 };
 
 void TestStore::initialState()
@@ -596,36 +594,6 @@ void TestStore::extremeStartYears()
     const int base = std::min(startYear, 2020);
     QCOMPARE(store->earliestStartYear(), base);
     QVERIFY(sameBlock(store->block(0), project(exampleRow(type, startYear), base)));
-}
-
-void TestStore::formatting_data()
-{
-    QTest::addColumn<double>("amount");
-    QTest::addColumn<bool>("whole"); // a grid cell rather than a total label
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("950000") << 950000.0 << false << "950000";
-    QTest::newRow("1234567") << 1234567.0 << false << "1.23457M";
-    QTest::newRow("123.456789") << 123.456789 << false << "123.457";
-    QTest::newRow("-2500000") << -2500000.0 << false << "-2.5e+06";
-    QTest::newRow("exactly a million") << 1000000.0 << false << "1M";
-    QTest::newRow("2500000") << 2500000.0 << false << "2.5M";
-    QTest::newRow("just under a million rounds up") << 999999.5 << false << "1e+06";
-    QTest::newRow("zero") << 0.0 << false << "0";
-    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false << "nanM";
-    QTest::newRow("cell 887.36") << 887.36 << true << "887";
-    QTest::newRow("cell -40000") << -40000.0 << true << "-40000";
-    QTest::newRow("cell 1491.33") << 1491.33 << true << "1491";
-    QTest::newRow("cell -38648.27") << -38648.27 << true << "-38648";
-    QTest::newRow("cell 2020") << 2020.0 << true << "2020";
-}
-
-void TestStore::formatting()
-{
-    QFETCH(double, amount);
-    QFETCH(bool, whole);
-    QFETCH(QString, text);
-    QCOMPARE(whole ? FormatWhole(amount) : FormatAmount(amount), text);
 }
 
 QTEST_GUILESS_MAIN(TestStore)

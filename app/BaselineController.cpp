@@ -5,7 +5,7 @@
 
 #include "io/InvestFormat.h"
 #include "model/InvestmentStore.h"
-#include "model/FormatAmount.h"
+#include "app/ShownAmount.h"
 #include "model/RealValues.h"
 
 #include <QAction>
@@ -151,7 +151,10 @@ void BaselineController::showYear(const InvestmentStore &current, int yearIndex,
         { year.cashFlowDifference, year.netWorthDifference } };
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 2; ++column)
-            m_figures[row][column]->setText(year.available ? FormatAmount(shown[row][column]) : QString());
+            if (year.available)
+                ShowShownAmount(m_figures[row][column], shown[row][column]);
+            else
+                m_figures[row][column]->clear();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/UncertaintyPanel.h"
 #include "grid/GridKeys.h"
 #include "io/InvestFormat.h"
+#include "io/SheetExport.h"
 #include "settings/Options.h"
 
 #include <QAction>
@@ -124,6 +125,19 @@ void MainWindow::ComposeParts()
     fileMenu->insertMenu(ui->actionExport_CSV, document->recentMenu(fileMenu));
     fileMenu->insertSeparator(ui->actionExport_CSV);
     connect(document, &PortfolioDocument::openRecent, this, [this](const QString &path) { OpenFileAsking(path); });
+
+    // Spreadsheets for Dutch readers, after the plain CSV.
+    for (const bool workbook : { false, true }) {
+        auto *action = new QAction(QStringLiteral("%1...").arg(QString::fromUtf8(workbook ? WorkbookCaption : DutchCsvCaption)), this);
+        action->setObjectName(workbook ? QStringLiteral("actionExportXlsx") : QStringLiteral("actionExportCsvNl"));
+        action->setToolTip(workbook ? QStringLiteral("De doorrekening als Excel-werkmap: een blad met de jaartotalen en een blad per investering")
+                                    : QStringLiteral("De doorrekening als CSV die Nederlandse Excel in kolommen opent: puntkomma's en decimale komma's"));
+        action->setStatusTip(action->toolTip());
+        connect(action, &QAction::triggered, this, [this, workbook]() { ExportSpreadsheet(workbook); });
+        const QList<QAction *> actions = fileMenu->actions();
+        const int exportAt = actions.indexOf(ui->actionExport_CSV);
+        fileMenu->insertAction(actions.value(exportAt + 1 + (workbook ? 1 : 0)), action);
+    }
 
     QMenu *editMenu = new QMenu(QStringLiteral("Bewerken"), this);
     editMenu->setObjectName(QStringLiteral("menuBewerken"));

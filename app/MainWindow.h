@@ -176,6 +176,8 @@ private:
     void ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label);
     // The fields a save writes, from what the widgets hold.
     InvestFields CurrentFields() const;
+    // File > "CSV voor Excel (puntkomma)..." and "Excel-werkmap (.xlsx)...".
+    void ExportSpreadsheet(bool workbook);
     // Opening a file: one message for the rows whose start year was refused.
     void ReportRefusedYears(const QVector<int> &rows);
 

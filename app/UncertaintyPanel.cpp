@@ -1,6 +1,6 @@
 #include "app/UncertaintyPanel.h"
 
-#include "model/FormatAmount.h"
+#include "model/DutchFormat.h"
 #include "model/InvestmentStore.h"
 #include "model/PathRunner.h"
 #include "model/RealValues.h"
@@ -94,8 +94,8 @@ void UncertaintyPanel::showYear(int c, bool anyProjected, const InflationTable *
     auto shown = [real, year](double value) { return real ? real->real(value, year) : value; };
     m_band->setText(QStringLiteral("Nettowaarde %1: 10%: %2 \u00b7 50%: %3 \u00b7 90%: %4")
                         .arg(year)
-                        .arg(FormatAmount(shown(m_bands.p10.at(c))), FormatAmount(shown(m_bands.p50.at(c))),
-                            FormatAmount(shown(m_bands.p90.at(c)))));
+                        .arg(DutchTotal(shown(m_bands.p10.at(c))), DutchTotal(shown(m_bands.p50.at(c))),
+                            DutchTotal(shown(m_bands.p90.at(c)))));
     if (m_bands.coveredByChance.size() > c)
         m_chance->setText(QStringLiteral("Kans financieel vrij uiterlijk %1: %2").arg(year).arg(Percent(m_bands.coveredByChance.at(c))));
     else

@@ -6,6 +6,7 @@
 #include "ui_MainWindow.h"
 
 #include "io/CsvExport.h"
+#include "io/SheetExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
 #include "app/BaselineController.h"
@@ -125,6 +126,27 @@ void MainWindow::on_actionExport_CSV_triggered()
     if (name.isEmpty())
         return;
     saveReporting(this, WithDefaultSuffix(name, QStringLiteral("csv")), ProjectionCsv(false));
+}
+
+void MainWindow::ExportSpreadsheet(bool workbook)
+{
+    // For Dutch Excel and LibreOffice: ';' and a decimal comma, or a workbook with numbers as
+    // numbers; in today's money when the window shows it, with the baseline when one is set.
+    const QString caption = QString::fromUtf8(workbook ? WorkbookCaption : DutchCsvCaption);
+    const char *filter = workbook ? "Excel-werkmap (*.xlsx);;All Files (*)" : "CSV(*.csv);;All Files (*)";
+    const QString name = AskFileName(saveFileName, true, caption, filter);
+    if (name.isEmpty())
+        return;
+    CsvFigures figures;
+    figures.real = ShownInflation();
+    figures.baseline = CurrentBaseline().store();
+    const QString path = WithDefaultSuffix(name, workbook ? QStringLiteral("xlsx") : QStringLiteral("csv"));
+    QString error;
+    const bool written = workbook ? WriteProjectionWorkbook(path, portfolio, figures, &error)
+                                  : SaveBytesFile(path, ProjectionDutchCsvBytes(portfolio, false, figures), &error,
+                                      FileTargets::RegularOnly);
+    if (!written)
+        QMessageBox::warning(this, QStringLiteral("Unable to save file"), error);
 }
 
 void MainWindow::BuildInvestText()

@@ -8,6 +8,7 @@
 #include "grid/RowEdit.h"
 #include "app/BaselineController.h"
 #include "app/PlanningPanel.h"
+#include "app/ShownAmount.h"
 #include "model/FormatAmount.h"
 
 #include <QDebug>
@@ -123,8 +124,12 @@ void MainWindow::FillOutputGrid()
         if (real)
             real->deflate(record, year);
         for (int k = 0; k < OutputColumnCount; ++k) {
-            if (QTableWidgetItem *item = ui->Output->item(i, k))
+            QTableWidgetItem *item = ui->Output->item(i, k);
+            // The start year is a year, not an amount: no grouping dot.
+            if (item && k == SerStartYear)
                 item->setText(FormatWhole(record.series[k]));
+            else if (item)
+                ShowShownAmount(item, record.series[k]);
         }
     }
     // Rows below the leading projected rows show nothing, not an older projection.
@@ -155,15 +160,16 @@ void MainWindow::UpdateYearTotals()
     YearTotals t = yearTotals;
     if (const InflationTable *real = ShownInflation())
         real->deflate(t, portfolio.earliestStartYear() + c);
-    ui->Totaal_Cashflow->setText(FormatAmount(t.monthlyCashFlow));
-    ui->Totaal_Schulden->setText(FormatAmount(t.debt));
-    ui->Totaal_Cash->setText(FormatAmount(t.cash));
-    ui->Totaal_Vastgoed->setText(FormatAmount(t.propertyValue));
-    ui->Totaal_EigenCash->setText(FormatAmount(t.ownContribution));
-    ui->Totaal_InkomenMaandelijks->setText(FormatAmount(t.monthlyIncome));
-    ui->Totaal_LastenMaandelijks->setText(FormatAmount(t.monthlyCosts));
-    ui->Totaal_Activa->setText(FormatAmount(t.assets));
-    ui->Totaal_Nettowaarde->setText(FormatAmount(t.cash + t.propertyValue - t.debt));
+    // In Dutch notation (model/DutchFormat: cents below 1.000, whole euros from there on).
+    ShowShownAmount(ui->Totaal_Cashflow, t.monthlyCashFlow);
+    ShowShownAmount(ui->Totaal_Schulden, t.debt);
+    ShowShownAmount(ui->Totaal_Cash, t.cash);
+    ShowShownAmount(ui->Totaal_Vastgoed, t.propertyValue);
+    ShowShownAmount(ui->Totaal_EigenCash, t.ownContribution);
+    ShowShownAmount(ui->Totaal_InkomenMaandelijks, t.monthlyIncome);
+    ShowShownAmount(ui->Totaal_LastenMaandelijks, t.monthlyCosts);
+    ShowShownAmount(ui->Totaal_Activa, t.assets);
+    ShowShownAmount(ui->Totaal_Nettowaarde, t.cash + t.propertyValue - t.debt);
     portfolio.setNetWorthByYear(c, yearTotals.netWorth());
     if (baselines)
         baselines->showYear(portfolio, c, ShownInflation());

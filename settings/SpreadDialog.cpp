@@ -1,5 +1,6 @@
 #include "settings/SpreadDialog.h"
 
+#include "settings/DutchSpinBoxes.h"
 #include "settings/SpreadSettings.h"
 
 #include <QDialogButtonBox>
@@ -15,7 +16,7 @@ namespace {
 
 QDoubleSpinBox *spreadBox(const char *name, const QString &accessible, const QString &tip)
 {
-    auto *box = new QDoubleSpinBox;
+    auto *box = new DutchPercentSpinBox;
     box->setObjectName(QLatin1String(name));
     box->setRange(0.0, PathSettings::MaxSpread);
     box->setDecimals(1);
@@ -45,11 +46,10 @@ SpreadDialog::SpreadDialog(QSettings &settings, QWidget *parent)
     m_return = spreadBox("SpreidingRendement", QStringLiteral("Spreiding van het rendement"),
         QStringLiteral("Hoeveel het rendement van jaar tot jaar rond de ingevulde waarde schommelt "
                        "(standaardafwijking in procentpunten)"));
-    m_paths = new QSpinBox;
+    m_paths = new DutchCountSpinBox;
     m_paths->setObjectName(QStringLiteral("AantalPaden"));
     m_paths->setRange(PathSettings::MinPaths, PathSettings::MaxPaths);
     m_paths->setSingleStep(1000);
-    m_paths->setGroupSeparatorShown(true);
     m_paths->setAccessibleName(QStringLiteral("Aantal paden"));
     m_paths->setToolTip(QStringLiteral("Hoeveel mogelijke verlopen worden doorgerekend; meer paden geven "
                                        "gladdere banden maar rekenen langer"));

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "model/DutchFormat.h"
+
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
 
@@ -82,6 +84,16 @@ void setRow(MainWindow &w, int row, int type, const QStringList &cellsFromColumn
         if (!text.isNull())
             grid->item(row, i + 1)->setText(text);
     }
+}
+
+QString shownCell(const QString &plain)
+{
+    return DutchWholeAmount(plain.toDouble());
+}
+
+QString shownTotal(const QString &plain)
+{
+    return DutchTotal(plain.toDouble());
 }
 
 QString cellText(QTableWidget *grid, int row, int column)

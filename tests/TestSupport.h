@@ -42,6 +42,11 @@ void setRow(MainWindow &w, int row, int type, const QStringList &cellsFromColumn
 
 QString cellText(QTableWidget *grid, int row, int column);
 
+// How the output grid and the totals show a figure written plainly ("-40000", "-38648.3"):
+// in Dutch notation, whole euros in the grid, by the totals' rule in the labels.
+QString shownCell(const QString &plain);
+QString shownTotal(const QString &plain);
+
 // Runs `action` while a timer closes every modal window that opens; returns the
 // "title|text" of each in order.
 QStringList closingModals(const std::function<void()> &action);

@@ -5,6 +5,7 @@
 
 #include "app/AppFont.h"
 #include "app/MainWindow.h"
+#include "model/DutchFormat.h"
 #include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
 #include "model/FormatAmount.h"
@@ -689,8 +690,8 @@ private slots:
 
         // The year the user chose stays chosen and shown.
         QCOMPARE(years->currentIndex(), chosen);
-        QCOMPARE(cellText(outputGrid(w), 1, 1), QString::number(1000 + 1200 * chosen));
-        QCOMPARE(find<QLabel>(&w, "Totaal_Nettowaarde")->text(), FormatAmount(2 * (1000.0 + 1200.0 * chosen)));
+        QCOMPARE(cellText(outputGrid(w), 1, 1), DutchWholeAmount(1000 + 1200 * chosen));
+        QCOMPARE(find<QLabel>(&w, "Totaal_Nettowaarde")->text(), DutchTotal(2 * (1000.0 + 1200.0 * chosen)));
         // Saving 1000 + 1200 d twice, for every projected year, whatever the list holds.
         for (int k = 0; k < yearsWhenPressed; ++k)
             QCOMPARE(w.store().netWorthByYear(k), 2 * (1000.0 + 1200.0 * k));

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "grid/ColumnCatalogue.h"
 #include "io/CsvExport.h"
+#include "io/SheetExport.h"
 #include "model/PathSimulation.h"
 
 #include <QDate>
@@ -229,6 +230,23 @@ private slots:
         initResources();
         QVERIFY(m_dir.isValid());
         QVERIFY2(QFile::exists(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export")), "build quorvant-export first");
+    }
+
+    // The window's spreadsheet exports write what the core writes for what the window shows.
+    void windowSpreadsheets()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        MainWindow w;
+        typeExampleRows(w, 3);
+        const QString csv = dir.filePath(QStringLiteral("nl"));
+        QCOMPARE(triggerWithFile(w, "actionExportCsvNl", csv), QStringList());
+        const QByteArray bytes = readBytes(csv + QStringLiteral(".csv"));
+        QVERIFY(bytes.startsWith("\xef\xbb\xbf"));
+        QCOMPARE(bytes, ProjectionDutchCsvBytes(w.store(), false));
+        const QString book = dir.filePath(QStringLiteral("werkmap.xlsx"));
+        QCOMPARE(triggerWithFile(w, "actionExportXlsx", book), QStringList());
+        QVERIFY(readBytes(book).startsWith("PK"));
     }
 
     void csvNumber_data()

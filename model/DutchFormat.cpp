@@ -29,7 +29,12 @@ RoundedDigits roundedDigits(double magnitude, int decimals)
 {
     char exact[ExactBuffer];
     const char *const begin = exact;
-    const char *end = std::to_chars(exact, exact + ExactBuffer, magnitude, std::chars_format::fixed, ExactDecimals).ptr;
+    // A double is an integer times 2^(exponent - 53): it has exactly 53 - exponent digits after
+    // the point, so that many give its exact value (a few dozen for amounts, not 1074).
+    int exponent = 0;
+    std::frexp(magnitude, &exponent);
+    const int exactDecimals = std::clamp(53 - exponent, decimals + 1, ExactDecimals);
+    const char *end = std::to_chars(exact, exact + ExactBuffer, magnitude, std::chars_format::fixed, exactDecimals).ptr;
     const char *point = std::find(begin, end, '.');
     std::string digits(begin, point);
     digits.append(point + 1, point + 1 + decimals);
@@ -68,12 +73,38 @@ QString composed(bool negative, const RoundedDigits &r, bool grouped)
     return text;
 }
 
+// Whole numbers below 10^15, the common case of the output grid, without the exact decimal
+// expansion: std::round rounds the double's exact value half away from zero too.
+QString wholeNumber(double value, bool grouped)
+{
+    const unsigned long long n = static_cast<unsigned long long>(std::round(std::fabs(value)));
+    char digits[32];
+    char *end = digits + sizeof digits;
+    char *p = end;
+    unsigned long long rest = n;
+    int count = 0;
+    do {
+        if (grouped && count > 0 && count % 3 == 0)
+            *--p = '.';
+        *--p = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+        ++count;
+    } while (rest > 0);
+    if (std::signbit(value) && n != 0)
+        *--p = '-';
+    return QString::fromLatin1(p, static_cast<int>(end - p));
+}
+
+constexpr double WholeFastLimit = 1e15;
+
 } // namespace
 
 QString DutchNumber(double value, int decimals, bool grouped)
 {
     if (!std::isfinite(value))
         return NotANumberText;
+    if (decimals <= 0 && std::fabs(value) < WholeFastLimit)
+        return wholeNumber(value, grouped);
     decimals = std::clamp(decimals, 0, MaxDecimals);
     return composed(std::signbit(value), roundedDigits(std::fabs(value), decimals), grouped);
 }
@@ -82,10 +113,13 @@ QString DutchTotal(double value)
 {
     if (!std::isfinite(value))
         return NotANumberText;
+    // From 1.000 on whole euros; only smaller amounts need their cents worked out.
+    if (std::fabs(value) >= 1000.0)
+        return DutchNumber(value, 0, true);
     const RoundedDigits cents = roundedDigits(std::fabs(value), 2);
     if (cents.whole.size() < 4)
         return composed(std::signbit(value), cents, true);
-    return composed(std::signbit(value), roundedDigits(std::fabs(value), 0), true);
+    return DutchNumber(value, 0, true);
 }
 
 QString NotANumberReason(double value)

@@ -6,6 +6,7 @@
 #include "settings/SpreadSettings.h"
 
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -51,6 +52,42 @@ private slots:
         QCOMPARE(kept.valueSpread, accept ? 12.5 : 5.0);
         QCOMPARE(kept.paths, accept ? 2500 : PathSettings::MaxPaths);
         QCOMPARE(kept.returnSpread, 3.5);
+    }
+
+    // The boxes show Dutch numbers and read what is typed by the grid's rule; a text that is
+    // no number leaves the value alone.
+    void typedValues_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("decimal comma") << "SpreidingWaardestijging" << "7,5" << 7.5 << "7,5 procentpunt";
+        QTest::newRow("decimal point") << "SpreidingWaardestijging" << "7.5" << 7.5 << "7,5 procentpunt";
+        QTest::newRow("no number") << "SpreidingWaardestijging" << "veel" << 5.0 << "5,0 procentpunt";
+        QTest::newRow("grouped count") << "AantalPaden" << "20.000" << 20000.0 << "20.000";
+        QTest::newRow("plain count") << "AantalPaden" << "2500" << 2500.0 << "2.500";
+    }
+
+    void typedValues()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(double, value);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("q.ini")), QSettings::IniFormat);
+        SpreadDialog dialog(settings);
+        auto *spin = dialog.findChild<QAbstractSpinBox *>(box);
+        QVERIFY(spin);
+        QLineEdit *edit = spin->findChild<QLineEdit *>();
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        spin->interpretText();
+        auto *percent = qobject_cast<QDoubleSpinBox *>(spin);
+        auto *count = qobject_cast<QSpinBox *>(spin);
+        QCOMPARE(percent ? percent->value() : double(count->value()), value);
+        QCOMPARE(percent ? percent->text() : count->text(), shown);
     }
 };
 

@@ -104,6 +104,24 @@ QString replaceBlockText(ReplaceBlock block, const QByteArray &nativeFile, const
     return why.arg(dir) + QStringLiteral("; het bestand zelf overschrijven lukte ook niet: %1").arg(reason);
 }
 
+// Writes every byte to a file descriptor, from offset 0 (`positioned`) or from where it
+// stands; 0, or the error that stopped it (a short write without one counts as a full disk).
+int writeFully(int fd, const QByteArray &bytes, bool positioned)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const size_t left = size_t(bytes.size() - done);
+        const ssize_t written = positioned ? ::pwrite(fd, bytes.constData() + done, left, done)
+                                           : ::write(fd, bytes.constData() + done, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        done += written;
+    }
+    return 0;
+}
+
 // Overwrites an existing regular file in place, for a directory in which it cannot be
 // replaced. Room for the new text is reserved first, so that a full disk leaves the file as
 // it was; a failure after that can leave it partly written, which is why this is only the
@@ -130,16 +148,8 @@ bool overwriteInPlace(const QByteArray &nativeFile, const QByteArray &bytes, QSt
         if (reserved == ENOSPC || reserved == EFBIG || reserved == EDQUOT)
             failure = reserved;
     }
-    qint64 done = 0;
-    while (!failure && done < bytes.size()) {
-        const ssize_t written = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            failure = written < 0 ? errno : ENOSPC;
-        else
-            done += written;
-    }
+    if (!failure)
+        failure = writeFully(fd, bytes, true);
     if (!failure && ::ftruncate(fd, bytes.size()) != 0)
         failure = errno;
     if (!failure && ::fsync(fd) != 0 && errno != EINVAL)
@@ -241,16 +251,8 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes, QString *er
     const mode_t mode = ::stat(nativeTarget.constData(), &existing) == 0 ? (existing.st_mode & 07777)
                                                                         : (0666 & ~creationMask());
     int failure = ::fchmod(fd, mode) == 0 ? 0 : errno;
-    qint64 done = 0;
-    while (!failure && done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            failure = written < 0 ? errno : ENOSPC;
-        else
-            done += written;
-    }
+    if (!failure)
+        failure = writeFully(fd, bytes, false);
     if (!failure && ::fsync(fd) != 0 && errno != EINVAL)
         failure = errno;
     if (::close(fd) != 0 && !failure && errno != EINTR)

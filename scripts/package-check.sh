@@ -68,6 +68,15 @@ for f in /usr/bin/quorvant /usr/bin/quorvant-export /usr/share/applications/quor
     /usr/share/icons/hicolor/256x256/apps/quorvant.png /usr/share/mime/packages/quorvant.xml \
     /usr/share/doc/quorvant/handleiding.html /usr/share/doc/quorvant/LICENSE-DejaVu.txt \
     /usr/share/doc/quorvant/copyright /usr/share/man/man1/quorvant.1.gz /usr/share/man/man1/quorvant-export.1.gz; do
+    # A machine whose dpkg leaves out documentation (path-exclude, as container images do)
+    # neither unpacks nor lists those files; the program then shows the manual it carries.
+    case "$f" in
+    /usr/share/doc/* | /usr/share/man/*)
+        if grep -qs '^path-exclude=/usr/share/\(doc\|man\)' /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cfg.d/*; then
+            echo "note: dpkg leaves out /usr/share/doc and /usr/share/man here: $f not checked"
+            continue
+        fi ;;
+    esac
     grep -qx "$f" "$WORK/files" || fail "dpkg -L quorvant does not list $f"
     [ -s "$f" ] || fail "$f is missing or empty"
 done

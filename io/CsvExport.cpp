@@ -80,9 +80,7 @@ void appendRows(const InvestmentStore &store, long long baseYear, const Inflatio
             appendInteger(text, store.rowType(r));
             text += ',';
             appendInteger(text, baseYear + y);
-            YearRecord record = block.years[y];
-            if (real)
-                real->deflate(record, static_cast<int>(baseYear + y));
+            const YearRecord record = real ? ShownRecord(store, r, y, real) : block.years[y];
             for (double value : record.series) {
                 text += ',';
                 appendNumber(text, value);
@@ -153,15 +151,21 @@ QString ProjectionCsvText(const InvestmentStore &store, bool totals, const CsvFi
     return QString::fromLatin1(ProjectionCsvBytes(store, totals, figures));
 }
 
-QByteArray PathBandsCsvBytes(const PathBands &bands)
+QByteArray PathBandsCsvBytes(const PathBands &bands, bool chanceFree)
 {
     QByteArray text(PathBandsCsvHeader);
+    if (chanceFree)
+        text += ",chance_free";
     text += '\n';
     for (int y = 0; y < bands.p50.size(); ++y) {
         appendInteger(text, static_cast<long long>(bands.firstYear) + y);
         for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) }) {
             text += ',';
             appendNumber(text, value);
+        }
+        if (chanceFree) {
+            text += ',';
+            appendNumber(text, bands.coveredByChance.value(y));
         }
         text += '\n';
     }

@@ -45,8 +45,9 @@ QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const C
 struct PathBands;
 
 // The percentiles of total net worth of a run of paths: "year,p10,p50,p90" and one line per
-// year index; the header alone when the run has no years.
+// year index; the header alone when the run has no years. With `chanceFree` (a run with a
+// spending) a last column "chance_free": the share of paths free by that year.
 extern const char *const PathBandsCsvHeader;
-QByteArray PathBandsCsvBytes(const PathBands &bands);
+QByteArray PathBandsCsvBytes(const PathBands &bands, bool chanceFree = false);
 
 #endif // CSVEXPORT_H

@@ -75,9 +75,10 @@ const Quoted WorkedExamples[] = {
     { MonthlySaving, 2020, { NQ, 1000, NQ, 1000, NQ, NQ, NQ, NQ, NQ, 0 } },
     { MonthlySaving, 2021, { NQ, 2200, NQ, 2200, NQ, NQ, NQ, NQ, NQ, 0 } },
     { MonthlySaving, 2022, { NQ, 3400, NQ, 3400, NQ, NQ, NQ, NQ, NQ, 0 } },
+    // The income is the interest of the coming year: (E(d + 1) − E(d) − 1200) / 12.
     { CompoundedInterest, 2020, { NQ, 1000, NQ, NQ, 1000, NQ, 6.59, NQ, NQ, 0 } },
-    { CompoundedInterest, 2021, { NQ, 2279.05, NQ, NQ, 2200, NQ, 18.63, NQ, NQ, 3.59 } },
-    { CompoundedInterest, 2030, { NQ, 17175.24, NQ, NQ, 13000, NQ, 423.49, NQ, NQ, 32.12 } },
+    { CompoundedInterest, 2021, { NQ, 2279.05, NQ, NQ, 2200, NQ, 12.04, NQ, NQ, 3.59 } },
+    { CompoundedInterest, 2030, { NQ, 17175.24, NQ, NQ, 13000, NQ, 75.55, NQ, NQ, 32.12 } },
     { CompoundedInterest, 2031, { NQ, 17175.24, NQ, NQ, 14200, NQ, 0, NQ, NQ, 20.95 } },
 };
 
@@ -105,6 +106,10 @@ private slots:
 
     void mortgage_data();
     void mortgage();
+    void remainingPrincipal_data();
+    void remainingPrincipal();
+    void compoundIncomeIsTheComingYearsInterest_data();
+    void compoundIncomeIsTheComingYearsInterest();
     void loanToValueHundredGivesInfiniteOrZeroRoi();
     void noGrowthKeepsRentAndValue_data();
     void noGrowthKeepsRentAndValue();
@@ -429,6 +434,78 @@ void TestProjection::mortgage()
             QVERIFY2(s == SerDebt || std::isfinite(at(block, y, s)), where.constData());
         QVERIFY(at(block, y, SerRoi) >= 0.0);
     }
+}
+
+void TestProjection::remainingPrincipal_data()
+{
+    QTest::addColumn<double>("term");
+    QTest::addColumn<double>("interest");
+    QTest::addColumn<int>("payments");
+
+    QTest::newRow("worked example, 20 years at 3%") << 20.0 << 3.0 << 240;
+    QTest::newRow("no interest") << 20.0 << 0.0 << 240;
+    QTest::newRow("20.5 years: 246 payments") << 20.5 << 3.0 << 246;
+    QTest::newRow("under a month: one payment") << 0.05 << 3.0 << 1;
+    QTest::newRow("no term: no mortgage") << 0.0 << 3.0 << 0;
+}
+
+void TestProjection::remainingPrincipal()
+{
+    QFETCH(double, term);
+    QFETCH(double, interest);
+    QFETCH(int, payments);
+    InvestmentInput in = leveraged(2020);
+    in.field[ColMortgageYears] = term;
+    in.field[ColInterest] = interest;
+    const ProjectionBlock due = project(in, 2020);
+    ProjectionBlock principal;
+    ProjectRow(in, 2020, MaxYears, principal, DebtMeasure::RemainingPrincipal);
+    // The loan of 160000 paid off month by month: interest on the balance, less the payment.
+    const double r = interest / 1200.0;
+    const double payment = AnnuityPayment(160000, r, payments);
+    double balance = payments > 0 ? 160000 : 0.0;
+    for (int y = 0; y < MaxYears; ++y) {
+        const QByteArray where = "year index " + QByteArray::number(y);
+        QVERIFY2(std::fabs(principal.principal[y] - balance) <= Cent, where.constData());
+        QCOMPARE(due.principal[y], principal.principal[y]);
+        QCOMPARE(principal.years[y].series[SerDebt], principal.principal[y]);
+        // Everything else, ROI included, is the projection with the payments still due.
+        for (int s = 0; s < SeriesCount; ++s)
+            QVERIFY2(s == SerDebt || due.years[y].series[s] == principal.years[y].series[s], where.constData());
+        for (int k = 0; k < 12 && 12 * y + k < payments; ++k)
+            balance = balance * (1 + r) - payment;
+        balance = 12 * (y + 1) >= payments ? 0.0 : balance;
+    }
+    QCOMPARE(principal.principal[0], payments > 0 ? 160000.0 : 0.0); // the loan itself, to the bit
+    QCOMPARE(project(inFull(), 2020).principal[5], 0.0);
+}
+
+void TestProjection::compoundIncomeIsTheComingYearsInterest_data()
+{
+    QTest::addColumn<int>("d"); // year offset from 2026
+    for (int d : { 0, 1, 2, 9, 10, 19, 20, 21, 30 })
+        QTest::addRow("year %d", 2026 + d) << d;
+}
+
+void TestProjection::compoundIncomeIsTheComingYearsInterest()
+{
+    // 10000 once plus 200 a month at 5% over 20 years from 2026.
+    QFETCH(int, d);
+    InvestmentInput in = compounded(2026);
+    in.field[ColLumpSum] = 10000;
+    in.field[ColMonthlyDeposit] = 200;
+    in.field[ColDepositPeriod] = 20;
+    const double *s = project(in, 2026).years[d].series;
+    const int grown = std::min(d, 20);
+    const double balance = simulatedBalance(10000, 0.05, 200, 12 * grown);
+    const double next = simulatedBalance(10000, 0.05, 200, 12 * (grown + 1));
+    const double own = 10000 + 2400.0 * d;
+    QVERIFY(std::fabs(s[SerMonthlyIncome] - (d <= 20 ? (next - balance - 2400) / 12 : 0.0)) <= Cent);
+    QCOMPARE(s[SerMonthlyCashFlow], s[SerMonthlyIncome]);
+    // Cash, own contribution and ROI as before.
+    QVERIFY(std::fabs(s[SerCash] - balance) <= Cent);
+    QCOMPARE(s[SerOwnContribution], own);
+    QVERIFY(std::fabs(s[SerRoi] - std::max(0.0, s[SerCash] / own * 100 - 100)) <= 1e-9);
 }
 
 void TestProjection::loanToValueHundredGivesInfiniteOrZeroRoi()

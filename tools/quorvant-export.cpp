@@ -3,6 +3,8 @@
 //     quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]
 //                     [--real PERCENT [--reference-year Y]] FILE
 //     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE
+//     quorvant-export --free-year SPENDING [--real PERCENT [--reference-year Y]] FILE
+//   (--free-year with --paths adds the chance of being free; --debt principal to any of them)
 //
 // The file is read and projected exactly as the window opens it; FILE "-" is standard input.
 // Exit status: 0 when the CSV (or, for --help, the usage) was written, 1 when the file or the
@@ -22,6 +24,7 @@
 
 #include <climits>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -45,10 +48,23 @@ const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [
                           "  --spread V,R,E   spreads of value growth, rent growth and return in percentage\n"
                           "                   points (0 .. 100, default 5,2,10)\n"
                           "  --seed S         seed of the paths (a whole number from 0)\n"
+                          "  --free-year SPENDING  instead: the year from which the monthly cash flow covers\n"
+                          "                   SPENDING (today's money at the --real inflation) in every later\n"
+                          "                   year, or \"geen\"; with --paths a column chance_free\n"
+                          "  --debt principal the remaining principal of each mortgage as its debt\n"
+                          "                   (--debt payments: the payments still due, the default)\n"
                           "  --help           this text\n";
+
+// The free year and the debt measure.
+struct FreedomOptions
+{
+    std::optional<double> freeYearSpending; // --free-year
+    DebtMeasure debt = DebtMeasure::PaymentsDue; // --debt
+};
 
 struct Arguments
 {
+    FreedomOptions freedom;
     bool totals = false;
     int years = MaxYears;
     int investments = MaxRows;
@@ -159,6 +175,56 @@ bool isFigureOption(const QString &arg)
         || arg == QLatin1String("--baseline");
 }
 
+bool isFreedomOption(const QString &arg)
+{
+    return arg == QLatin1String("--free-year") || arg == QLatin1String("--debt");
+}
+
+// Reads the value of --free-year or --debt at args[*i + 1]; 0 when usable, otherwise the exit
+// status after reporting.
+int parseFreedomOption(const QStringList &args, int *i, FreedomOptions *parsed)
+{
+    const QString &option = args.at(*i);
+    if (*i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(option));
+    const QString &value = args.at(++*i);
+    if (option == QLatin1String("--debt")) {
+        if (value == QLatin1String("principal"))
+            parsed->debt = DebtMeasure::RemainingPrincipal;
+        else if (value == QLatin1String("payments"))
+            parsed->debt = DebtMeasure::PaymentsDue;
+        else
+            return usageError(QStringLiteral("--debt takes principal or payments, not '%1'").arg(value));
+        return 0;
+    }
+    const std::optional<double> spending = NumberFromText(value);
+    if (!spending || !(*spending > 0.0) || !std::isfinite(*spending))
+        return usageError(QStringLiteral("--free-year needs a monthly amount above 0, not '%1'").arg(value));
+    parsed->freeYearSpending = spending;
+    return 0;
+}
+
+// The free year as a script reads it: the calendar year, or "geen".
+QByteArray freeYearText(const InvestmentStore &store, const InflationTable &today, double spending)
+{
+    const int index = FreeYearIndex(store, today, spending);
+    if (index == NoFreeYear)
+        return "geen\n";
+    return QByteArray::number(static_cast<long long>(store.earliestStartYear()) + index) + '\n';
+}
+
+// The percentiles of the paths, with the chance of being free when a spending is given.
+QByteArray pathsCsv(const InvestmentStore &store, PathSettings settings, const FreedomOptions &freedom,
+    const InflationTable &today)
+{
+    if (freedom.freeYearSpending) {
+        settings.monthlySpending = freedom.freeYearSpending;
+        settings.spendingByYear
+            = SpendingByYear(today, store.earliestStartYear(), store.maxJaren(), *freedom.freeYearSpending);
+    }
+    return PathBandsCsvBytes(RunPaths(PathPortfolio::fromStore(store), settings), freedom.freeYearSpending.has_value());
+}
+
 // 0 when the arguments are usable, otherwise the exit status after reporting.
 int parseArguments(const QStringList &args, Arguments *parsed)
 {
@@ -189,6 +255,9 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         } else if (!optionsEnded && isFigureOption(arg)) {
             if (const int status = parseFigureOption(args, &i, parsed))
                 return status;
+        } else if (!optionsEnded && isFreedomOption(arg)) {
+            if (const int status = parseFreedomOption(args, &i, &parsed->freedom))
+                return status;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (haveFile) {
@@ -209,6 +278,8 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         return usageError(QStringLiteral("--baseline needs --totals"));
     if (parsed->haveReferenceYear && !parsed->real)
         return usageError(QStringLiteral("--reference-year needs --real"));
+    if (parsed->freedom.freeYearSpending && parsed->totals)
+        return usageError(QStringLiteral("--free-year does not go with --totals"));
     return 0;
 }
 
@@ -254,9 +325,11 @@ int main(int argc, char *argv[])
     InvestmentStore store;
     store.setMaxInvestment(args.investments);
     store.setMaxJaren(args.years);
+    store.setDebtMeasure(args.freedom.debt);
     LoadPortfolioText(text, store);
 
-    Baseline baseline; // read by the same loader, with the same limits
+    Baseline baseline; // read by the same loader, with the same limits and debt
+    baseline.setDebtMeasure(args.freedom.debt);
     if (!args.baseline.isEmpty() && !baseline.loadFile(args.baseline, args.investments, args.years, &error)) {
         writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n").arg(args.baseline, error));
         return 1;
@@ -268,8 +341,9 @@ int main(int argc, char *argv[])
     CsvFigures figures;
     figures.real = args.real ? &real : nullptr;
     figures.baseline = baseline.store();
-    const QByteArray csv = args.paths ? PathBandsCsvBytes(RunPaths(PathPortfolio::fromStore(store), args.pathSettings))
-                                      : ProjectionCsvBytes(store, args.totals, figures);
+    const QByteArray csv = args.paths               ? pathsCsv(store, args.pathSettings, args.freedom, real)
+        : args.freedom.freeYearSpending ? freeYearText(store, real, *args.freedom.freeYearSpending)
+                                        : ProjectionCsvBytes(store, args.totals, figures);
     const size_t written = std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
     if (written != static_cast<size_t>(csv.size()) || std::fflush(stdout) != 0) {
         writeError(QStringLiteral("quorvant-export: cannot write the output\n"));

@@ -10,6 +10,7 @@
 #include "model/InvestmentStore.h"
 #include "model/PathRunner.h"
 #include "model/PathSimulation.h"
+#include "model/RealValues.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -387,6 +388,64 @@ private slots:
         gone.reset(); // cancels and waits, no delivery to a runner that is gone
     }
 
+    // The exporter's free year, its chance of being free along paths without spread and its
+    // remaining-principal debt, against the rules the window calls, for every example file.
+    void exporterFreeYearAndDebt_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("spending");
+        QTest::addColumn<QStringList>("real");
+        for (const QString &name : QDir(QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus")).entryList(QDir::Files)) {
+            for (double spending : { 300.0, 500.0, 1500.0 }) {
+                QTest::addRow("%s, %g nominal", qPrintable(name), spending) << name << spending << QStringList();
+                QTest::addRow("%s, %g at 2 %%", qPrintable(name), spending)
+                    << name << spending << QStringList { "--real", "2", "--reference-year", "2025" };
+            }
+        }
+    }
+
+    void exporterFreeYearAndDebt()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, spending);
+        QFETCH(QStringList, real);
+        const QString path = QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus/") + file;
+        const auto run = [&](const QStringList &options) {
+            QProcess exporter;
+            exporter.start(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export"), options + QStringList { path });
+            const bool ok = exporter.waitForFinished(60000) && exporter.exitCode() == 0;
+            return ok ? QString::fromLatin1(exporter.readAllStandardOutput()).trimmed().split('\n') : QStringList();
+        };
+        QString text, error;
+        QVERIFY(ReadInvestTextFile(path, &text, &error));
+        InvestmentStore store;
+        LoadPortfolioText(text, store);
+        const InflationTable table = InflationTableFor(store, real.isEmpty() ? 0.0 : 2.0, 2025);
+        const int free = FreeYearIndex(store, table, spending);
+        const QStringList freeOptions = QStringList { "--free-year", QString::number(spending) } + real;
+        QCOMPARE(run(freeOptions),
+            QStringList { free == NoFreeYear ? QStringLiteral("geen") : QString::number(store.earliestStartYear() + free) });
+
+        const QStringList paths = run(QStringList { "--paths", "20", "--spread", "0,0,0" } + freeOptions);
+        QCOMPARE(paths.value(0), QStringLiteral("year,p10,p50,p90,chance_free"));
+        for (int y = 1; y < paths.size(); ++y)
+            QCOMPARE(paths.at(y).section(',', 4), QString(free != NoFreeYear && y - 1 >= free ? "1" : "0"));
+
+        store.setDebtMeasure(DebtMeasure::RemainingPrincipal);
+        const QStringList totals = run({ "--totals", "--debt", "principal" });
+        QCOMPARE(totals.size(), store.anyRowProjected() ? 1 + MaxYears : 1);
+        PathSettings settings = noSpread();
+        settings.paths = 5;
+        const PathBands bands = RunPaths(PathPortfolio::fromStore(store), settings); // the bands follow
+        for (int y = 1; y < totals.size(); ++y) {
+            YearTotals t;
+            QVERIFY(store.yearTotals(y - 1, t));
+            QCOMPARE(totals.at(y).section(',', 5, 5).toDouble(), t.debt);
+            QCOMPARE(totals.at(y).section(',', 9, 9).toDouble(), t.netWorth());
+            QVERIFY(close(bands.p50.at(y - 1), t.netWorth(), std::fabs(t.assets) + t.debt));
+        }
+    }
+
     // Percentiles per year from the exporter; with no spread they are the projected net worth.
     void exporterWritesPercentiles()
     {
@@ -411,7 +470,8 @@ private slots:
                 QVERIFY2(close(f.value(k).toDouble(), t.netWorth(), std::fabs(t.assets) + t.debt), qPrintable(lines.at(1 + y)));
         }
         for (const QStringList &bad : QList<QStringList> { { "--spread", "1,2" }, { "--paths", "0" }, { "--seed", "-4" },
-                 { "--paths", "10", "--totals" } }) {
+                 { "--paths", "10", "--totals" }, { "--free-year", "0" }, { "--free-year", "x" },
+                 { "--free-year", "500", "--totals" }, { "--debt", "rente" } }) {
             exporter.start(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export"), bad + QStringList { file });
             QVERIFY(exporter.waitForFinished(60000));
             QVERIFY2(exporter.exitCode() == 2, qPrintable(bad.join(' ')));

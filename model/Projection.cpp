@@ -155,7 +155,7 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
             double due = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;
             due = due < 0.0 ? 0.0 : due;
             // What is left of the loan after the twelve payments of each year since the start.
-            block.principal[y] = annuity == 0.0 ? 0.0 : RemainingPrincipal(loan, monthlyRate, payments, 12LL * (calendarYear - start));
+            block.principal[y] = RemainingPrincipal(loan, monthlyRate, payments, 12LL * (calendarYear - start));
             s[SerDebt] = debtShown == DebtMeasure::RemainingPrincipal ? block.principal[y] : due;
             s[SerAssets] = s[SerCash] + s[SerPropertyValue];
             roi = (s[SerAssets] - due) / s[SerOwnContribution] * 100.0 - 100.0;

@@ -181,6 +181,12 @@ int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, dou
     return free;
 }
 
+QString FreeYearToolTip()
+{
+    return QStringLiteral("Het eerste jaar vanaf wanneer de maandelijkse cashflow, in euro's van vandaag, de "
+                          "maandelijkse uitgaven dekt in dat jaar en in elk later jaar van de horizon");
+}
+
 QVector<double> SpendingByYear(const InflationTable &table, int baseYear, int years, double monthlySpending)
 {
     QVector<double> spending(std::clamp(years, 0, MaxYears));

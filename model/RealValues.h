@@ -7,6 +7,7 @@
 
 #include "model/ProjectionBlock.h"
 
+#include <QString>
 #include <QVector>
 
 class InvestmentStore;
@@ -97,6 +98,9 @@ constexpr int NoFreeYear = -1;
 // covered. Years before the reference year count like the others, their cash flow brought up
 // to the reference year's money.
 int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, double monthlySpending);
+
+// The rule above in the words of the free-year label's tool tip.
+QString FreeYearToolTip();
 
 // The spending of `monthlySpending` (in the money of the table's reference year) in the euros of
 // each year index 0 .. years - 1 from `baseYear` on, as a run of paths compares it.

@@ -530,7 +530,8 @@ private slots:
                 if (i == 0 || !amount || growth == 1.0)
                     QCOMPARE(rf.at(k), nf.at(k) + (i == 0 && amount ? "_real" : ""));
                 else
-                    QVERIFY(std::abs(rf.at(k).toDouble() - nf.at(k).toDouble() / std::pow(growth, paid - reference)) < 0.005);
+                    QVERIFY(std::abs(rf.at(k).toDouble() - nf.at(k).toDouble() / std::pow(growth, paid - reference))
+                        < 0.005);
             }
         }
     }

@@ -237,22 +237,22 @@ private slots:
         }
     }
 
-    // Without spread the chance is 1 from the year the projected cash flow covers the spending
-    // (the leveraged example: 112.64 a month in 2020, past 500 from 2037 on), 0 before, and the
-    // percentiles are the projected net worth.
+    // Without spread the chance of being covered is 1 in the years the projected cash flow covers
+    // the spending, and the chance of being free 1 from the free year on: the leveraged example
+    // and money lent out cover 260 in 2025, not in 2026 (the lending is over), and from 2027 on.
+    // The percentiles are the projected net worth.
     void spendingCoveredWithoutSpread()
     {
-        std::unique_ptr<InvestmentStore> store = storeOf({ leveraged() });
+        std::unique_ptr<InvestmentStore> store = storeOf({ leveraged(), cashForCashflow() });
         PathSettings settings = noSpread();
         settings.paths = 50;
-        settings.monthlySpending = 500;
+        settings.monthlySpending = 260;
         const PathBands bands = RunPaths(PathPortfolio::fromStore(*store), settings);
         for (int y = 0; y < MaxYears; ++y) {
             YearTotals t;
             store->yearTotals(y, t);
-            const double covered = t.monthlyCashFlow >= 500 ? 1.0 : 0.0;
-            QCOMPARE(bands.coveredChance[y], covered);
-            QCOMPARE(bands.coveredByChance[y], covered);
+            QCOMPARE(bands.coveredChance[y], t.monthlyCashFlow >= 260 ? 1.0 : 0.0);
+            QCOMPARE(bands.coveredByChance[y], y >= 2027 - 2020 ? 1.0 : 0.0);
             const double scale = std::fabs(t.cash) + t.propertyValue + t.debt;
             QVERIFY(close(bands.p10[y], t.netWorth(), scale) && close(bands.p90[y], t.netWorth(), scale));
         }

@@ -4,7 +4,9 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "app/RecoveryController.h"
 #include "grid/GridKeys.h"
+#include "io/InvestFormat.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -42,19 +44,36 @@ MainWindow::EditStep::EditStep(MainWindow *owner, const QString &text)
 
 MainWindow::EditStep::~EditStep()
 {
-    if (!active || --window->stepDepth > 0)
+    if (active && --window->stepDepth > 0)
         return;
-    const QSharedDataPointer<GridSnapshot> after = window->TakeSnapshot();
-    if (*after.constData() == *window->shownSnapshot.constData())
-        return;
-    window->undoStack->push(new SnapshotCommand(window, label, window->shownSnapshot, after));
-    window->shownSnapshot = after;
+    QSharedDataPointer<GridSnapshot> after;
+    if (active)
+        after = window->TakeSnapshot();
+    if (active && *after.constData() != *window->shownSnapshot.constData()) {
+        window->steps->beforePush();
+        const QSharedDataPointer<GridSnapshot> before = window->shownSnapshot;
+        window->shownSnapshot = after;
+        if (opening)
+            window->undoStack->push(new OpenCommand(window, label, before, after, openedFile, openedClean));
+        else
+            window->undoStack->push(new SnapshotCommand(window, label, before, after));
+    } else if (opening) {
+        window->RestoreDocument({ openedFile, openedClean ? window->steps->current() : -1, false });
+    }
+}
+
+void MainWindow::EditStep::opens(const QString &file, bool clean)
+{
+    opening = true;
+    openedFile = file;
+    openedClean = clean;
 }
 
 void MainWindow::SetUpDocument()
 {
     undoStack = new QUndoStack(this);
     undoStack->setUndoLimit(UndoLimit);
+    steps = new StepTracker(undoStack);
 
     // File: Opslaan before "Save as...", the recent files after it; shortcuts as desktop
     // programs have them.
@@ -90,7 +109,18 @@ void MainWindow::SetUpDocument()
     addAction(undo);
     addAction(redo);
 
-    connect(undoStack, &QUndoStack::cleanChanged, this, [this]() { UpdateModified(); });
+    connect(undoStack, &QUndoStack::indexChanged, this, [this]() {
+        SyncCleanMark();
+        UpdateModified();
+    });
+    // Marking the stack clean from outside the document (as a save does) counts as a save.
+    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (!clean || syncingClean)
+            return;
+        cleanStep = steps->current();
+        panelChanged = false;
+        UpdateModified();
+    });
     // The generator panel is part of the file: typing there changes the document too.
     for (int k = 1; k <= GeneratorFieldCount; ++k) {
         panelTexts[k - 1] = WealthEdit(k)->toPlainText();
@@ -103,6 +133,8 @@ void MainWindow::SetUpDocument()
             if (recordingSteps && !applyingSnapshot && !panelChanged) {
                 panelChanged = true;
                 UpdateModified();
+            } else if (recordingSteps && isWindowModified()) {
+                recovery->documentChanged(true);
             }
         });
     }
@@ -114,6 +146,19 @@ void MainWindow::SetUpDocument()
             const EditStep step(this, QStringLiteral("Cellen wissen"));
         });
     }
+
+    recovery = new RecoveryController(
+        this,
+        [this]() {
+            RecoveryRecord record;
+            record.originalFile = currentFile;
+            record.investText = InvestTextFromFields(CurrentFields());
+            return record;
+        },
+        [this](const RecoveryRecord &record) {
+            ShowOpenedText(record.investText, record.originalFile, false, QStringLiteral("Herstellen"));
+            return true;
+        });
 
     SetCurrentFile(QString());
     shownSnapshot = TakeSnapshot();
@@ -183,17 +228,40 @@ void MainWindow::ApplySnapshot(const GridSnapshot &s)
 
 void MainWindow::SetCurrentFile(const QString &path)
 {
-    currentFile = path;
-    const QString name = path.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(path).fileName();
+    RestoreDocument({ path, steps->current(), false });
+}
+
+DocumentSide MainWindow::CurrentDocument() const
+{
+    return { currentFile, cleanStep, panelChanged };
+}
+
+void MainWindow::RestoreDocument(const DocumentSide &side)
+{
+    currentFile = side.file;
+    const QString name = currentFile.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(currentFile).fileName();
     setWindowTitle(name + QStringLiteral("[*] \u2014 Quorvant"));
-    undoStack->setClean();
-    panelChanged = false;
+    cleanStep = side.cleanStep;
+    panelChanged = side.panelChanged;
+    SyncCleanMark();
     UpdateModified();
+}
+
+void MainWindow::SyncCleanMark()
+{
+    syncingClean = true;
+    if (cleanStep == steps->current())
+        undoStack->setClean();
+    else
+        undoStack->resetClean();
+    syncingClean = false;
 }
 
 void MainWindow::UpdateModified()
 {
-    setWindowModified(!undoStack->isClean() || panelChanged);
+    setWindowModified(steps->current() != cleanStep || panelChanged);
+    if (recovery)
+        recovery->documentChanged(isWindowModified());
 }
 
 bool MainWindow::MaybeSave()

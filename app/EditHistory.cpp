@@ -1,6 +1,10 @@
 #include "app/EditHistory.h"
 
-#include "app/MainWindow.h"
+#include <QUndoStack>
+
+namespace {
+qint64 lastSerial = 0;
+}
 
 bool GridSnapshot::operator==(const GridSnapshot &other) const
 {
@@ -21,17 +25,18 @@ bool GridSnapshot::operator==(const GridSnapshot &other) const
     return true;
 }
 
-SnapshotCommand::SnapshotCommand(MainWindow *owner, const QString &text, const Shared &from, const Shared &to)
+SnapshotCommand::SnapshotCommand(SnapshotTarget *owner, const QString &text, const Shared &from, const Shared &to)
     : QUndoCommand(text)
-    , window(owner)
+    , target(owner)
     , before(from)
     , after(to)
+    , m_serial(++lastSerial)
 {
 }
 
 void SnapshotCommand::undo()
 {
-    window->ApplySnapshot(*before.constData());
+    target->ApplySnapshot(*before.constData());
     done = false;
 }
 
@@ -39,6 +44,51 @@ void SnapshotCommand::redo()
 {
     if (done)
         return;
-    window->ApplySnapshot(*after.constData());
+    target->ApplySnapshot(*after.constData());
     done = true;
+}
+
+OpenCommand::OpenCommand(SnapshotTarget *owner, const QString &text, const Shared &from, const Shared &to,
+    const QString &opened, bool openedClean)
+    : SnapshotCommand(owner, text, from, to)
+{
+    m_opened.file = opened;
+    m_opened.cleanStep = openedClean ? serial() : -1;
+}
+
+void OpenCommand::undo()
+{
+    // What became of the opened document meanwhile (a save) is kept for the redo.
+    m_opened = target->CurrentDocument();
+    SnapshotCommand::undo();
+    target->RestoreDocument(m_replaced);
+}
+
+void OpenCommand::redo()
+{
+    // Also when the command is pushed: the document it replaces is the one on screen.
+    m_replaced = target->CurrentDocument();
+    SnapshotCommand::redo();
+    target->RestoreDocument(m_opened);
+}
+
+StepTracker::StepTracker(QUndoStack *stack)
+    : m_stack(stack)
+{
+}
+
+qint64 StepTracker::current() const
+{
+    const int index = m_stack->index();
+    if (index <= 0)
+        return m_base;
+    return static_cast<const SnapshotCommand *>(m_stack->command(index - 1))->serial();
+}
+
+void StepTracker::beforePush()
+{
+    // A push first drops the steps that could be redone, then the oldest beyond the limit.
+    const int limit = m_stack->undoLimit();
+    if (limit > 0 && m_stack->index() >= limit)
+        m_base = static_cast<const SnapshotCommand *>(m_stack->command(0))->serial();
 }

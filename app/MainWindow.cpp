@@ -113,7 +113,9 @@ void MainWindow::on_actionInhoud_triggered()
 
 void MainWindow::on_actionSettings_triggered()
 {
+    // A new dialog every time; a closed one goes, so that clicks do not pile dialogs up.
     optionsDialog = new Options(this);
+    optionsDialog->setAttribute(Qt::WA_DeleteOnClose);
     optionsDialog->ShowLimits(portfolio.maxJaren(), portfolio.maxInvestment());
     optionsDialog->show();
 }

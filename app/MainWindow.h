@@ -35,6 +35,8 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 class InflationTable;
+class RecoveryController;
+struct InvestFields;
 class LineGraphs;
 class PathRunner;
 class Options;
@@ -42,7 +44,7 @@ class ComboBoxDelegate;
 
 // The one window of the program: owns the portfolio (the store), the two grids and the
 // generator panel, and routes every user action to the rules behind it.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public SnapshotTarget
 {
     Q_OBJECT
 
@@ -90,6 +92,11 @@ public:
     // The document: the file on screen (empty for a new portfolio) and its undo history.
     // Opens a file as File > Open does, with its messages; true when the file was opened.
     bool OpenFile(const QString &path);
+    // The same after the question about unsaved changes (a file given at start-up after
+    // recovered work was restored).
+    bool OpenFileAsking(const QString &path);
+    // Unsaved work kept for a crash, and offered back at the next start.
+    RecoveryController *Recovery() const { return recovery; }
     const QString &CurrentFile() const { return currentFile; }
     QUndoStack *UndoStack() const { return undoStack; }
 
@@ -174,16 +181,26 @@ private:
         EditStep(MainWindow *owner, const QString &label);
         ~EditStep();
 
+        // The step replaces the document: afterwards the title names `file`, which with
+        // `clean` counts as saved (an opened file), otherwise as unsaved (recovered work).
+        void opens(const QString &file, bool clean);
+
     private:
         MainWindow *window;
         QString label;
         bool active;
+        bool opening = false;
+        QString openedFile;
+        bool openedClean = false;
     };
     friend class EditStep;
-    friend class SnapshotCommand;
     void SetUpDocument();
     QSharedDataPointer<GridSnapshot> TakeSnapshot() const;
-    void ApplySnapshot(const GridSnapshot &snapshot);
+    void ApplySnapshot(const GridSnapshot &snapshot) override;
+    DocumentSide CurrentDocument() const override;
+    void RestoreDocument(const DocumentSide &side) override;
+    // Keeps the undo stack's own clean mark at the step the document was saved at.
+    void SyncCleanMark();
 
     // Today's money and the free year (PlanningControls.cpp). ShownInflation is the table the
     // output grid, the totals, the charts and the CSV export divide by, or nullptr when real
@@ -205,6 +222,8 @@ private:
     // The cell rule's marks (GridRules.cpp): a cell whose text is no number counts as 0 and
     // is shown red with a tool tip, and the status bar names it.
     void MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber);
+    // The same mark, with the reason as tip, for values of the row that cannot be meant.
+    void MarkImplausible(int row, int skippedColumn);
 
     // The generator panel's fields and labels, k = 1 .. 10 (WealthGenerator.cpp). A field's
     // typed text is normalised when it loses the focus and before a run.
@@ -214,6 +233,11 @@ private:
 
     // Opening a file (InvestFiles.cpp): one message for the rows whose start year was refused.
     void ReportRefusedYears(const QVector<int> &rows);
+    // Shows an investment text as the document `file` in one undo step; `clean` when it
+    // equals that file.
+    void ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label);
+    // The fields a save writes, from what the widgets hold.
+    InvestFields CurrentFields() const;
 
     // The form and the windows it opens.
     Ui::MainWindow *ui;
@@ -245,11 +269,15 @@ private:
     QSharedDataPointer<GridSnapshot> shownSnapshot;
     QString panelTexts[GeneratorFieldCount]; // the generator fields' texts, kept as they change
     QColor rowColours[MaxRows];
+    StepTracker *steps = nullptr;
+    qint64 cleanStep = 0; // the step at which the portfolio equals its file; -1: none
+    bool syncingClean = false;
     int stepDepth = 0;
     bool recordingSteps = false;
     bool applyingSnapshot = false;
     bool panelChanged = false;
     QMenu *recentMenu = nullptr;
+    RecoveryController *recovery = nullptr;
 
     // Today's money and the free year.
     QLineEdit *inflationEdit = nullptr;

@@ -7,6 +7,8 @@
 
 #include "grid/CellRules.h"
 #include "grid/NumberEntry.h"
+#include "model/DutchFormat.h"
+#include "model/Plausibility.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -42,6 +44,44 @@ QLineEdit *newNumberEdit(QWidget *form, const char *name, const QRect &where, Nu
             edit->setText(text);
     });
     return edit;
+}
+
+const char *const NotANumberTip = "Geen getal \u2014 telt als 0";
+
+// Marks a field whose text is no number, or a number out of its range, as the grid marks a
+// cell: red, with the reason as tip. The field's own tip returns when the mark goes.
+void markField(QLineEdit *edit, const QString &problem)
+{
+    const QString ownTip = edit->accessibleDescription();
+    if (problem.isEmpty()) {
+        if (!edit->styleSheet().isEmpty()) {
+            edit->setStyleSheet(QString());
+            edit->setToolTip(ownTip);
+        }
+        return;
+    }
+    edit->setStyleSheet(QStringLiteral("QLineEdit { color: rgb(200, 0, 0); }"));
+    edit->setToolTip(problem);
+}
+
+// The number a field holds, read as the grid reads a typed entry ("3.000" is 3000 at every
+// keystroke), with the problem its text has, if any.
+std::optional<double> fieldNumber(const QLineEdit *edit, NumberKind kind, QString (*rangeProblem)(double),
+    QString *problem = nullptr)
+{
+    if (!edit)
+        return std::nullopt;
+    const TypedNumber typed = ReadTypedNumber(edit->text(), kind);
+    QString why;
+    if (typed.state == TypedState::NotANumber)
+        why = QString::fromUtf8(NotANumberTip);
+    else if (typed.ok())
+        why = rangeProblem(typed.value);
+    if (problem)
+        *problem = why;
+    if (!typed.ok() || !why.isEmpty())
+        return std::nullopt;
+    return typed.value;
 }
 
 } // namespace
@@ -82,28 +122,39 @@ void MainWindow::SetUpPlanningControls()
     connect(realCheck, &QCheckBox::toggled, this, refresh);
     connect(inflationEdit, &QLineEdit::textChanged, this, [this, refresh](const QString &text) {
         ProgramSettings().setValue(QStringLiteral("inflation"), text);
+        QString problem;
+        fieldNumber(inflationEdit, NumberKind::Percentage, InflationProblem, &problem);
+        markField(inflationEdit, problem);
         refresh();
         if (MonthlySpending())
             RestartPaths(); // the spending in each year's euros moved
     });
     connect(spendingEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
         ProgramSettings().setValue(QStringLiteral("monthlySpending"), text);
+        QString problem;
+        fieldNumber(spendingEdit, NumberKind::Amount, SpendingProblem, &problem);
+        markField(spendingEdit, problem);
         UpdateFreeYear();
         RestartPaths();
     });
+    // What was remembered is marked as what is typed.
+    for (QLineEdit *edit : { inflationEdit, spendingEdit }) {
+        QString problem;
+        fieldNumber(edit, edit == inflationEdit ? NumberKind::Percentage : NumberKind::Amount,
+            edit == inflationEdit ? InflationProblem : SpendingProblem, &problem);
+        markField(edit, problem);
+    }
 }
 
 double MainWindow::InflationPercent() const
 {
-    const std::optional<double> percent = inflationEdit ? NumberFromText(inflationEdit->text()) : std::nullopt;
+    const std::optional<double> percent = fieldNumber(inflationEdit, NumberKind::Percentage, InflationProblem);
     return percent && IsUsableInflation(*percent) ? *percent : 0.0;
 }
 
 std::optional<double> MainWindow::MonthlySpending() const
 {
-    if (!spendingEdit)
-        return std::nullopt;
-    const std::optional<double> spending = NumberFromText(spendingEdit->text());
+    const std::optional<double> spending = fieldNumber(spendingEdit, NumberKind::Amount, SpendingProblem);
     if (!spending || !(*spending > 0.0))
         return std::nullopt;
     return spending;

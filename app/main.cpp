@@ -1,5 +1,6 @@
 #include "app/AppFont.h"
 #include "app/MainWindow.h"
+#include "app/RecoveryController.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -27,9 +28,15 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = w.screen())
         w.resize(w.size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
     w.show();
+    // Work a crash left unsaved is offered first.
+    const bool restored = w.Recovery()->offerLeftWork();
     // "quorvant FILE" opens that file, as File > Open would (a double-clicked .inv file).
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1 && !arguments.at(1).isEmpty())
-        w.OpenFile(arguments.at(1));
+    if (arguments.size() > 1 && !arguments.at(1).isEmpty()) {
+        if (restored)
+            w.OpenFileAsking(arguments.at(1));
+        else
+            w.OpenFile(arguments.at(1));
+    }
     return a.exec();
 }

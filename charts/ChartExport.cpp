@@ -2,6 +2,8 @@
 
 #include "charts/ChartExport.h"
 
+#include "io/SafeSave.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QGraphicsScene>
@@ -9,7 +11,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRectF>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtCharts/QChart>
 
@@ -37,17 +38,18 @@ double titleStripHeight(const ChartPicture &picture)
     return std::ceil(QFontMetricsF(picture.titleFont, &probe).height() * TitleStripLines);
 }
 
+// The same safe save as an investment file: a full disk is named as such.
 bool writeWhole(const QString &fileName, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return SaveBytesFile(fileName, bytes, error, FileTargets::RegularOnly);
 }
 
 } // namespace
+
+double ChartPicture::titleHeight() const
+{
+    return titleStripHeight(*this);
+}
 
 QSizeF ChartPicture::size() const
 {

@@ -31,6 +31,8 @@ struct ChartPicture
 
     // Size at scale 1, in the window's pixels: the chart's, plus the title strip.
     QSizeF size() const;
+    // Height of the title strip under the chart, 0 without a title.
+    double titleHeight() const;
     // Draws the picture into `target`, stretched to fill it, on a white ground.
     void paint(QPainter *painter, const QRectF &target) const;
     // The picture as an image of size() times `scale` pixels.

@@ -14,6 +14,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QMouseEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -40,7 +45,6 @@
 #include <QtCharts/QScatterSeries>
 
 #include <algorithm>
-#include <cmath>
 #include <climits>
 #include <cmath>
 
@@ -51,7 +55,18 @@ const QColor AxisLineColour(209, 137, 82); // #d18952
 constexpr int AxisLineWidth = 2;
 constexpr int SumLineWidth = 4;
 constexpr int AxisLabelPixelSize = 12;
-constexpr int YearLabelAngle = -90;
+// Room the chart takes around a label's text, beyond the text's own height or width: its
+// padding on both sides and the text item's margins, with a few pixels to spare.
+constexpr double ValueLabelRoom = 12.0;
+constexpr double YearLabelRoom = 20.0;
+// A legend entry is its text plus a marker of about the text's height, the gaps around
+// both, and the room between two entries; the legend keeps the chart's margins free.
+constexpr double LegendEntryRoom = 24.0;
+constexpr double LegendSpacing = 8.0;
+constexpr double LegendSideRoom = 60.0;
+const QColor GroupedLineColour(160, 160, 160);
+// How near, in pixels, the mouse has to come to a line for its tip.
+constexpr double HoverReach = 6.0;
 // The window opens at 1430 x 920 with the chart frame at (10, 10) and the title 70 pixels
 // from the bottom; a resized window keeps these margins.
 constexpr int FrameLeft = 10;
@@ -62,7 +77,9 @@ constexpr int TitleBottomMargin = 70;
 constexpr int InitialWidth = 1430;
 constexpr int TitleLeftAtInitialWidth = 440;
 constexpr int SpecifiedTitleWidth = 411;
-const QSize SmallestWindow(480, 360);
+const QSize SmallestWindow(640, 480);
+// Saved and printed charts are laid out at this size, whatever the window's.
+const QSize PictureLayout(800, 500);
 // Room left on the screen for the window manager's frame and title bar.
 const QSize WindowFrameAllowance(16, 48);
 }
@@ -85,6 +102,8 @@ LineGraphs::LineGraphs(QWidget *parent)
     m_sumSeries = new QLineSeries(this);
     m_chart = new QChart();
     m_chartView = new QChartView(m_chart, this); // the view owns the chart
+    m_chartView->viewport()->installEventFilter(this);
+    m_chartView->viewport()->setMouseTracking(true);
 
     // The axes take their label font when they are built, so it is set here already.
     m_axisFont.setPixelSize(AxisLabelPixelSize);
@@ -106,8 +125,19 @@ void LineGraphs::resizeEvent(QResizeEvent *event)
     ui->horizontalFrame->setGeometry(FrameLeft, FrameTop, std::max(0, width() - FrameRightMargin),
         std::max(0, height() - FrameBottomMargin));
     m_chartView->resize(ui->horizontalFrame->size());
+    LayOutChart(m_chartView->size());
     PlaceTitle();
     PlaceKeepBar();
+}
+
+QSize LineGraphs::SmallestSize()
+{
+    return SmallestWindow;
+}
+
+QSize LineGraphs::PictureLayoutSize()
+{
+    return PictureLayout;
 }
 
 void LineGraphs::PlaceTitle()
@@ -159,22 +189,204 @@ QCategoryAxis *LineGraphs::NewAxis(QCategoryAxis *previous) const
 void LineGraphs::SetYearAxis(int firstYear, int lastYear)
 {
     m_axisX = NewAxis(m_axisX);
-    for (long long year = firstYear; year <= lastYear; ++year)
-        m_axisX->append(QString::number(year), static_cast<qreal>(year));
-    m_axisX->setRange(firstYear, std::max(firstYear, lastYear));
-    // 31 year labels side by side do not fit between the grid lines; standing upright they do.
-    m_axisX->setLabelsAngle(YearLabelAngle);
+    m_firstYear = firstYear;
+    m_lastYear = std::max(firstYear, lastYear);
+    m_yearStep = 0;
+    ApplyYearLabels(1);
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
 }
 
 void LineGraphs::SetValueAxis(double lower, double upper)
 {
     m_axisY = NewAxis(m_axisY);
-    // The axis keeps a label only when its value lies above the previous one.
-    for (double value : ValueAxisLabelValues(lower, upper))
-        m_axisY->append(ValueAxisLabel(value), value);
-    m_axisY->setRange(lower, upper);
+    m_valueLower = lower;
+    m_valueUpper = upper;
+    m_ticks = AxisTicks();
+    m_ticks.count = -1;
+    ApplyValueTicks(11);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
+}
+
+void LineGraphs::ApplyYearLabels(int step)
+{
+    if (!m_axisX || step == m_yearStep)
+        return;
+    m_yearStep = step;
+    for (const QString &label : m_axisX->categoriesLabels())
+        m_axisX->remove(label);
+    m_axisX->setStartValue(m_firstYear);
+    for (int year : LabelledYears(m_firstYear, m_lastYear, step))
+        m_axisX->append(QString::number(year), static_cast<qreal>(year));
+    m_axisX->setRange(m_firstYear, m_lastYear);
+}
+
+void LineGraphs::ApplyValueTicks(int most)
+{
+    if (!m_axisY)
+        return;
+    const AxisTicks ticks = ValueAxisTicks(m_valueLower, m_valueUpper, most);
+    if (ticks.count == m_ticks.count && ticks.first == m_ticks.first && ticks.step == m_ticks.step)
+        return;
+    m_ticks = ticks;
+    for (const QString &label : m_axisY->categoriesLabels())
+        m_axisY->remove(label);
+    m_axisY->setStartValue(m_valueLower);
+    const QVector<double> values = ticks.values();
+    const QStringList labels = TickLabels(ticks);
+    for (int i = 0; i < values.size(); ++i)
+        m_axisY->append(labels.at(i), values.at(i));
+    m_axisY->setRange(m_valueLower, m_valueUpper);
+}
+
+void LineGraphs::LayOutChart(const QSizeF &size)
+{
+    m_chart->resize(size);
+    if (!m_chart->series().isEmpty())
+        ApplyLegendPlan(size.width());
+    const QFontMetricsF metrics(m_axisFont);
+    const double valueExtent = metrics.height() + ValueLabelRoom;
+    const double yearExtent = std::max(metrics.horizontalAdvance(QString::number(m_firstYear)),
+                                  metrics.horizontalAdvance(QString::number(m_lastYear)))
+        + YearLabelRoom;
+    QGraphicsLayout *layout = m_chart->layout();
+    // The ticks change the width the value axis takes and so the room for the years: twice.
+    for (int pass = 0; pass < 2 && layout; ++pass) {
+        layout->invalidate();
+        layout->activate();
+        const QRectF plot = m_chart->plotArea();
+        ApplyYearLabels(YearLabelStep(m_firstYear, m_lastYear, plot.width(), yearExtent));
+        ApplyValueTicks(LabelsThatFit(plot.height(), valueExtent));
+    }
+    if (layout) {
+        layout->invalidate();
+        layout->activate();
+    }
+}
+
+void LineGraphs::ApplyLegendPlan(double chartWidth)
+{
+    QLegend *legend = m_chart->legend();
+    if (m_themePens.isEmpty()) {
+        for (QLineSeries *series : m_investmentSeries)
+            m_themePens.append(series->pen());
+    }
+    const QFontMetricsF metrics(legend->font());
+    const auto entryWidth = [&metrics](const QString &name) {
+        return metrics.horizontalAdvance(name) + metrics.height() + LegendEntryRoom;
+    };
+    QVector<LegendEntry> entries;
+    QVector<QAbstractSeries *> entrySeries;
+    QVector<int> entryRow;
+    for (QAbstractSeries *series : m_chart->series()) {
+        if (series == m_groupSeries)
+            continue;
+        LegendEntry entry;
+        entry.width = entryWidth(series->name());
+        int row = -1;
+        for (int r = 0; r < MaxRows && row < 0; ++r)
+            row = series == m_investmentSeries[r] ? r : -1;
+        if (row >= 0) {
+            entry.investment = true;
+            for (const QPointF &point : m_investmentSeries[row]->pointsVector())
+                entry.size = std::max(entry.size, std::fabs(point.y()));
+        }
+        entries.append(entry);
+        entrySeries.append(series);
+        entryRow.append(row);
+    }
+    const QString groupName = QStringLiteral("overige (%1)");
+    const LegendPlan plan
+        = PlanLegend(entries, entryWidth(groupName.arg(MaxRows)), LegendSpacing, chartWidth - LegendSideRoom);
+
+    m_grouped.clear();
+    int byName = 0;
+    for (int i = 0; i < entries.size(); ++i) {
+        const int row = entryRow.at(i);
+        if (row < 0)
+            continue;
+        QLineSeries *line = m_investmentSeries[row];
+        if (plan.shown.at(i)) {
+            // Grouped, the few lines by name take the theme's first colours, which differ;
+            // rows five apart would otherwise share one.
+            line->setPen(m_themePens.value(plan.grouped > 0 ? byName++ : row));
+            line->setVisible(true);
+        } else {
+            m_grouped.append(line);
+            line->setPen(QPen(GroupedLineColour, 1));
+            line->setVisible(!m_groupFolded);
+        }
+    }
+    const bool grouping = plan.grouped > 0;
+    const bool present = m_groupSeries && m_chart->series().contains(m_groupSeries);
+    if (grouping && !present) {
+        if (!m_groupSeries) {
+            m_groupSeries = new QLineSeries(this);
+            m_groupSeries->setObjectName(QStringLiteral("OverigeInvesteringen"));
+            m_groupSeries->setPen(QPen(GroupedLineColour, 2));
+        }
+        AttachToAxes(m_groupSeries);
+        for (QLegendMarker *marker : legend->markers(m_groupSeries))
+            connect(marker, &QLegendMarker::clicked, this, &LineGraphs::ToggleGroupedLines);
+    } else if (!grouping && present) {
+        m_chart->removeSeries(m_groupSeries);
+    }
+    if (grouping)
+        m_groupSeries->setName(groupName.arg(plan.grouped));
+    for (int i = 0; i < entries.size(); ++i) {
+        for (QLegendMarker *marker : legend->markers(entrySeries.at(i)))
+            marker->setVisible(plan.shown.at(i));
+    }
+}
+
+void LineGraphs::ToggleGroupedLines()
+{
+    m_groupFolded = !m_groupFolded;
+    for (QLineSeries *line : qAsConst(m_grouped)) {
+        line->setVisible(!m_groupFolded);
+        for (QLegendMarker *marker : m_chart->legend()->markers(line))
+            marker->setVisible(false);
+    }
+    if (!m_groupSeries)
+        return;
+    for (QLegendMarker *marker : m_chart->legend()->markers(m_groupSeries))
+        marker->setLabelBrush(m_groupFolded ? QBrush(GroupedLineColour) : QBrush(Qt::black));
+}
+
+QStringList LineGraphs::LabelsNotShownWhole() const
+{
+    // What the chart shows: the text items it drew, whole or shortened, and not hidden.
+    QVector<const QGraphicsTextItem *> shown;
+    if (const QGraphicsScene *scene = m_chart->scene()) {
+        for (const QGraphicsItem *item : scene->items()) {
+            if (item->type() == QGraphicsTextItem::Type && item->isVisible())
+                shown.append(static_cast<const QGraphicsTextItem *>(item));
+        }
+    }
+    const QRectF chartArea = m_chart->sceneBoundingRect().adjusted(-1, -1, 1, 1);
+    QStringList missing;
+    const auto check = [&](const QString &text, const QFont &font, const QString &where) {
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        const bool whole = std::any_of(shown.cbegin(), shown.cend(), [&](const QGraphicsTextItem *item) {
+            const QRectF box = item->sceneBoundingRect();
+            return item->toPlainText() == text && box.width() >= width && chartArea.contains(box);
+        });
+        if (!whole)
+            missing << QStringLiteral("%1 (%2)").arg(text, where);
+    };
+    for (QCategoryAxis *axis : { m_axisX, m_axisY }) {
+        if (!axis)
+            continue;
+        for (const QString &label : axis->categoriesLabels())
+            check(label, axis->labelsFont(), QStringLiteral("as"));
+    }
+    const QLegend *legend = m_chart->legend();
+    if (legend->isVisible()) {
+        for (QLegendMarker *marker : legend->markers()) {
+            if (marker->isVisible() && marker->series()->isVisible())
+                check(marker->label(), marker->font(), QStringLiteral("legenda"));
+        }
+    }
+    return missing;
 }
 
 void LineGraphs::AttachToAxes(QLineSeries *series)
@@ -332,6 +544,7 @@ void LineGraphs::FinishView()
     m_chartView->resize(ui->horizontalFrame->size());
     m_chartView->show();
     FitToScreen();
+    LayOutChart(m_chartView->size());
 }
 
 void LineGraphs::SetGraphTitle(const QString &title)
@@ -344,6 +557,7 @@ void LineGraphs::SetGraphTitle(const QString &title)
 
 namespace {
 const char *const ChartFolderKey = "Grafiek/Map";
+const char *const PrintedToFileKey = "Grafiek/AfgedruktNaarBestand";
 // The buttons sit right-aligned in the gap between the chart frame and the title.
 constexpr int KeepBarGap = 4;
 
@@ -422,6 +636,14 @@ void LineGraphs::SetPrinterSetup(PrinterSetup setup)
     m_printerSetup = std::move(setup);
 }
 
+ChartPicture LineGraphs::LaidOutPicture()
+{
+    ChartPicture picture = Picture();
+    const QSize whole = PictureLayoutSize();
+    LayOutChart(QSizeF(whole.width(), whole.height() - picture.titleHeight()));
+    return picture;
+}
+
 ChartPicture LineGraphs::Picture() const
 {
     ChartPicture picture;
@@ -448,7 +670,11 @@ void LineGraphs::SaveAsImage()
     if (target.fileName.isEmpty())
         return;
     QString error;
-    if (!SaveChartPicture(Picture(), target, &error)) {
+    ChartImageTarget drawn = target;
+    drawn.scale *= PictureScale;
+    const bool saved = SaveChartPicture(LaidOutPicture(), drawn, &error);
+    LayOutChart(m_chartView->size());
+    if (!saved) {
         QMessageBox::warning(this, QStringLiteral("Afbeelding niet opgeslagen"),
             QStringLiteral("De grafiek kon niet worden opgeslagen in %1:\n%2")
                 .arg(QDir::toNativeSeparators(target.fileName), error));
@@ -468,6 +694,13 @@ void LineGraphs::PrintChart()
     // The chart is wider than high.
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(ui->GraphType->text().isEmpty() ? windowTitle() : ui->GraphType->text());
+    // Printed to a file the last time: the dialog proposes a file in the last folder used.
+    QSettings settings = ProgramSettings();
+    const QString folder = settings.value(QLatin1String(ChartFolderKey)).toString();
+    if (settings.value(QLatin1String(PrintedToFileKey)).toBool() && !folder.isEmpty() && QDir(folder).exists()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(folder).filePath(printer.docName() + QStringLiteral(".pdf")));
+    }
     bool chosen = false;
     if (m_printerSetup) {
         chosen = m_printerSetup(&printer);
@@ -478,7 +711,12 @@ void LineGraphs::PrintChart()
     }
     if (!chosen)
         return;
-    if (!PrintChartPicture(Picture(), &printer)) {
+    const bool printed = PrintChartPicture(LaidOutPicture(), &printer);
+    LayOutChart(m_chartView->size());
+    if (printed && !printer.outputFileName().isEmpty())
+        settings.setValue(QLatin1String(ChartFolderKey), QFileInfo(printer.outputFileName()).absolutePath());
+    settings.setValue(QLatin1String(PrintedToFileKey), printed && !printer.outputFileName().isEmpty());
+    if (!printed) {
         const QString where = printer.outputFileName().isEmpty()
             ? QStringLiteral("De printer %1 neemt de opdracht niet aan.").arg(printer.printerName())
             : QStringLiteral("Het bestand %1 kon niet worden geschreven.")
@@ -502,6 +740,76 @@ QString LineGraphs::PointToolTip(int row, double x) const
     if (line.isEmpty())
         line = QString::number(row + 1);
     return QStringLiteral("%1\n%2: %3").arg(line, QString::number(std::llround(point.x())), ValueAxisLabel(point.y()));
+}
+
+QString LineGraphs::TipAt(const QPoint &pos) const
+{
+    const QPointF place = m_chart->mapFromScene(m_chartView->mapToScene(pos));
+    if (!m_chart->plotArea().adjusted(-HoverReach, -HoverReach, HoverReach, HoverReach).contains(place))
+        return QString();
+    // Every line drawn, with the name its tip gives.
+    QVector<const QLineSeries *> lines;
+    QStringList names;
+    const auto add = [&](const QLineSeries *line, const QString &name) {
+        if (line && line->isVisible() && line->count() > 0) {
+            lines.append(line);
+            names.append(name);
+        }
+    };
+    for (QAbstractSeries *series : m_chart->series()) {
+        if (series == m_groupSeries)
+            continue;
+        if (auto *band = qobject_cast<QAreaSeries *>(series)) {
+            if (band->isVisible()) {
+                add(band->upperSeries(), band->name() + QStringLiteral(" (bovenrand)"));
+                add(band->lowerSeries(), band->name() + QStringLiteral(" (onderrand)"));
+            }
+            continue;
+        }
+        if (series->type() != QAbstractSeries::SeriesTypeLine)
+            continue;
+        auto *line = static_cast<QLineSeries *>(series);
+        QString name = line == m_sumSeries ? QStringLiteral("Som") : line->name();
+        for (int row = 0; row < MaxRows; ++row) {
+            if (line == m_investmentSeries[row] && !InvestmentToolTip(row).isEmpty())
+                name = InvestmentToolTip(row);
+        }
+        add(line, name);
+    }
+    QVector<QVector<QPointF>> drawn;
+    drawn.reserve(lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        // A band's edges are drawn against the band's axes.
+        QAbstractSeries *axesOf = const_cast<QLineSeries *>(lines.at(i));
+        if (!m_chart->series().contains(axesOf))
+            axesOf = nullptr;
+        QVector<QPointF> points = lines.at(i)->pointsVector();
+        for (QPointF &point : points)
+            point = m_chart->mapToPosition(point, axesOf);
+        drawn.append(points);
+    }
+    const NearestPoint nearest = NearestLine(drawn, place, HoverReach);
+    if (nearest.line < 0)
+        return QString();
+    const QPointF point = lines.at(nearest.line)->at(nearest.index);
+    return QStringLiteral("%1\n%2: %3")
+        .arg(names.at(nearest.line), QString::number(std::llround(point.x())), ValueAxisLabel(point.y()));
+}
+
+bool LineGraphs::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_chartView->viewport() && event->type() == QEvent::MouseMove) {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        const QString tip = TipAt(move->pos());
+        if (!tip.isEmpty()) {
+            QToolTip::showText(move->globalPos(), tip, m_chartView->viewport());
+            m_pointTipShown = true;
+        } else if (m_pointTipShown) {
+            QToolTip::hideText();
+            m_pointTipShown = false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void LineGraphs::ConnectPointTips()

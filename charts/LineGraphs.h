@@ -3,18 +3,21 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPen>
 #include <QString>
 #include <QVector>
 #include <QtCharts/QChartGlobal>
 
 #include <functional>
 
+#include "charts/ChartMath.h"
 #include "model/ProjectionBlock.h"
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class LineGraphs;
 }
+class QEvent;
 class QMouseEvent;
 class QPrinter;
 class QResizeEvent;
@@ -40,9 +43,11 @@ public:
     explicit LineGraphs(QWidget *parent = nullptr);
     ~LineGraphs() override;
 
-    // The horizontal axis: one label per year from firstYear to lastYear.
+    // The horizontal axis from firstYear to lastYear, labelled every year, or every 2nd, 5th,
+    // 10th ... year where the labels would not fit side by side.
     void SetYearAxis(int firstYear, int lastYear);
-    // The vertical axis: 21 labels from lower on, in steps of a twentieth of the range.
+    // The vertical axis from lower to upper, with as many round ticks (steps of 1, 2 or 5
+    // times a power of ten) as fit the chart's height.
     void SetValueAxis(double lower, double upper);
     // The line of one grid row: the points (x, values[x - fromX]) for x = fromX .. toX - 1.
     void AddInvestmentSeries(int row, int fromX, int toX, const QVector<double> &values);
@@ -68,6 +73,25 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     // The chart view follows the window's size; the title stays under it.
     void resizeEvent(QResizeEvent *event) override;
+    // The tip with year and value when the mouse comes near a line.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public:
+    // The smallest size the window can be given.
+    static QSize SmallestSize();
+    // The size a saved or printed chart is laid out at, title included, in pixels at scale 1;
+    // pictures are drawn at PictureScale times this.
+    static QSize PictureLayoutSize();
+    static constexpr int PictureScale = 2;
+    // Lays the chart out for a chart of `size`: the ticks, the year labels and the legend.
+    // The window does so whenever its size changes.
+    void LayOutChart(const QSizeF &size);
+    // Axis labels and legend entries that the chart does not show whole as it is laid out
+    // now: "text (axis)" or "text (legend)", empty when every one is shown whole.
+    QStringList LabelsNotShownWhole() const;
+    // The tip for the place `pos` of the chart view, as the mouse shows it: empty when no
+    // line passes within a few pixels.
+    QString TipAt(const QPoint &pos) const;
 
 private:
     void PlaceTitle();
@@ -77,6 +101,10 @@ private:
     void AttachToAxes(QtCharts::QLineSeries *series);
     void ShowTypeTip(int row, bool shown);
     void FitToScreen();
+    void ApplyYearLabels(int step);
+    void ApplyValueTicks(int most);
+    void ApplyLegendPlan(double chartWidth);
+    void ToggleGroupedLines();
 
     Ui::LineGraphs *ui;
     QtCharts::QLineSeries *m_investmentSeries[MaxRows];
@@ -89,6 +117,19 @@ private:
     QFont m_axisFont;
     int m_firstX = 0;
     int m_endX = 0;
+    int m_firstYear = 0;
+    int m_lastYear = 0;
+    int m_yearStep = 0;
+    double m_valueLower = 0.0;
+    double m_valueUpper = 0.0;
+    AxisTicks m_ticks;
+    // The investment lines that share one legend entry, drawn grey; hidden when the user
+    // folds the group up by clicking its entry.
+    QtCharts::QLineSeries *m_groupSeries = nullptr;
+    QVector<QtCharts::QLineSeries *> m_grouped;
+    QVector<QPen> m_themePens;
+    bool m_groupFolded = false;
+    bool m_pointTipShown = false;
 
     // Keeping the chart: "Opslaan als afbeelding...", "Kopiëren" and "Afdrukken..." as buttons
     // under the chart and in its context menu, and a tool tip with year and value on a line.
@@ -116,6 +157,8 @@ private:
     void PlaceKeepBar();
     void ConnectPointTips();
     ChartPicture Picture() const;
+    // The chart laid out at PictureLayoutSize(); LayOutChart(view size) puts it back.
+    ChartPicture LaidOutPicture();
 
     QWidget *m_keepBar = nullptr;
     ImageFileProvider m_imageFileProvider;

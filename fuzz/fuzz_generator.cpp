@@ -142,13 +142,16 @@ void checkAxis(const double *values, int count)
         if (std::isfinite(values[i]))
             check(range.lower <= values[i] && values[i] <= range.upper, "the axis holds every value");
     }
-    const double step = ValueAxisStep(range.lower, range.upper);
-    check(std::isfinite(step) && step >= 0.0, "label step");
-    const QVector<double> labels = ValueAxisLabelValues(range.lower, range.upper);
-    check(labels.size() == ValueAxisLabelCount && labels.first() == range.lower, "label count and start");
-    for (int i = 1; i < labels.size(); ++i)
-        check(std::isfinite(labels.at(i)) && labels.at(i) >= labels.at(i - 1), "labels finite and in order");
-    check(labels.last() <= range.upper + 1e-9 * (range.upper - range.lower), "labels within the axis");
+    for (int most : { 1, 7, 40 }) {
+        const AxisTicks ticks = ValueAxisTicks(range.lower, range.upper, most);
+        check(ticks.count >= 1 && ticks.count <= most, "tick count");
+        const QVector<double> tickValues = ticks.values();
+        for (int i = 0; i < tickValues.size(); ++i) {
+            check(tickValues.at(i) >= range.lower && tickValues.at(i) <= range.upper, "ticks within the axis");
+            check(i == 0 || tickValues.at(i) > tickValues.at(i - 1), "ticks in order");
+        }
+        check(TickLabels(ticks).size() == ticks.count, "a label per tick");
+    }
 }
 
 void checkTotalsAndCharts(const InvestmentStore &store)

@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryFile>
 #include <QTextCodec>
 
 #include <cstdint>
@@ -64,11 +65,31 @@ void checkSavedBytes(const InvestFields &fields, const QString &written)
         check(back.cells.at(i) == asSaved(fields.cells.at(i)), "cell saved and read back");
 }
 
+QTemporaryFile *g_file = nullptr;
+
+// Opening the bytes as a file takes them exactly when the recognition rule takes their text;
+// a refused file leaves the text it was to fill untouched.
+void checkRecognition(const QByteArray &bytes, const QString &text)
+{
+    if (!g_file || !g_file->resize(0) || !g_file->seek(0) || g_file->write(bytes) != bytes.size() || !g_file->flush())
+        return;
+    QString read = QStringLiteral("kept");
+    QString error;
+    const bool taken = ReadInvestTextFile(g_file->fileName(), &read, &error);
+    check(taken == IsInvestText(text), "a file is taken exactly when its text is");
+    check(taken ? read == text : read == QLatin1String("kept") && !error.isEmpty(), "a refused file changes nothing");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    g_file = new QTemporaryFile;
+    if (!g_file->open()) {
+        delete g_file;
+        g_file = nullptr;
+    }
     return 0;
 }
 
@@ -83,6 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString error;
     if (!ReadInvestText(buffer, &text, &error))
         return 0;
+
+    if (size <= 4096)
+        checkRecognition(bytes, text);
 
     const InvestFields fields = ParseInvestFields(text);
     check(fields.cells.size() == MaxRows * FieldCount, "cell count");

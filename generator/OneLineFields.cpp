@@ -8,10 +8,12 @@
 #include <algorithm>
 
 namespace {
+// Line breaks, and the ';' that ends a field in an investment file: neither can be kept in a
+// one-line field that is saved.
 bool IsLineBreak(QChar c)
 {
     return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
-        || c == QChar::LineSeparator;
+        || c == QChar::LineSeparator || c == QLatin1Char(';');
 }
 } // namespace
 

@@ -8,7 +8,7 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 // Makes a multi-line text edit behave as a one-line field: Enter and Tab move the focus to
-// the next field, and line breaks the user pastes or drops into it are removed.
+// the next field, and line breaks and ';' the user types, pastes or drops into it are removed.
 class OneLineField : public QObject
 {
     Q_OBJECT

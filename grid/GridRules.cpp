@@ -8,6 +8,7 @@
 #include "grid/ColumnCatalogue.h"
 #include "grid/RowEdit.h"
 #include "model/ColumnUsage.h"
+#include "model/Plausibility.h"
 
 #include <QMessageBox>
 #include <QStatusBar>
@@ -33,6 +34,7 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
         cellTexts[row][column] = text;
     if (item)
         MarkNotANumber(row, column, item, result == CellEditResult::NotANumber);
+    MarkImplausible(row, result == CellEditResult::NotANumber ? column : -1);
     ValidateDate(row, column);
     // While an opened file is shown the store already holds it, projected by the loader.
     if (!showingLoadedFile)
@@ -146,5 +148,39 @@ void MainWindow::MarkNotANumber(int row, int column, QTableWidgetItem *item, boo
         item->setData(Qt::ForegroundRole, QVariant());
         item->setToolTip(QString());
         statusBar()->clearMessage();
+    }
+}
+
+void MainWindow::MarkImplausible(int row, int skippedColumn)
+{
+    // Every cell of the row, as one value (the loan-to-value) can make another (the term)
+    // implausible. A text that is no number keeps its own mark.
+    const QString notANumber = QString::fromUtf8(NotANumberTip);
+    const int type = portfolio.rowType(row);
+    const InvestmentInput &input = portfolio.input(row);
+    for (int c = ColLumpSum; c < FieldCount; ++c) {
+        QTableWidgetItem *item = ui->Vastgoed->item(row, c);
+        if (!item || c == skippedColumn || item->toolTip() == notANumber)
+            continue;
+        const QString reason = ImplausibleCellReason(type, c, input);
+        const bool marked = item->data(Qt::UserRole + 1).toBool();
+        if (reason.isEmpty()) {
+            if (marked) {
+                item->setData(Qt::UserRole + 1, QVariant());
+                item->setData(Qt::ForegroundRole, QVariant());
+                item->setToolTip(QString());
+                statusBar()->clearMessage();
+            }
+            continue;
+        }
+        if (marked && item->toolTip() == reason)
+            continue;
+        item->setData(Qt::UserRole + 1, true);
+        item->setForeground(QBrush(NotANumberColour));
+        item->setToolTip(reason);
+        const QTableWidgetItem *header = ui->Vastgoed->horizontalHeaderItem(c);
+        statusBar()->showMessage(QStringLiteral("Rij %1, %2: %3")
+                                     .arg(row + 1)
+                                     .arg(header ? header->text() : QString::number(c + 1), reason));
     }
 }

@@ -72,6 +72,10 @@ QString NormalisedNumberText(const QString &typed, NumberKind kind)
             whole.remove(QLatin1Char('.'));
         text = whole + QLatin1Char('.') + fraction;
         text = WithoutTrailingFractionZeros(text);
+        // "1,234" is 1.234 euro; stored as "1.234" it would read as 1234 when the cell is
+        // committed again. A zero behind it keeps the decimal point a decimal point.
+        if (kind == NumberKind::Amount && IsDotGrouped(text))
+            text += QLatin1Char('0');
     } else if (comma < 0 && kind == NumberKind::Amount && IsDotGrouped(text)) {
         text.remove(QLatin1Char('.'));
     }

@@ -151,17 +151,18 @@ QString ProjectionCsvText(const InvestmentStore &store, bool totals, const CsvFi
     return QString::fromLatin1(ProjectionCsvBytes(store, totals, figures));
 }
 
-QByteArray PathBandsCsvBytes(const PathBands &bands, bool chanceFree)
+QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real, bool chanceFree)
 {
-    QByteArray text(PathBandsCsvHeader);
+    QByteArray text(real ? "year,p10_real,p50_real,p90_real" : PathBandsCsvHeader);
     if (chanceFree)
         text += ",chance_free";
     text += '\n';
     for (int y = 0; y < bands.p50.size(); ++y) {
-        appendInteger(text, static_cast<long long>(bands.firstYear) + y);
+        const long long year = static_cast<long long>(bands.firstYear) + y;
+        appendInteger(text, year);
         for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) }) {
             text += ',';
-            appendNumber(text, value);
+            appendNumber(text, real ? real->real(value, static_cast<int>(year)) : value);
         }
         if (chanceFree) {
             text += ',';

@@ -12,6 +12,7 @@
 
 #include <QDebug>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -89,17 +90,32 @@ bool MainWindow::OpenFile(const QString &path)
             QMessageBox::NoButton);
         return false;
     }
-    {
-        // Opening is one undo step: undo brings back the portfolio it replaced.
-        const EditStep step(this, QStringLiteral("Openen"));
-        investText = text;
-        const ViewBatch batch(this);
-        ClearInvestments();
-        ParseInvestText();
-    }
-    SetCurrentFile(path);
+    const InvestTextCheck check = CheckInvestText(text);
+    // A cut-off file is shown as far as it goes, but counts as changed: saving it as it is is
+    // a choice, not a matter of course.
+    ShowOpenedText(text, path, check.fields >= InvestFieldCount, QStringLiteral("Openen"));
     RememberFile(path);
+    if (check.fields < InvestFieldCount) {
+        QMessageBox::warning(this, QStringLiteral("Quorvant"),
+            IncompleteInvestFileText(QFileInfo(path).fileName(), check.fields));
+    }
     return true;
+}
+
+bool MainWindow::OpenFileAsking(const QString &path)
+{
+    return MaybeSave() && OpenFile(path);
+}
+
+void MainWindow::ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label)
+{
+    // One undo step: undo brings back the portfolio and the document it replaced.
+    EditStep step(this, label);
+    investText = text;
+    const ViewBatch batch(this);
+    ClearInvestments();
+    ParseInvestText();
+    step.opens(file, clean);
 }
 
 void MainWindow::on_actionExport_CSV_triggered()
@@ -112,20 +128,25 @@ void MainWindow::on_actionExport_CSV_triggered()
 
 void MainWindow::BuildInvestText()
 {
+    investText = InvestTextFromFields(CurrentFields());
+}
+
+InvestFields MainWindow::CurrentFields() const
+{
     const QTableWidget *grid = ui->Vastgoed;
     const int rows = grid->rowCount();
     const int columns = grid->columnCount();
     InvestFields fields(rows, columns);
     fields.kind = ui->WealthSelect->currentText();
     for (int k = 0; k < GeneratorFieldCount; ++k)
-        fields.generator[k] = WealthEdit(k + 1)->toPlainText();
+        fields.generator[k] = panelTexts[k];
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             if (const QTableWidgetItem *item = grid->item(r, c))
                 fields.setCell(r, c, item->text());
         }
     }
-    investText = InvestTextFromFields(fields);
+    return fields;
 }
 
 void MainWindow::ParseInvestText()

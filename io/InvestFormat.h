@@ -4,6 +4,7 @@
 #include "generator/GeneratorMath.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
+#include "io/SafeSave.h"
 
 #include <QString>
 #include <QVector>
@@ -22,12 +23,6 @@ constexpr int InvestFieldCount = 1 + GeneratorFieldCount + MaxRows * FieldCount;
 // they come from the device, before text mode drops carriage returns, so that an endless
 // stream of CR bytes is refused as quickly as any other.
 constexpr int MaxInvestFileBytes = 16 * 1024 * 1024;
-
-// What a file name may name when it is opened or saved. The window takes regular files
-// only (a new name, an existing regular file or a link to one): a pipe without a partner
-// would block it for good, and a device or directory is no investment file. The exporter,
-// like any command-line tool, also reads pipes and devices.
-enum class FileTargets { Any, RegularOnly };
 
 extern const char *const InvestFileFilter; // "Invest(*.inv);;All Files (*)"
 
@@ -71,14 +66,29 @@ bool ReadInvestText(QIODevice &device, QString *text, QString *error);
 // file: "mijn plan" becomes "mijn plan.inv"; "plan.txt" and an existing "plan" stay.
 QString WithDefaultSuffix(const QString &path, const QString &suffix);
 
-// Whether a text can be an investment file: every investment file holds field terminators.
-// A text without any ';' (an empty one too) is not one.
+// What the recognition rule finds in a text: how many fields it holds (its ';' count) and
+// whether one of them, trimmed of blanks, line breaks and a leading byte-order mark, is one of
+// the five type names. Every file the program writes holds the type name of each row (and
+// the generator kinds are type names too), so a letter, a CSV or any other text does not.
+struct InvestTextCheck
+{
+    int fields = 0;
+    bool hasTypeName = false;
+};
+InvestTextCheck CheckInvestText(const QString &text);
+
+// Whether a text is taken as an investment file: it holds at least one type name as above.
 bool IsInvestText(const QString &text);
+
+// The reasons a file is refused or taken with a warning, naming the file (its name only).
+QString NotInvestFileText(const QString &fileName);
+// Said when a file holds fewer fields than the program writes: a cut-off file.
+QString IncompleteInvestFileText(const QString &fileName, int fields);
 
 // Opens a file read-only in text mode (CR LF read as LF) and reads it as above. On failure
 // `text` is left as it was and `error` describes why. With FileTargets::RegularOnly anything
 // but a regular file is refused without waiting for it (a pipe, a device, a directory). A
-// file that is no investment text is refused too, with a description naming it.
+// file that IsInvestText refuses is refused too, with NotInvestFileText.
 bool ReadInvestTextFile(const QString &path, QString *text, QString *error,
     FileTargets targets = FileTargets::Any);
 // The same for a name in the file system's own bytes, such as a command-line argument,
@@ -91,17 +101,5 @@ bool ReadInvestTextNativeFile(const QByteArray &nativePath, QString *text, QStri
 // takes the mark and keeps the character. A character the encoding cannot hold (in UTF-8:
 // half of a surrogate pair) is written as '?'.
 QByteArray SavedTextBytes(const QString &text);
-
-// Writes a text to a file as SavedTextBytes. A regular file is replaced atomically: the
-// text goes to a temporary file that takes the file's place only when everything was
-// written, so a failed save leaves an existing file untouched. When the directory does not
-// allow that (it is read-only, or sticky and the file is another user's) an existing
-// regular file is overwritten in place, after room for the new text was reserved; the
-// message of a failure then says which case it was. With FileTargets::Any a device or pipe
-// is written to directly; with FileTargets::RegularOnly it is refused, and so is a loop of
-// symbolic links. Every failure (opening, writing, flushing, closing) returns false with a
-// description in `error`.
-bool SaveTextFile(const QString &path, const QString &text, QString *error,
-    FileTargets targets = FileTargets::Any);
 
 #endif // INVESTFORMAT_H

@@ -162,6 +162,35 @@ int ShownTotalsByYear(const InvestmentStore &store, const InflationTable *real, 
     return count;
 }
 
+int FirstYearBeyondDeflation(const InvestmentStore &store, const InflationTable &table)
+{
+    const int base = store.earliestStartYear();
+    if (base == InvestmentStore::NoBaseYear)
+        return 0;
+    const auto beyond = [](double nominal, double divisor) { return std::isfinite(nominal) && !std::isfinite(nominal / divisor); };
+    for (int y = 0; y < store.maxJaren(); ++y) {
+        const double d = table.divisor(base + y);
+        if (!std::isfinite(d) || !(d > 0.0))
+            return base + y;
+        YearTotals t;
+        store.yearTotals(y, t);
+        for (double amount : { t.cash, t.propertyValue, t.ownContribution, t.debt, t.monthlyIncome, t.monthlyCosts,
+                 t.monthlyCashFlow, t.assets, t.netWorth() }) {
+            if (beyond(amount, d))
+                return base + y;
+        }
+        for (int r = 0; r < store.maxInvestment(); ++r) {
+            if (!store.block(r).projected)
+                continue;
+            for (int k = 0; k < SeriesCount; ++k) {
+                if (IsAmountSeries(k) && beyond(store.block(r).years[y].series[k], d))
+                    return base + y;
+            }
+        }
+    }
+    return 0;
+}
+
 int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, double monthlySpending)
 {
     if (!(monthlySpending > 0.0) || !store.anyRowProjected())

@@ -87,6 +87,12 @@ bool ShownYearTotals(const InvestmentStore &store, int yearIndex, const Inflatio
 // projected years, 0 without a base year. The entries after them are zero.
 int ShownTotalsByYear(const InvestmentStore &store, const InflationTable *real, YearTotals (&totals)[MaxYears]);
 
+// The first calendar year among the projected years of `store` (its rows and their totals)
+// whose amounts the table cannot bring to the reference year's money: the year's divisor
+// overflows to infinity or to 0, or a finite amount divided by it is no longer finite. 0 when
+// the table deflates every year, and without a base year.
+int FirstYearBeyondDeflation(const InvestmentStore &store, const InflationTable &table);
+
 constexpr int NoFreeYear = -1;
 
 // The year from which the portfolio is free: the first projected year index F whose total

@@ -1,8 +1,9 @@
 #!/bin/sh
-# Builds the two fuzz targets with clang and runs each briefly:
+# Builds the three fuzz targets with clang and runs each briefly:
 #   sh scripts/fuzz-smoke.sh [seconds per target, default 60] [build dir, default build-fuzz]
 # fuzz_investfile reads, saves and projects arbitrary bytes as an investment file;
-# fuzz_generator drives generator runs and chart ranges from arbitrary parameters.
+# fuzz_generator drives generator runs and chart ranges from arbitrary parameters;
+# fuzz_planning typed numbers, the exporter's arguments, today's money, the baseline and paths.
 # Without clang it says so and succeeds. A crash, a sanitizer report or a failed check
 # makes it fail; the input that did it is left in the build dir's fuzz/ folder.
 set -e
@@ -15,7 +16,7 @@ if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; t
 fi
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQUORVANT_BUILD_FUZZ=ON -DQUORVANT_BUILD_TESTS=OFF -DQUORVANT_BUILD_BENCH=OFF
-cmake --build "$BUILD" --target fuzz_investfile fuzz_generator
+cmake --build "$BUILD" --target fuzz_investfile fuzz_generator fuzz_planning
 WORK=$(mktemp -d)
 LOG=$(mktemp)
 trap 'rm -rf "$WORK" "$LOG"' EXIT
@@ -38,4 +39,5 @@ run() {
 
 run fuzz_investfile fuzz/corpus -max_len=20000 -dict=fuzz/investfile.dict
 run fuzz_generator ""
+run fuzz_planning fuzz/corpus-planning
 echo "fuzz smoke passed"

@@ -152,7 +152,7 @@ private slots:
             QFile svg(file);
             QVERIFY(svg.open(QIODevice::ReadOnly));
             const QByteArray text = svg.readAll();
-            QVERIFY(text.contains(">2021<") && text.contains(">Netto vermogen<")); // labels and title as text
+            QVERIFY(text.contains(">2030<") && text.contains(">Netto vermogen<")); // labels and title as text
             QSvgRenderer renderer(text);
             image = QImage(renderer.viewBox().size(), QImage::Format_ARGB32);
             image.fill(Qt::white);
@@ -161,8 +161,11 @@ private slots:
         } else {
             image.load(file);
         }
-        QCOMPARE(image.width(), chartWidth() * scale);
+        // Laid out at the picture's size whatever the window's, and the window as it was.
+        QCOMPARE(image.size(), LineGraphs::PictureLayoutSize() * LineGraphs::PictureScale * scale);
         verifyShowsChart(image);
+        QCOMPARE(chart->findChild<QChartView *>()->chart()->size(), QSizeF(chart->findChild<QChartView *>()->size()));
+        QCOMPARE(chart->LabelsNotShownWhole(), QStringList());
     }
 
     // The context menu offers what the tool bar does.
@@ -185,9 +188,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("pages");
         QTest::addColumn<QString>("message");
-        QTest::newRow("to a PDF file") << true << "netto.pdf" << 1 << "";
-        QTest::newRow("cancelled") << false << "netto.pdf" << 0 << "";
-        QTest::newRow("unwritable") << true << "geen-map/netto.pdf" << 0 << "Afdrukken mislukt|De grafiek kon niet";
+        QTest::addColumn<bool>("proposesFolder"); // the file printed to in the row before
+        QTest::newRow("to a PDF file") << true << "netto.pdf" << 1 << "" << false;
+        QTest::newRow("cancelled") << false << "netto.pdf" << 0 << "" << true;
+        QTest::newRow("unwritable") << true << "geen-map/netto.pdf" << 0 << "Afdrukken mislukt|De grafiek kon niet" << true;
     }
 
     void print()
@@ -196,10 +200,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, pages);
         QFETCH(QString, message);
+        QFETCH(bool, proposesFolder);
         QVERIFY(openChart());
         const QString path = folder.filePath(name);
         QFile::remove(path);
+        QString proposed;
         chart->SetPrinterSetup([&](QPrinter *printer) {
+            proposed = printer->outputFileName();
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(path);
             return accepted;
@@ -213,6 +220,8 @@ private slots:
         const QByteArray bytes = pdf.readAll();
         const QString text = QString::fromLatin1(bytes.constData(), bytes.size()); // NULs included
         QCOMPARE(text.count(QRegularExpression("/Type\\s*/Page\\b")), pages);
+        if (proposesFolder)
+            QCOMPARE(proposed, folder.filePath("Netto vermogen.pdf"));
     }
 
     // Hovering a line names it and gives the nearest year with the line's value there.
@@ -248,7 +257,14 @@ private slots:
             return;
         }
         const double value = series->at(year - qRound(series->at(0).x())).y();
-        QCOMPARE(QToolTip::text(), QStringLiteral("%1\n%2: %3").arg(heading).arg(year).arg(ValueAxisLabel(value)));
+        const QString tip = QStringLiteral("%1\n%2: %3").arg(heading).arg(year).arg(ValueAxisLabel(value));
+        QCOMPARE(QToolTip::text(), tip);
+        // The mouse a few pixels off the line, near that year, gets the same tip; far off none.
+        auto *view = chart->findChild<QChartView *>();
+        const QPointF onLine = view->chart()->mapToPosition(QPointF(year, value), series);
+        const QPoint at = view->mapFromScene(view->chart()->mapToScene(onLine));
+        QCOMPARE(chart->TipAt(at + QPoint(1, 4)), tip);
+        QCOMPARE(chart->TipAt(QPoint(2, 2)), QString());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "io/InvestFormat.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -125,6 +126,94 @@ private slots:
         QCOMPARE(screen(w), after);
         w.UndoStack()->undo();
         QCOMPARE(screen(w), before);
+    }
+
+    // Undo of an Open gives back the document it replaced: the file Save writes, the title and
+    // the unsaved mark; Redo brings the opened file back. The opened file is never written.
+    void undoOfOpenGivesBackTheDocument_data()
+    {
+        QTest::addColumn<bool>("savedBefore");
+        QTest::addColumn<bool>("changedBefore");
+        QTest::newRow("a saved file") << true << false;
+        QTest::newRow("a saved file with changes given up") << true << true;
+        QTest::newRow("a new portfolio with changes given up") << false << true;
+    }
+
+    void undoOfOpenGivesBackTheDocument()
+    {
+        QFETCH(bool, savedBefore);
+        QFETCH(bool, changedBefore);
+        const QString opened = dir.filePath(QStringLiteral("geopend.inv"));
+        {
+            MainWindow other;
+            setRow(other, 2, 3, { "2022", "500", "50" });
+            triggerWithFile(other, "actionSave_as", opened);
+        }
+        const QByteArray openedBytes = readBytes(opened);
+        const QString plan = dir.filePath(QStringLiteral("plan.inv"));
+        MainWindow w;
+        w.setSaveFileNameProvider([&]() { return plan; });
+        typePortfolio(w);
+        if (savedBefore)
+            triggerWithFile(w, "actionSave_as", plan);
+        if (changedBefore)
+            typeCell(w, 1, 2, QStringLiteral("3000"));
+        const QStringList before = screen(w);
+        const QString title = w.windowTitle();
+        const bool modified = w.isWindowModified();
+
+        QCOMPARE(triggerWithFile(w, "actionOpen", opened), QStringList());
+        QCOMPARE(w.windowTitle(), QString::fromUtf8("geopend.inv[*] \u2014 Quorvant"));
+        QVERIFY(!w.isWindowModified());
+        const QStringList after = screen(w);
+
+        w.UndoStack()->undo();
+        QCOMPARE(screen(w), before);
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(w.isWindowModified(), modified);
+        QCOMPARE(w.CurrentFile(), savedBefore ? plan : QString());
+
+        w.UndoStack()->redo();
+        QCOMPARE(screen(w), after);
+        QCOMPARE(w.CurrentFile(), opened);
+        QVERIFY(!w.isWindowModified());
+
+        // Save after the undo writes the earlier document, never the opened file.
+        w.UndoStack()->undo();
+        w.setSaveFileNameProvider([&]() { return plan; }); // a new portfolio asks for a name
+        find<QAction>(&w, "actionSave")->trigger();
+        QCOMPARE(readBytes(opened), openedBytes);
+        QVERIFY(readBytes(plan).contains(changedBefore ? ";2021;3000;100;" : ";2021;1000;100;"));
+        QVERIFY(!w.isWindowModified());
+        // The opened file, brought back, still equals its file.
+        w.UndoStack()->redo();
+        QVERIFY(!w.isWindowModified());
+    }
+
+    // A file that is no investment file changes nothing: not the grid, the title, the file
+    // Save writes or the undo history, and the file itself is never written.
+    void refusedFileChangesNothing()
+    {
+        const QString letter = dir.filePath(QStringLiteral("brief.txt"));
+        const QByteArray letterBytes("Beste Jan; hierbij de offerte.");
+        QVERIFY(writeBytes(letter, letterBytes));
+        const QString plan = dir.filePath(QStringLiteral("eigen.inv"));
+        MainWindow w;
+        typePortfolio(w);
+        triggerWithFile(w, "actionSave_as", plan);
+        typeCell(w, 1, 2, QStringLiteral("4000"));
+        const QStringList before = screen(w);
+        const int steps = w.UndoStack()->count();
+
+        const QStringList seen = triggerWithFile(w, "actionOpen", letter);
+        QCOMPARE(seen, QStringList { "Unable to open file|" + NotInvestFileText(QStringLiteral("brief.txt")) });
+        QCOMPARE(screen(w), before);
+        QCOMPARE(w.UndoStack()->count(), steps);
+        QCOMPARE(w.CurrentFile(), plan);
+        QVERIFY(w.isWindowModified());
+        find<QAction>(&w, "actionSave")->trigger();
+        QCOMPARE(readBytes(letter), letterBytes);
+        QVERIFY(readBytes(plan).contains(";2021;4000;100;"));
     }
 
     void unsavedQuestion_data()

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "grid/ColumnCatalogue.h"
 #include "io/CsvExport.h"
+#include "model/PathSimulation.h"
 
 #include <QDate>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 using namespace testsupport;
 
@@ -137,6 +139,74 @@ QVector<QStringList> mixedRows()
         { "Onderpand zonder hefboom", "2024", "", "", "", "", "inf", "0", "0", "0" },
         { "Cash voor cashflow", "2020.5", "5000", "0", "0", "", "5000", "", "", "", "", "", "", "", "", "4" },
     };
+}
+
+// A field of the Dutch CSV (a decimal comma, no grouping or exponent) or a cell of the
+// workbook (as Python writes a float) as a double, the words for what is no number.
+std::optional<double> dutchNumber(const QString &field, bool workbook)
+{
+    if (field == QLatin1String("geen getal"))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (field == QLatin1String("oneindig") || field == QLatin1String("-oneindig"))
+        return field.startsWith('-') ? -HUGE_VAL : HUGE_VAL;
+    if (!workbook && (field.contains(QLatin1Char('.')) || field.contains(QLatin1Char('e'))))
+        return std::nullopt;
+    bool ok = false;
+    const double value = workbook ? field.toDouble(&ok) : QString(field).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+// Whether the Dutch CSV's fields hold the plain CSV's values (type names for type indices) as
+// the same doubles, or the workbook's cells them within 1e-9 relative.
+bool sameFields(const QStringList &plain, const QStringList &dutch, int typeColumn, bool workbook, QString *why)
+{
+    if (plain.size() != dutch.size()) {
+        *why = QStringLiteral("%1 fields, not %2").arg(dutch.size()).arg(plain.size());
+        return false;
+    }
+    for (int k = 0; k < plain.size(); ++k) {
+        if (k == typeColumn) {
+            if (InvestmentTypeNames.indexOf(dutch.at(k)) != plain.at(k).toInt()) {
+                *why = dutch.at(k);
+                return false;
+            }
+            continue;
+        }
+        if (plain.at(k).isEmpty() && dutch.at(k).isEmpty())
+            continue;
+        const double want = plain.at(k).toDouble();
+        const std::optional<double> got = dutchNumber(dutch.at(k), workbook);
+        const bool close = got && (same(*got, want) || (workbook && std::abs(*got - want) <= 1e-9 * std::abs(want)));
+        if (!close) {
+            *why = QStringLiteral("column %1: %2 for %3").arg(k).arg(dutch.at(k), plain.at(k));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every sheet of an .xlsx as "\fname;freeze pane;number format of C2", the header with each
+// column's width, then its rows, fields split by tabs; empty without Python's openpyxl.
+const char *const WorkbookDump = R"(
+import sys
+import openpyxl
+from openpyxl.utils import get_column_letter
+book = openpyxl.load_workbook(sys.argv[1])
+for sheet in book.worksheets:
+    rows = sheet.max_row # before C2 is looked at, which makes the cell
+    print('\f%s;%s;%s' % (sheet.title, sheet.freeze_panes, sheet['C2'].number_format))
+    print('\t'.join('%s=%s' % (c.value, sheet.column_dimensions[get_column_letter(c.column)].width) for c in sheet[1]))
+    for row in sheet.iter_rows(min_row=2, max_row=rows, values_only=True):
+        print('\t'.join('' if v is None else repr(float(v)) if isinstance(v, (int, float)) else str(v) for v in row))
+)";
+
+QString workbookDump(const QString &path)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), { "-c", QString::fromLatin1(WorkbookDump), path });
+    if (!python.waitForFinished(60000) || python.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(python.readAllStandardOutput());
 }
 
 } // namespace
@@ -319,6 +389,57 @@ private slots:
         QTest::newRow("real -100 %") << QStringList { "--real", "-100", good } << 2 << QString() << usage << QString();
         QTest::newRow("reference year without real") << QStringList { "--reference-year", "2025", good } << 2
                                                      << QString() << usage << QString();
+        // The loose ends: deflation beyond the range of doubles (the divisor of 2020 is 0 from
+        // this year on; at -99.9 % from 1920 the amounts of 2023 pass 1e308), repeats, path
+        // options without --paths, the output options, the baseline from standard input.
+        QTest::newRow("real whose divisor overflows") << QStringList { "--real", "1e300", good } << 2 << QString()
+                                                      << "--real 1e+300 takes the amounts of 2020 beyond" << QString();
+        QTest::newRow("real whose amounts overflow")
+            << QStringList { "--real", "-99.9", "--reference-year", "1920", good } << 2 << QString()
+            << "amounts of 2023 beyond" << QString();
+        QTest::newRow("real from 1920 at -50 % stays finite") // divided by 2^-100
+            << QStringList { "--totals", "--years", "1", "--real", "-50", "--reference-year", "1920", good } << 0
+            << "year,cash_real,property_value_real,assets_real,own_contribution_real,debt_real,monthly_income_real,"
+               "monthly_costs_real,monthly_cash_flow_real,net_worth_real\n"
+               "2020,1.2676506002282294e+30,0,1.2676506002282294e+30,0,0,0,0,0,1.2676506002282294e+30\n"
+            << QString() << QString();
+        QTest::newRow("years twice") << QStringList { "--years", "3", "--years", "3", good } << 2 << QString()
+                                     << "--years is given more than once" << QString();
+        QTest::newRow("totals twice") << QStringList { "--totals", "--totals", good } << 2 << QString() << usage << QString();
+        QTest::newRow("format twice") << QStringList { "--format", "csv", "--format", "csv", good } << 2 << QString()
+                                      << usage << QString();
+        QTest::newRow("free year twice") << QStringList { "--free-year", "1", "--free-year", "1", good } << 2 << QString()
+                                         << "--free-year is given more than once" << QString();
+        QTest::newRow("debt twice") << QStringList { "--debt", "principal", "--debt", "payments", good } << 2 << QString()
+                                    << "--debt is given more than once" << QString();
+        QTest::newRow("free year alone as Dutch CSV") << QStringList { "--free-year", "1", "--format", "csv-nl", good } << 2
+                                                      << QString() << "needs --paths with --free-year" << QString();
+        QTest::newRow("free year alone as workbook")
+            << QStringList { "--free-year", "1", "--format", "xlsx", "-o", m_dir.filePath(QStringLiteral("free.xlsx")), good }
+            << 2 << QString() << "needs --paths with --free-year" << QString();
+        // good.inv's monthly cash flow is 0: never free.
+        QTest::newRow("free year, -o -") << QStringList { "--free-year", "1", "-o", "-", good } << 0 << "geen\n"
+                                         << QString() << QString();
+        QTest::newRow("free year from standard input") << QStringList { "--free-year", "1", "-" } << 0 << "geen\n"
+                                                       << QString() << "cat good.inv";
+        QTest::newRow("spread without paths") << QStringList { "--spread", "1,1,1", good } << 2 << QString()
+                                              << "need --paths" << QString();
+        QTest::newRow("seed without paths") << QStringList { "--seed", "7", good } << 2 << QString() << "need --paths"
+                                            << QString();
+        QTest::newRow("unknown format") << QStringList { "--format", "ods", good } << 2 << QString() << usage << QString();
+        QTest::newRow("xlsx without -o") << QStringList { "--format", "xlsx", good } << 2 << QString()
+                                         << "xlsx needs -o" << QString();
+        QTest::newRow("xlsx to standard output") << QStringList { "--format", "xlsx", "-o", "-", good } << 2 << QString()
+                                                 << "xlsx needs -o" << QString();
+        QTest::newRow("-o - is standard output") << oneYear + QStringList { "-o", "-", good } << 0 << goodTotals
+                                                 << QString() << QString();
+        QTest::newRow("baseline from standard input")
+            << oneYear + QStringList { "--baseline", "-", good } << 0
+            << TotalsHeader + ",baseline_net_worth,baseline_monthly_cash_flow,net_worth_difference\n"
+                              "2020,1,0,1,0,0,0,0,0,1,1,0,0\n"
+            << QString() << "cat good.inv";
+        QTest::newRow("file and baseline both standard input") << QStringList { "--totals", "--baseline", "-", "-" } << 2
+                                                               << QString() << usage << "cat good.inv";
     }
 
     void commandLine()
@@ -549,6 +670,9 @@ private slots:
         QTest::newRow("base year 2020") << "210000" << "" << QStringList() << 2;
         QTest::newRow("limited") << "210000" << "2018" << QStringList { "--investments", "1", "--years", "10" } << 0;
         QTest::newRow("in today's money") << "210000" << "2018" << QStringList { "--real", "2" } << 0;
+        QTest::newRow("remaining principal") << "210000" << "2018" << QStringList { "--debt", "principal" } << 0;
+        QTest::newRow("remaining principal in today's money")
+            << "210000" << "2018" << QStringList { "--debt", "principal", "--real", "2" } << 0;
         QTest::newRow("no complete row") << "" << "" << QStringList() << 31;
     }
 
@@ -585,6 +709,145 @@ private slots:
             QCOMPARE(f.mid(10), QStringList({ b.at(9), b.at(8), difference })); // net worth, cash flow, difference
         }
         QCOMPARE(empty, emptyLines);
+    }
+
+    // The Dutch CSV and the workbook hold the plain CSV's numbers: the CSV the very doubles,
+    // the workbook within 1e-9; Dutch headers, type names, a byte-order mark, ';' and CR LF.
+    void spreadsheetFormats_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("header"); // of the Dutch CSV
+        const QString rowsHeader = QStringLiteral("Rij;Type;Jaar;BeginJaar;Cash;Vastgoed;Activa;Eigen inbreng;Schulden;"
+                                                  "Maandelijkse Inkomsten;Maandelijkse lasten;Maandelijkse CashFlow;ROI(%)");
+        const QString totalsHeader = QStringLiteral("Jaar;Cash;Vastgoed;Activa;Eigen inbreng;Schulden;Maandelijkse Inkomsten;"
+                                                    "Maandelijkse lasten;Maandelijkse CashFlow;Nettowaarde");
+        const QByteArray mixed = fileText(mixedRows()).toUtf8(); // with inf and nan figures
+        const QByteArray example = readBytes(QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus/example.inv"));
+        const QByteArray crlf = readBytes(QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus/mixed-crlf-bom.inv"));
+        QTest::newRow("mixed rows") << mixed << QStringList() << rowsHeader;
+        QTest::newRow("mixed totals") << mixed << QStringList { "--totals" } << totalsHeader;
+        QTest::newRow("mixed totals, baseline, today's money")
+            << mixed << QStringList { "--totals", "--baseline", "<self>", "--real", "2", "--reference-year", "2025" }
+            << QStringLiteral("Jaar;Cash (euro's van 2025);Vastgoed (euro's van 2025);Activa (euro's van 2025);"
+                              "Eigen inbreng (euro's van 2025);Schulden (euro's van 2025);Maandelijkse Inkomsten (euro's van "
+                              "2025);Maandelijkse lasten (euro's van 2025);Maandelijkse CashFlow (euro's van 2025);Nettowaarde "
+                              "(euro's van 2025);Nettowaarde basis (euro's van 2025);Maandelijkse cashflow basis (euro's van "
+                              "2025);Verschil nettowaarde (euro's van 2025)");
+        QTest::newRow("example rows") << example << QStringList { "--years", "12" } << rowsHeader;
+        QTest::newRow("CR LF rows in today's money")
+            << crlf << QStringList { "--real", "3" } << QStringLiteral("Rij;Type;Jaar;BeginJaar;Cash (euro's van %1);Vastgoed (euro's van %1);Activa (euro's van %1);"
+                              "Eigen inbreng (euro's van %1);Schulden (euro's van %1);Maandelijkse Inkomsten (euro's van %1);"
+                              "Maandelijkse lasten (euro's van %1);Maandelijkse CashFlow (euro's van %1);ROI(%)");
+        for (const char *name : { "startup", "short-terminated", "utf16" })
+            QTest::newRow(name) << readBytes(QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus/%1.inv").arg(name))
+                                << QStringList() << rowsHeader;
+        QTest::newRow("example paths") << example << QStringList { "--paths", "200", "--seed", "9" }
+                                       << "Jaar;Nettowaarde 10%;Nettowaarde 50%;Nettowaarde 90%";
+        QTest::newRow("example paths, chance of being free, today's money")
+            << example
+            << QStringList { "--paths", "200", "--seed", "9", "--free-year", "1500", "--real", "2", "--reference-year", "2025" }
+            << "Jaar;Nettowaarde 10% (euro's van 2025);Nettowaarde 50% (euro's van 2025);Nettowaarde 90% (euro's van 2025);"
+               "Kans financieel vrij (aandeel)";
+        QTest::newRow("example totals, remaining principal") << example << QStringList { "--totals", "--debt", "principal" }
+                                                             << totalsHeader;
+        QTest::newRow("example rows, remaining principal") << example << QStringList { "--debt", "principal", "--years", "12" }
+                                                           << rowsHeader;
+    }
+
+    void spreadsheetFormats()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, options);
+        QFETCH(QString, header);
+        const QString path = m_dir.filePath(QStringLiteral("sheets.inv"));
+        QVERIFY(writeBytes(path, bytes));
+        options.replaceInStrings(QStringLiteral("<self>"), path);
+        header.replace(QStringLiteral("%1"), QString::number(QDate::currentDate().year()));
+        const bool totals = options.contains(QStringLiteral("--totals"));
+        const bool paths = options.contains(QStringLiteral("--paths"));
+        const int typeColumn = totals || paths ? -1 : 1;
+        const Run plain = exportCsv(options + QStringList { path });
+        QCOMPARE(plain.exitCode, 0);
+        const QStringList plainLines = lines(plain.out);
+        const QString plainPath = m_dir.filePath(QStringLiteral("plain.csv"));
+        QCOMPARE(exportCsv(options + QStringList { "-o", plainPath, path }).exitCode, 0);
+        QCOMPARE(readBytes(plainPath), plain.out.toUtf8());
+
+        // The Dutch CSV, to standard output and with -o.
+        const QString dutchPath = m_dir.filePath(QStringLiteral("sheets.csv"));
+        const Run dutch = exportCsv(options + QStringList { "--format", "csv-nl", path });
+        QCOMPARE(dutch.exitCode, 0);
+        QCOMPARE(exportCsv(options + QStringList { "--format", "csv-nl", "-o", dutchPath, path }).exitCode, 0);
+        const QByteArray dutchBytes = readBytes(dutchPath);
+        QCOMPARE(QString::fromUtf8(dutchBytes), dutch.out);
+        QVERIFY(dutchBytes.startsWith("\xef\xbb\xbf"));
+        QVERIFY(dutchBytes.endsWith("\r\n") && dutchBytes.count('\n') == dutchBytes.count("\r\n"));
+        const QStringList dutchLines = QString::fromUtf8(dutchBytes.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(dutchLines.value(0), header);
+        QCOMPARE(dutchLines.size() - 1, plainLines.size()); // after the last CR LF an empty piece
+        QString why;
+        for (int i = 1; i < plainLines.size(); ++i)
+            QVERIFY2(sameFields(plainLines.at(i).split(','), dutchLines.at(i).split(';'), typeColumn, false, &why),
+                qPrintable(QStringLiteral("line %1: %2").arg(i).arg(why)));
+
+        // The workbook: the totals (or the percentiles) first, then a sheet per projected row.
+        const QString book = m_dir.filePath(QStringLiteral("sheets.xlsx"));
+        const Run written = exportCsv(options + QStringList { "--format", "xlsx", "-o", book, path });
+        QCOMPARE(written.exitCode, 0);
+        QCOMPARE(written.out, QString());
+        QVERIFY(readBytes(book).startsWith("PK"));
+        const QString dump = workbookDump(book);
+        if (dump.isEmpty())
+            QSKIP("no /usr/bin/python3 with openpyxl (Debian: python3-openpyxl) to read the workbook");
+        QStringList expected; // per sheet: the plain lines it must hold, the first being the header
+        QStringList totalLines = totals || paths ? plainLines : lines(exportCsv(QStringList { "--totals" } + options + QStringList { path }).out);
+        QVector<QStringList> sheets { totalLines };
+        QStringList names { paths ? "Spreiding" : "Jaartotalen" };
+        for (int i = 1; typeColumn > 0 && i < plainLines.size(); ++i) {
+            const QStringList f = plainLines.at(i).split(',');
+            const QString name = QStringLiteral("Rij %1 %2").arg(f.at(0), InvestmentTypeNames.value(f.at(1).toInt()));
+            if (names.last() != name) {
+                names << name;
+                sheets.append({ QString() });
+            }
+            sheets.last() << QStringList(f.mid(2)).join(',');
+        }
+        const QStringList parts = dump.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(parts.size(), sheets.size());
+        for (int s = 0; s < parts.size(); ++s) {
+            const QStringList sheetLines = lines(parts.at(s));
+            const QString format = sheets.at(s).size() > 1 ? QStringLiteral("[$-413]#,##0.00") : QStringLiteral("General");
+            QCOMPARE(sheetLines.value(0), names.at(s) + QStringLiteral(";A2;") + format); // empty without rows
+            QCOMPARE(sheetLines.size() - 1, sheets.at(s).size());
+            for (const QString &column : sheetLines.value(1).split('\t')) { // header=width
+                const int equals = int(column.lastIndexOf('='));
+                QVERIFY2(column.mid(equals + 1).toDouble() >= equals, qPrintable(column));
+            }
+            for (int i = 2; i < sheetLines.size(); ++i)
+                QVERIFY2(sameFields(sheets.at(s).at(i - 1).split(','), sheetLines.at(i).split('\t'), -1, true, &why),
+                    qPrintable(QStringLiteral("%1 line %2: %3").arg(names.at(s)).arg(i).arg(why)));
+        }
+    }
+
+    // --paths with --real: without spread every percentile is the net worth in today's money.
+    void pathsInTodaysMoney()
+    {
+        const QString path = QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus/example.inv");
+        const QStringList real { "--real", "2", "--reference-year", "2025" };
+        const QStringList bands = lines(exportCsv(QStringList { "--paths", "20", "--spread", "0,0,0" } + real + QStringList { path }).out);
+        const QStringList totals = lines(exportCsv(QStringList { "--totals" } + real + QStringList { path }).out);
+        QCOMPARE(bands.value(0), QStringLiteral("year,p10_real,p50_real,p90_real"));
+        QCOMPARE(bands.size(), totals.size());
+        for (int i = 1; i < bands.size(); ++i) {
+            const QVector<double> b = numbers(bands.at(i));
+            const QVector<double> t = numbers(totals.at(i));
+            QCOMPARE(b.value(0), t.value(0));
+            for (int k = 1; k <= 3; ++k)
+                QVERIFY2(std::abs(b.value(k) - t.value(9)) <= 1e-9 * std::abs(t.value(9)) + 1e-6, qPrintable(bands.at(i)));
+        }
+        const QString help = exportCsv({ "--help" }).out;
+        QVERIFY2(help.contains(QStringLiteral("default %1").arg(PathSettings::DefaultSeed)), qPrintable(help));
     }
 
     // "Export CSV..." writes what the exporter writes for the file the window saves.

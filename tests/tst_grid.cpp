@@ -209,6 +209,55 @@ private slots:
         QVERIFY(!item->data(Qt::ForegroundRole).isValid());
     }
 
+    // Values the projection takes but that cannot be meant are marked as a text that is no
+    // number: red, the reason as tip, the status bar naming row and column. The mark goes
+    // when the value (or the value it depends on) is mended.
+    void implausibleValuesAreMarked_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason"); // empty: no mark
+        QTest::newRow("negative price") << int(ColPrice) << "-200000" << "negatief bedrag";
+        QTest::newRow("LTV above 100") << int(ColLoanToValue) << "120" << "LTV";
+        QTest::newRow("LTV below 0") << int(ColLoanToValue) << "-5" << "LTV";
+        QTest::newRow("rate of -100 %") << int(ColInterest) << "-100" << "100 %";
+        QTest::newRow("value falling 150 %") << int(ColValueIncrease) << "-150" << "100 %";
+        QTest::newRow("a loan without a term") << int(ColMortgageYears) << "0" << "looptijd";
+        QTest::newRow("a plain price") << int(ColPrice) << "250000" << "";
+        QTest::newRow("LTV of 100") << int(ColLoanToValue) << "100" << "";
+        QTest::newRow("a falling value") << int(ColValueIncrease) << "-3" << "";
+    }
+
+    void implausibleValuesAreMarked()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        MainWindow w;
+        setRow(w, 1, LeveragedProperty, { "2020", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" });
+        typeCell(w, 1, column, typed);
+        QTableWidgetItem *item = inputGrid(w)->item(1, column);
+        const QString status = find<QStatusBar>(&w, "statusbar")->currentMessage();
+        if (reason.isEmpty()) {
+            QVERIFY(item->toolTip().isEmpty());
+            QVERIFY(!item->data(Qt::ForegroundRole).isValid());
+            return;
+        }
+        QVERIFY2(item->toolTip().contains(reason), qPrintable(item->toolTip()));
+        QCOMPARE(item->foreground().color(), MainWindow::NotANumberColour);
+        QVERIFY2(status.startsWith(QStringLiteral("Rij 2, %1: ").arg(inputGrid(w)->horizontalHeaderItem(column)->text())),
+            qPrintable(status));
+        // The arithmetic still takes the value as typed.
+        QCOMPARE(w.store().input(1).field[column], typed.toDouble());
+        // Mended: no mark. A term of 0 is mended by taking the loan away.
+        if (column == ColMortgageYears)
+            typeCell(w, 1, ColLoanToValue, QStringLiteral("0"));
+        else
+            typeCell(w, 1, column, QStringLiteral("50"));
+        QVERIFY(item->toolTip().isEmpty());
+        QVERIFY(!item->data(Qt::ForegroundRole).isValid());
+    }
+
     void rejectedYearKeepsWhatTheCellHeld()
     {
         MainWindow w;

@@ -5,6 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "grid/ColumnCatalogue.h"
+#include "io/InvestFormat.h"
 #include "model/ColumnUsage.h"
 
 #include <QAction>
@@ -327,7 +328,12 @@ private slots:
         for (int k = 1; k <= 10; ++k)
             wealthEdit(w, k)->setPlainText(QStringLiteral("old"));
         setRow(w, 3, MonthlySaving, { "2020", "1000", "250" });
-        QCOMPARE(triggerWithFile(w, "actionOpen", file), QStringList());
+        // Shown as far as it goes, with a word that it is cut off, and counted as changed.
+        const int fields = text.count(QLatin1Char(';'));
+        QCOMPARE(triggerWithFile(w, "actionOpen", file),
+            QStringList { "Quorvant|" + IncompleteInvestFileText(QStringLiteral("short.inv"), fields) });
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(w.CurrentFile(), file);
         for (int k = 1; k <= 10; ++k)
             QCOMPARE(wealthEdit(w, k)->toPlainText(), generator.at(k - 1));
         QTableWidget *grid = inputGrid(w);

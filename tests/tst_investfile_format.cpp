@@ -10,10 +10,13 @@
 #include "io/PortfolioLoader.h"
 #include "model/InvestmentStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTextCodec>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace testsupport;
 
@@ -109,6 +112,65 @@ private slots:
         }
     }
 
+    // The recognition rule: a text is an investment file when one of its fields, trimmed of
+    // blanks, line breaks and a leading byte-order mark, is a type name.
+    void recognition_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<int>("fields");
+        const QString bom(QChar(0xfeff));
+        QTest::newRow("a letter") << "Beste Jan; hierbij de offerte." << false << 1;
+        QTest::newRow("a CSV line") << "jaar;cash;waarde;\n2020;1;2;\n" << false << 6;
+        QTest::newRow("no terminator") << "Maandelijks sparen" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("terminators only") << ";;;;" << false << 4;
+        QTest::newRow("a name in other case") << "maandelijks sparen;2020;" << false << 2;
+        QTest::newRow("a name inside a longer field") << "Maandelijks sparen plan;" << false << 1;
+        QTest::newRow("a name after the last terminator") << "a;Compounded interest" << false << 1;
+        QTest::newRow("a generator kind") << "Cash voor cashflow;2021;" << true << 2;
+        QTest::newRow("a type deep in the grid") << ";;;;;;;;;;;;Compounded interest;;" << true << 14;
+        QTest::newRow("blanks and line breaks around") << " \r\n\tOnderpand zonder hefboom \n;" << true << 1;
+        QTest::newRow("a byte-order mark in front") << bom + "Onderpand met hefboom;" << true << 1;
+        QTest::newRow("a saved empty window") << investFileText(QStringLiteral("Onderpand met hefboom"), {}, {}) << true
+                                              << InvestFieldCount;
+    }
+
+    void recognition()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, taken);
+        QFETCH(int, fields);
+        const InvestTextCheck check = CheckInvestText(text);
+        QCOMPARE(check.hasTypeName, taken);
+        QCOMPARE(check.fields, fields);
+        QCOMPARE(IsInvestText(text), taken);
+
+        // A refused file leaves the text it was to fill alone and names itself.
+        const QString path = m_dir.filePath(QStringLiteral("brief.txt"));
+        QVERIFY(writeBytes(path, text.toUtf8()));
+        QString read = QStringLiteral("kept");
+        QString error;
+        QCOMPARE(ReadInvestTextFile(path, &read, &error), taken);
+        if (!taken) {
+            QCOMPARE(read, QStringLiteral("kept"));
+            QCOMPARE(error, NotInvestFileText(QStringLiteral("brief.txt")));
+        }
+    }
+
+    // Every investment file the project holds is still taken.
+    void corpusIsTaken()
+    {
+        const QDir corpus(QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus"));
+        const QStringList files = corpus.entryList(QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString &name : files) {
+            QString text;
+            QString error;
+            QVERIFY2(ReadInvestTextFile(corpus.filePath(name), &text, &error), qPrintable(name + ": " + error));
+        }
+    }
+
     void readFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -127,7 +189,9 @@ private slots:
         QTest::newRow("CR LF read as LF") << QByteArray("Cash voor cashflow;first\r\nsecond;3;\r\n")
                                           << "Cash voor cashflow;first\nsecond;3;\n";
         // The limit counts bytes as they are in the file, CRs included.
-        QTest::newRow("CR bytes up to the limit") << QByteArray(MaxInvestFileBytes - 1, '\r') + ';' << ";";
+        const QByteArray type("Maandelijks sparen;");
+        QTest::newRow("CR bytes up to the limit") << QByteArray(MaxInvestFileBytes - type.size(), '\r') + type
+                                                  << QString::fromLatin1(type);
     }
 
     void readFile()
@@ -165,12 +229,40 @@ private slots:
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
         const QString path = m_dir.filePath(QStringLiteral("saved.inv"));
         QString error;
-        const bool saved = SaveTextFile(path, text, &error);
+        // A type name at the end makes each text one the reader takes.
+        const QString type = QStringLiteral("Compounded interest;");
+        const bool saved = SaveTextFile(path, text + type, &error);
         QString back;
         const bool opened = ReadInvestTextFile(path, &back, &error);
         QTextCodec::setCodecForLocale(locale);
         QVERIFY2(saved && opened, qPrintable(error));
-        QCOMPARE(back, read);
+        QCOMPARE(back, read + type);
+    }
+
+    // A save removes the temporary copies an interrupted save of the same file left behind,
+    // and nothing else; it keeps the mode of the file it replaces.
+    void saveRemovesStaleCopies()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QStringList stale { ".plan.inv.qvtmp-AbC123", ".plan.inv.qvtmp-000000" };
+        const QStringList kept { "plan.inv.backup", ".plan.inv.qvtmp-AbC12", ".plan.inv.qvtmp-AbC1234",
+            ".ander.inv.qvtmp-AbC123", "plan.inv.AbC123" };
+        for (const QString &name : stale + kept)
+            QVERIFY(writeBytes(dir.filePath(name), "Maandelijks sparen;"));
+        const QString plan = dir.filePath(QStringLiteral("plan.inv"));
+        QVERIFY(writeBytes(plan, "oud"));
+        QVERIFY(QFile::setPermissions(plan, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QString error;
+        QVERIFY2(SaveTextFile(plan, QStringLiteral("Maandelijks sparen;2020;"), &error), qPrintable(error));
+        QCOMPARE(readBytes(plan), QByteArray("Maandelijks sparen;2020;"));
+        const QFileDevice::Permissions user = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        QCOMPARE(QFile::permissions(plan) & ~user, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QStringList expected = kept;
+        expected << "plan.inv";
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        QVERIFY(WriteErrorText(ENOSPC).contains(QStringLiteral("schijf is vol")));
     }
 
     void unreadableFile_data()

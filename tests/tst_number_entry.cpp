@@ -29,6 +29,9 @@ private slots:
         QTest::newRow("amount non-breaking blanks") << "1\u00a0250\u00a0000" << amount << "1250000";
         QTest::newRow("amount whole euros") << "\u20ac 250.000,-" << amount << "250000";
         QTest::newRow("amount negative grouped") << "-1.000" << amount << "-1000";
+        // Three decimals behind a comma must not come back as a thousands group.
+        QTest::newRow("amount three decimals") << "1,234" << amount << "1.2340";
+        QTest::newRow("amount negative three decimals") << "-00,511" << amount << "-00.5110";
         QTest::newRow("amount decimal comma") << "0,75" << amount << "0.75";
         QTest::newRow("amount plain decimal stays") << "1.5" << amount << "1.5";
         QTest::newRow("amount four digits after dot stays") << "1.2500" << amount << "1.2500";

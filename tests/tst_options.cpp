@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QPointer>
 #include <QtTest>
 
 using namespace testsupport;
@@ -158,9 +159,12 @@ private slots:
         find<QTextEdit>(second, "AantalInvestments")->setPlainText("4");
         find<QTextEdit>(first, "AantalInvestments")->setPlainText("6");
         QCOMPARE(w.MaxInvestment(), 6);
-        // Closing hides; reopening shows the limits in force.
+        // Closing hides and then deletes; reopening shows the limits in force.
+        const QPointer<Options> closed(first);
         first->close();
         QVERIFY(!first->isVisible());
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(second->isVisible());
         Options *third = openDialog(w);
         QCOMPARE(find<QTextEdit>(third, "AantalJaren")->toPlainText(), QStringLiteral("8"));
         QCOMPARE(find<QTextEdit>(third, "AantalInvestments")->toPlainText(), QStringLiteral("6"));

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QtCharts/QAbstractSeries>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtTest>
@@ -99,6 +101,48 @@ private slots:
         QCOMPARE(w.ProjectionCsv(true).section('\n', 0, 0), nominalHeader);
     }
 
+    // The planning fields read as the grid reads a typed entry, at every keystroke, and mark
+    // a text that is no number or a number out of range; such a field counts as not set.
+    void planningFieldsAreRead_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("same"); // the plain text that gives the same figures
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("spending with grouping") << "MaandelijkseUitgaven" << "3.000" << "3000" << false;
+        QTest::newRow("spending in words") << "MaandelijkseUitgaven" << "drie" << "" << true;
+        QTest::newRow("spending beyond reason") << "MaandelijkseUitgaven" << "1e12" << "" << true;
+        QTest::newRow("inflation with a comma") << "Inflatie" << "2,5" << "2.5" << false;
+        QTest::newRow("inflation beyond range") << "Inflatie" << "1e308" << "0" << true;
+        QTest::newRow("deflation beyond range") << "Inflatie" << "-99" << "0" << true;
+    }
+
+    void planningFieldsAreRead()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, same);
+        QFETCH(bool, marked);
+        MainWindow w;
+        find<QLineEdit>(&w, "Inflatie")->setText(QStringLiteral("2"));
+        find<QLineEdit>(&w, "MaandelijkseUitgaven")->setText(QStringLiteral("3000"));
+        runLeveragedGenerator(w);
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(true);
+        auto *edit = find<QLineEdit>(&w, field.toLatin1().constData());
+        auto *label = find<QLabel>(&w, "FinancieelVrij");
+        auto *cash = find<QLabel>(&w, "Totaal_Cash");
+        edit->setText(same);
+        const QString expectedLabel = label->text();
+        const QString expectedCash = cash->text();
+        edit->setText(QString());
+        // Typed key by key: after the last key, as the plain text.
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(label->text(), expectedLabel);
+        QCOMPARE(cash->text(), expectedCash);
+        QCOMPARE(edit->toolTip() != edit->accessibleDescription(), marked);
+        QCOMPARE(edit->styleSheet().isEmpty(), !marked);
+    }
+
     void freeYear_data()
     {
         QTest::addColumn<QString>("spending");
@@ -152,6 +196,17 @@ private slots:
         QVERIFY(chart);
         QVERIFY2(names.contains(QStringLiteral("Uitgaven")), qPrintable(names.join(',')));
         QVERIFY(names.contains(QStringLiteral("Financieel vrij in %1").arg(byHand)));
+        // The mouse three pixels under the spending line in its 10th year gives that year's spending.
+        chart->resize(1430, 920);
+        auto *view = chart->findChild<QtCharts::QChartView *>();
+        QtCharts::QLineSeries *spendingLine = nullptr;
+        for (QtCharts::QAbstractSeries *series : view->chart()->series())
+            spendingLine = series->name() == "Uitgaven" ? qobject_cast<QtCharts::QLineSeries *>(series) : spendingLine;
+        QVERIFY(spendingLine);
+        const QPointF point = spendingLine->at(9);
+        const QPointF at = view->chart()->mapToPosition(point, spendingLine) + QPointF(0, 3);
+        QCOMPARE(chart->TipAt(view->mapFromScene(view->chart()->mapToScene(at))),
+            QStringLiteral("Uitgaven\n%1: %2").arg(qRound(point.x())).arg(ValueAxisLabel(point.y())));
         const QString title = chart->findChild<QLabel *>(QStringLiteral("GraphType"))->text();
         QVERIFY2(title.endsWith(QStringLiteral("(euro's van vandaag, 2,0 % inflatie)")), qPrintable(title));
         delete chart;

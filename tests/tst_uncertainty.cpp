@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
 #include "model/FormatAmount.h"
 #include "model/PathRunner.h"
@@ -17,6 +18,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtCharts/QAbstractSeries>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtTest>
@@ -84,6 +87,17 @@ private slots:
         LineGraphs *chart = openChart(w, false, &names);
         QVERIFY(chart);
         QVERIFY2(names.contains(QStringLiteral("10%-90%")) && names.contains(QStringLiteral("Mediaan")), qPrintable(names.join(',')));
+        // The mouse two pixels off the band's upper edge in its 25th year names that edge.
+        chart->resize(1430, 920);
+        auto *view = chart->findChild<QtCharts::QChartView *>();
+        QtCharts::QAreaSeries *band = nullptr;
+        for (QtCharts::QAbstractSeries *series : view->chart()->series())
+            band = band ? band : qobject_cast<QtCharts::QAreaSeries *>(series);
+        QVERIFY(band);
+        const QPointF edge = band->upperSeries()->at(24);
+        const QPointF at = view->chart()->mapToPosition(edge, band) + QPointF(0, -2);
+        QCOMPARE(chart->TipAt(view->mapFromScene(view->chart()->mapToScene(at))),
+            QStringLiteral("10%-90% (bovenrand)\n%1: %2").arg(qRound(edge.x())).arg(ValueAxisLabel(edge.y())));
         delete chart;
     }
 };

@@ -1,9 +1,12 @@
 // quorvant-export: writes the projection of an investment file as CSV on standard output.
 //
 //     quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]
-//                     [--real PERCENT [--reference-year Y]] FILE
-//     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE
-//     quorvant-export --free-year SPENDING [--real PERCENT [--reference-year Y]] FILE
+//                     [--real PERCENT [--reference-year Y]] [--debt D] [--format F] [-o OUT] FILE
+//     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N]
+//                     [--free-year SPENDING] [--real PERCENT [--reference-year Y]] [--debt D]
+//                     [--format F] [-o OUT] FILE
+//     quorvant-export --free-year SPENDING [--years N] [--investments N]
+//                     [--real PERCENT [--reference-year Y]] [--debt D] [-o OUT] FILE
 //   (--free-year with --paths adds the chance of being free; --debt principal to any of them)
 //
 // The file is read and projected exactly as the window opens it; FILE "-" is standard input.
@@ -14,12 +17,15 @@
 #include "io/CsvExport.h"
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
+#include "io/SheetExport.h"
 #include "model/Baseline.h"
 #include "model/InvestmentStore.h"
 #include "model/PathSimulation.h"
 #include "model/RealValues.h"
 
 #include <QFile>
+#include <QSaveFile>
+#include <QSet>
 #include <QStringList>
 
 #include <climits>
@@ -32,28 +38,42 @@ namespace {
 
 const char *const UsageLine = "usage: quorvant-export [options] FILE (see --help)";
 const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]\n"
-                          "                       [--real PERCENT [--reference-year Y]] FILE\n"
-                          "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N] FILE\n"
+                          "                       [--real PERCENT [--reference-year Y]] [--debt D] [--format F] [-o OUT] FILE\n"
+                          "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N]\n"
+                          "                       [--free-year SPENDING] [--real PERCENT [--reference-year Y]] [--debt D]\n"
+                          "                       [--format F] [-o OUT] FILE\n"
+                          "       quorvant-export --free-year SPENDING [--years N] [--investments N]\n"
+                          "                       [--real PERCENT [--reference-year Y]] [--debt D] [-o OUT] FILE\n"
                           "  Writes the projection of the investment file FILE as CSV on standard output;\n"
                           "  FILE - reads the file from standard input.\n"
                           "  --totals         one line per year with the sums over all investments\n"
                           "  --years N        number of years projected (0 .. 31, default 31)\n"
                           "  --investments N  number of grid rows taken into account (0 .. 30, default 30)\n"
                           "  --baseline BASE  with --totals: the net worth and monthly cash flow of the\n"
-                          "                   investment file BASE per year, and the net-worth difference\n"
+                          "                   investment file BASE per year, and the net-worth difference;\n"
+                          "                   BASE - reads it from standard input\n"
                           "  --real PERCENT   amounts in the money of the reference year, at PERCENT inflation\n"
                           "  --reference-year Y  the reference year of --real (default: this year)\n"
                           "  --paths N        instead: per year the 10th, 50th and 90th percentile of the total\n"
-                          "                   net worth over N paths (1 .. 100000) with varying growth rates\n"
-                          "  --spread V,R,E   spreads of value growth, rent growth and return in percentage\n"
-                          "                   points (0 .. 100, default 5,2,10)\n"
-                          "  --seed S         seed of the paths (a whole number from 0)\n"
+                          "                   net worth over N paths (1 .. 100000) with varying growth rates;\n"
+                          "                   with --real in the money of the reference year\n"
+                          "  --spread V,R,E   with --paths: spreads of value growth, rent growth and return in\n"
+                          "                   percentage points (0 .. 100, default 5,2,10)\n"
+                          "  --seed S         with --paths: seed of the paths (a whole number from 0,\n"
+                          "                   default 20240617)\n"
                           "  --free-year SPENDING  instead: the year from which the monthly cash flow covers\n"
                           "                   SPENDING (today's money at the --real inflation) in every later\n"
                           "                   year, or \"geen\"; with --paths a column chance_free\n"
                           "  --debt principal the remaining principal of each mortgage as its debt\n"
                           "                   (--debt payments: the payments still due, the default)\n"
-                          "  --help           this text\n";
+                          "  --format F       csv (default): the CSV above; csv-nl: CSV for Dutch Excel (';',\n"
+                          "                   decimal comma, Dutch headers, type names, UTF-8 BOM); xlsx: an\n"
+                          "                   Excel workbook (needs -o): the totals and one sheet per investment\n"
+                          "                   (with --totals the totals alone, with --paths the percentiles);\n"
+                          "                   the free year alone is a line of text, csv only\n"
+                          "  -o OUT           write to the file OUT instead of standard output\n"
+                          "  --help           this text\n"
+                          "  Each option may be given once.\n";
 
 // The free year and the debt measure.
 struct FreedomOptions
@@ -78,6 +98,11 @@ struct Arguments
     bool haveReferenceYear = false;
     int fileIndex = 0; // of the argument, whose own bytes name the file
     bool help = false;
+    // Output
+    enum Format { Csv, DutchCsv, Workbook };
+    Format format = Csv;
+    QString output; // empty or "-": standard output
+    bool spreadOrSeed = false; // --spread or --seed given
 };
 
 void writeError(const QString &text)
@@ -213,8 +238,8 @@ QByteArray freeYearText(const InvestmentStore &store, const InflationTable &toda
     return QByteArray::number(static_cast<long long>(store.earliestStartYear()) + index) + '\n';
 }
 
-// The percentiles of the paths, with the chance of being free when a spending is given.
-QByteArray pathsCsv(const InvestmentStore &store, PathSettings settings, const FreedomOptions &freedom,
+// The paths of the store, with the chance of being free when a spending is given.
+PathBands runPaths(const InvestmentStore &store, PathSettings settings, const FreedomOptions &freedom,
     const InflationTable &today)
 {
     if (freedom.freeYearSpending) {
@@ -222,7 +247,61 @@ QByteArray pathsCsv(const InvestmentStore &store, PathSettings settings, const F
         settings.spendingByYear
             = SpendingByYear(today, store.earliestStartYear(), store.maxJaren(), *freedom.freeYearSpending);
     }
-    return PathBandsCsvBytes(RunPaths(PathPortfolio::fromStore(store), settings), freedom.freeYearSpending.has_value());
+    return RunPaths(PathPortfolio::fromStore(store), settings);
+}
+
+// ---- Repeats, output format and output file ----
+
+// Whether `arg` is an option already given (every option may be given once); records it.
+bool isRepeatedOption(const QString &arg, QSet<QString> *given)
+{
+    if (arg.size() < 2 || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("--"))
+        return false;
+    if (given->contains(arg))
+        return true;
+    given->insert(arg);
+    return false;
+}
+
+bool isOutputOption(const QString &arg)
+{
+    return arg == QLatin1String("--format") || arg == QLatin1String("-o");
+}
+
+// Reads the value of --format or -o at args[*i + 1]; 0 when usable, otherwise the exit status.
+int parseOutputOption(const QStringList &args, int *i, Arguments *parsed)
+{
+    const QString &option = args.at(*i);
+    if (*i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(option));
+    const QString &value = args.at(++*i);
+    if (option == QLatin1String("-o")) {
+        if (value.isEmpty())
+            return usageError(QStringLiteral("-o needs a file name"));
+        parsed->output = value;
+    } else if (value == QLatin1String("csv")) {
+        parsed->format = Arguments::Csv;
+    } else if (value == QLatin1String("csv-nl")) {
+        parsed->format = Arguments::DutchCsv;
+    } else if (value == QLatin1String("xlsx")) {
+        parsed->format = Arguments::Workbook;
+    } else {
+        return usageError(QStringLiteral("--format needs csv, csv-nl or xlsx, not '%1'").arg(value));
+    }
+    return 0;
+}
+
+int checkOutputArguments(const Arguments &parsed)
+{
+    if (parsed.format == Arguments::Workbook && (parsed.output.isEmpty() || parsed.output == QLatin1String("-")))
+        return usageError(QStringLiteral("--format xlsx needs -o FILE"));
+    // The free year alone is one line of text, not a table.
+    if (parsed.freedom.freeYearSpending && !parsed.paths && parsed.format != Arguments::Csv)
+        return usageError(QStringLiteral("--format %1 needs --paths with --free-year")
+                              .arg(parsed.format == Arguments::Workbook ? QStringLiteral("xlsx") : QStringLiteral("csv-nl")));
+    if (parsed.file == QLatin1String("-") && parsed.baseline == QLatin1String("-"))
+        return usageError(QStringLiteral("FILE and BASE cannot both be standard input"));
+    return 0;
 }
 
 // 0 when the arguments are usable, otherwise the exit status after reporting.
@@ -230,8 +309,11 @@ int parseArguments(const QStringList &args, Arguments *parsed)
 {
     bool optionsEnded = false;
     bool haveFile = false;
+    QSet<QString> given;
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
+        if (!optionsEnded && isRepeatedOption(arg, &given))
+            return usageError(QStringLiteral("%1 is given more than once").arg(arg));
         if (!optionsEnded && arg == QLatin1String("--")) {
             optionsEnded = true;
         } else if (!optionsEnded && arg == QLatin1String("--help")) {
@@ -251,12 +333,15 @@ int parseArguments(const QStringList &args, Arguments *parsed)
                 return usageError(QStringLiteral("%1 needs a value").arg(arg));
             if (!parsePathOption(arg, args.at(++i), &parsed->pathSettings))
                 return usageError(QStringLiteral("%1 cannot take '%2'").arg(arg, args.at(i)));
-            parsed->paths = true;
+            (arg == QLatin1String("--paths") ? parsed->paths : parsed->spreadOrSeed) = true;
         } else if (!optionsEnded && isFigureOption(arg)) {
             if (const int status = parseFigureOption(args, &i, parsed))
                 return status;
         } else if (!optionsEnded && isFreedomOption(arg)) {
             if (const int status = parseFreedomOption(args, &i, &parsed->freedom))
+                return status;
+        } else if (!optionsEnded && isOutputOption(arg)) {
+            if (const int status = parseOutputOption(args, &i, parsed))
                 return status;
         } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
@@ -280,6 +365,109 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         return usageError(QStringLiteral("--reference-year needs --real"));
     if (parsed->freedom.freeYearSpending && parsed->totals)
         return usageError(QStringLiteral("--free-year does not go with --totals"));
+    if (parsed->spreadOrSeed && !parsed->paths)
+        return usageError(QStringLiteral("--spread and --seed need --paths"));
+    return checkOutputArguments(*parsed);
+}
+
+// ---- Reading standard input, the baseline, inflation beyond range, the output ----
+
+bool readStandardInput(QString *text, QString *error)
+{
+    QFile input;
+    const bool read = input.open(stdin, QIODevice::ReadOnly | QIODevice::Text) && ReadInvestText(input, text, error);
+    if (error->isEmpty() && !read)
+        *error = input.errorString();
+    // The same recognition rule as for a named file.
+    if (read && !IsInvestText(*text)) {
+        *error = NotInvestFileText(QStringLiteral("-"));
+        return false;
+    }
+    return read;
+}
+
+// The baseline of --baseline, from its file or ("-") from standard input.
+bool loadBaseline(const Arguments &args, Baseline *baseline, QString *error)
+{
+    baseline->setDebtMeasure(args.freedom.debt); // the debt of the portfolio, for files loaded later too
+    if (args.baseline != QLatin1String("-"))
+        return baseline->loadFile(args.baseline, args.investments, args.years, error);
+    QString text;
+    if (!readStandardInput(&text, error))
+        return false;
+    InvestmentStore store;
+    store.setMaxInvestment(args.investments);
+    store.setMaxJaren(args.years);
+    store.setDebtMeasure(args.freedom.debt);
+    LoadPortfolioText(text, store);
+    baseline->setCopyOf(store, QStringLiteral("standard input"));
+    return true;
+}
+
+// The first year whose percentiles the table cannot deflate (as FirstYearBeyondDeflation); 0 if none.
+int FirstBandYearBeyondDeflation(const PathBands &bands, const InflationTable &real)
+{
+    for (int y = 0; y < bands.p50.size(); ++y) {
+        const int year = bands.firstYear + y;
+        for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) }) {
+            if (std::isfinite(value) && !std::isfinite(real.real(value, year)))
+                return year;
+        }
+    }
+    return 0;
+}
+
+int refuseInflation(const Arguments &args, int year)
+{
+    return usageError(QStringLiteral("--real %1 takes the amounts of %2 beyond the range of numbers")
+                          .arg(args.inflation)
+                          .arg(year));
+}
+
+int writeBytes(const QString &output, const QByteArray &bytes)
+{
+    if (output.isEmpty() || output == QLatin1String("-")) {
+        const size_t written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+        if (written != static_cast<size_t>(bytes.size()) || std::fflush(stdout) != 0) {
+            writeError(QStringLiteral("quorvant-export: cannot write the output\n"));
+            return 1;
+        }
+        return 0;
+    }
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        writeError(QStringLiteral("quorvant-export: cannot write %1: %2\n").arg(output, file.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
+// Writes the projection, or the percentiles of `bands`, in the chosen format.
+int writeOutput(const Arguments &args, const InvestmentStore &store, const CsvFigures &figures, const PathBands *bands)
+{
+    const bool chanceFree = args.freedom.freeYearSpending.has_value(); // a run with a spending
+    if (args.format == Arguments::Csv)
+        return writeBytes(args.output,
+            bands ? PathBandsCsvBytes(*bands, figures.real, chanceFree) : ProjectionCsvBytes(store, args.totals, figures));
+    if (args.format == Arguments::DutchCsv) {
+        return writeBytes(args.output,
+            DutchCsvBytes(bands          ? PathBandsSheet(*bands, figures.real, chanceFree)
+                    : args.totals ? TotalsSheet(store, figures)
+                                  : RowsSheet(store, figures)));
+    }
+    QVector<SheetTable> sheets;
+    if (bands) {
+        sheets.append(PathBandsSheet(*bands, figures.real, chanceFree));
+    } else {
+        sheets.append(TotalsSheet(store, figures));
+        if (!args.totals)
+            sheets += InvestmentSheets(store, figures);
+    }
+    QString error;
+    if (!WriteWorkbook(args.output, sheets, &error)) {
+        writeError(QStringLiteral("quorvant-export: cannot write %1: %2\n").arg(args.output, error));
+        return 1;
+    }
     return 0;
 }
 
@@ -307,10 +495,7 @@ int main(int argc, char *argv[])
     QByteArray name; // as given, so that a name the locale cannot decode is shown as it is
     if (args.file == QLatin1String("-")) {
         name = "standard input";
-        QFile input;
-        read = input.open(stdin, QIODevice::ReadOnly | QIODevice::Text) && ReadInvestText(input, &text, &error);
-        if (error.isEmpty() && !read)
-            error = input.errorString();
+        read = readStandardInput(&text, &error);
     } else {
         name = argv[args.fileIndex];
         read = ReadInvestTextNativeFile(name, &text, &error);
@@ -329,9 +514,9 @@ int main(int argc, char *argv[])
     LoadPortfolioText(text, store);
 
     Baseline baseline; // read by the same loader, with the same limits and debt
-    baseline.setDebtMeasure(args.freedom.debt);
-    if (!args.baseline.isEmpty() && !baseline.loadFile(args.baseline, args.investments, args.years, &error)) {
-        writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n").arg(args.baseline, error));
+    if (!args.baseline.isEmpty() && !loadBaseline(args, &baseline, &error)) {
+        writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n")
+                       .arg(args.baseline == QLatin1String("-") ? QStringLiteral("standard input") : args.baseline, error));
         return 1;
     }
 
@@ -341,13 +526,20 @@ int main(int argc, char *argv[])
     CsvFigures figures;
     figures.real = args.real ? &real : nullptr;
     figures.baseline = baseline.store();
-    const QByteArray csv = args.paths               ? pathsCsv(store, args.pathSettings, args.freedom, real)
-        : args.freedom.freeYearSpending ? freeYearText(store, real, *args.freedom.freeYearSpending)
-                                        : ProjectionCsvBytes(store, args.totals, figures);
-    const size_t written = std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
-    if (written != static_cast<size_t>(csv.size()) || std::fflush(stdout) != 0) {
-        writeError(QStringLiteral("quorvant-export: cannot write the output\n"));
-        return 1;
+    // The free year compares cash flows in today's money too: the same refusal.
+    if (args.real) {
+        int beyond = FirstYearBeyondDeflation(store, real);
+        if (!beyond && baseline.store())
+            beyond = FirstYearBeyondDeflation(*baseline.store(), real);
+        if (beyond)
+            return refuseInflation(args, beyond);
     }
-    return 0;
+    if (!args.paths && args.freedom.freeYearSpending)
+        return writeBytes(args.output, freeYearText(store, real, *args.freedom.freeYearSpending));
+    if (!args.paths)
+        return writeOutput(args, store, figures, nullptr);
+    const PathBands bands = runPaths(store, args.pathSettings, args.freedom, real);
+    if (const int beyond = args.real ? FirstBandYearBeyondDeflation(bands, real) : 0)
+        return refuseInflation(args, beyond);
+    return writeOutput(args, store, figures, &bands);
 }

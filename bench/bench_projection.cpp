@@ -3,12 +3,13 @@
 //
 // Pow calls of one row over 31 years, all starting in the base year (d = 0 .. 30; growth at
 // d = 0 is the start amount and needs no power):
-//   "Onderpand met hefboom"    1 (annuity) + 30 × 2 (rent, value)          = 61
+//   "Onderpand met hefboom"    1 (annuity) + 30 × 2 (rent, value)
+//                              + 19 × 2 (remaining principal, d = 1 .. 19) = 99
 //   "Onderpand zonder hefboom" 30 × 2 (rent, value)                        = 60
 //   "Cash voor cashflow"       1 (the yearly return G)                     = 1
 //   "Maandelijks sparen"       0
 //   "Compounded interest"      period 10: 1 (E(1) at d = 0) + 10 × 2       = 21
-// Six rows of each type: 6 × 143 = 858 calls per full store.
+// Six rows of each type: 6 × 181 = 1086 calls per full store.
 
 #include "ExampleInvestments.h"
 #include "grid/ColumnCatalogue.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-constexpr int PowCallsPerFullStore = 858;
+constexpr int PowCallsPerFullStore = 1086;
 
 using examples::exampleRow;
 
@@ -111,6 +112,10 @@ std::vector<std::pair<double, double>> fullStorePowArguments()
             for (int d = 1; d < MaxYears; ++d) {
                 calls.emplace_back(growth(2), 12.0 * d); // rent
                 calls.emplace_back(growth(3), 12.0 * d); // value
+            }
+            for (int d = 1; d < 20; ++d) { // remaining principal: the payments left, and all 240
+                calls.emplace_back(1.0 / (1.0 + 0.03 / 12.0), 240.0 - 12.0 * d);
+                calls.emplace_back(1.0 / (1.0 + 0.03 / 12.0), 240.0);
             }
             break;
         case PropertyInFull:

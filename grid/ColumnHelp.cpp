@@ -47,9 +47,11 @@ QString InputColumnToolTip(int column)
     return QString::fromUtf8(InputHelp[column]);
 }
 
-QString OutputColumnToolTip(int column)
+QString OutputColumnToolTip(int column, DebtMeasure debt)
 {
     if (column < 0 || column >= OutputColumnCount)
         return QString();
+    if (column == SerDebt && debt == DebtMeasure::RemainingPrincipal)
+        return QStringLiteral("Schulden: de resterende hoofdsom van de hypotheek, na de aflossingen tot dit jaar, in euro");
     return QString::fromUtf8(OutputHelp[column]);
 }

@@ -80,9 +80,7 @@ void appendRows(const InvestmentStore &store, long long baseYear, const Inflatio
             appendInteger(text, store.rowType(r));
             text += ',';
             appendInteger(text, baseYear + y);
-            YearRecord record = block.years[y];
-            if (real)
-                real->deflate(record, static_cast<int>(baseYear + y));
+            const YearRecord record = real ? ShownRecord(store, r, y, real) : block.years[y];
             for (double value : record.series) {
                 text += ',';
                 appendNumber(text, value);
@@ -153,9 +151,11 @@ QString ProjectionCsvText(const InvestmentStore &store, bool totals, const CsvFi
     return QString::fromLatin1(ProjectionCsvBytes(store, totals, figures));
 }
 
-QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real)
+QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real, bool chanceFree)
 {
     QByteArray text(real ? "year,p10_real,p50_real,p90_real" : PathBandsCsvHeader);
+    if (chanceFree)
+        text += ",chance_free";
     text += '\n';
     for (int y = 0; y < bands.p50.size(); ++y) {
         const long long year = static_cast<long long>(bands.firstYear) + y;
@@ -163,6 +163,10 @@ QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real)
         for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) }) {
             text += ',';
             appendNumber(text, real ? real->real(value, static_cast<int>(year)) : value);
+        }
+        if (chanceFree) {
+            text += ',';
+            appendNumber(text, bands.coveredByChance.value(y));
         }
         text += '\n';
     }

@@ -46,8 +46,11 @@ struct PathBands;
 
 // The percentiles of total net worth of a run of paths: "year,p10,p50,p90" and one line per
 // year index; the header alone when the run has no years. With a table the percentiles are in
-// the money of its reference year and their columns are named "p10_real" and so on.
+// the money of its reference year and their columns are named "p10_real" and so on. With
+// `chanceFree` (a run with a spending) a last column "chance_free": the share of paths free by
+// that year, a share and so the same in any year's money.
 extern const char *const PathBandsCsvHeader;
-QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real = nullptr);
+QByteArray PathBandsCsvBytes(const PathBands &bands, const InflationTable *real = nullptr,
+                             bool chanceFree = false);
 
 #endif // CSVEXPORT_H

@@ -50,12 +50,11 @@ QVector<SheetColumn> seriesColumns(const InflationTable *real)
     return columns;
 }
 
-QVector<SheetCell> recordCells(const YearRecord &nominal, int year, const InflationTable *real)
+// A row's year as ShownRecord shows it (with a table the own contribution payment by payment).
+QVector<SheetCell> recordCells(const InvestmentStore &store, int row, int yearIndex, const InflationTable *real)
 {
-    YearRecord record = nominal;
-    if (real)
-        real->deflate(record, year);
-    QVector<SheetCell> cells { SheetCell::of(double(year)) };
+    const YearRecord record = ShownRecord(store, row, yearIndex, real);
+    QVector<SheetCell> cells { SheetCell::of(double(store.earliestStartYear() + yearIndex)) };
     for (double value : record.series)
         cells.append(SheetCell::of(value));
     return cells;
@@ -119,7 +118,7 @@ SheetTable RowsSheet(const InvestmentStore &store, const CsvFigures &figures)
             continue;
         for (int y = 0; y < store.maxJaren(); ++y) {
             table.rows.append(QVector<SheetCell> { SheetCell::of(double(r + 1)), SheetCell::of(typeName(store.rowType(r))) }
-                + recordCells(block.years[y], base + y, figures.real));
+                + recordCells(store, r, y, figures.real));
         }
     }
     return table;
@@ -140,24 +139,29 @@ QVector<SheetTable> InvestmentSheets(const InvestmentStore &store, const CsvFigu
         table.name = QStringLiteral("Rij %1 %2").arg(r + 1).arg(typeName(store.rowType(r))).left(31);
         table.columns = seriesColumns(figures.real);
         for (int y = 0; y < store.maxJaren(); ++y)
-            table.rows.append(recordCells(block.years[y], base + y, figures.real));
+            table.rows.append(recordCells(store, r, y, figures.real));
         sheets.append(table);
     }
     return sheets;
 }
 
-SheetTable PathBandsSheet(const PathBands &bands, const InflationTable *real)
+SheetTable PathBandsSheet(const PathBands &bands, const InflationTable *real, bool chanceFree)
 {
     SheetTable table;
     table.name = QStringLiteral("Spreiding");
     table.columns.append({ YearHeader, SheetFormat::Whole });
     for (const char *header : { "Nettowaarde 10%", "Nettowaarde 50%", "Nettowaarde 90%" })
         table.columns.append({ amountHeader(QString::fromLatin1(header), real), SheetFormat::Amount });
+    // A share, the same in any year's money.
+    if (chanceFree)
+        table.columns.append({ QStringLiteral("Kans financieel vrij (aandeel)"), SheetFormat::Percentage });
     for (int y = 0; y < bands.p50.size(); ++y) {
         const int year = bands.firstYear + y;
         QVector<SheetCell> cells { SheetCell::of(double(year)) };
         for (double value : { bands.p10.at(y), bands.p50.at(y), bands.p90.at(y) })
             cells.append(SheetCell::of(real ? real->real(value, year) : value));
+        if (chanceFree)
+            cells.append(SheetCell::of(bands.coveredByChance.value(y)));
         table.rows.append(cells);
     }
     return table;

@@ -56,8 +56,9 @@ SheetTable TotalsSheet(const InvestmentStore &store, const CsvFigures &figures =
 SheetTable RowsSheet(const InvestmentStore &store, const CsvFigures &figures = CsvFigures());
 // One table per projected row, named "Rij N " + its type, with the row's years.
 QVector<SheetTable> InvestmentSheets(const InvestmentStore &store, const CsvFigures &figures = CsvFigures());
-// The percentiles of a run of paths, "Spreiding".
-SheetTable PathBandsSheet(const PathBands &bands, const InflationTable *real = nullptr);
+// The percentiles of a run of paths, "Spreiding"; with `chanceFree` (a run with a spending) a
+// last column "Kans financieel vrij (aandeel)", the share of paths free by that year.
+SheetTable PathBandsSheet(const PathBands &bands, const InflationTable *real = nullptr, bool chanceFree = false);
 
 // What a number that is no number is written as: "geen getal", "oneindig", "-oneindig".
 QString SheetNoNumberText(double value);

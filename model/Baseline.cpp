@@ -69,6 +69,7 @@ bool Baseline::loadFile(const QString &path, int maxInvestment, int maxJaren, QS
     auto store = std::make_unique<InvestmentStore>();
     store->setMaxInvestment(maxInvestment);
     store->setMaxJaren(maxJaren);
+    store->setDebtMeasure(m_debtMeasure);
     LoadPortfolioText(text, *store);
     m_store = std::move(store);
     m_name = QFileInfo(path).fileName();
@@ -79,6 +80,7 @@ void Baseline::setCopyOf(const InvestmentStore &current, const QString &name)
 {
     m_store = std::make_unique<InvestmentStore>(current);
     m_name = name;
+    m_debtMeasure = current.debtMeasure();
 }
 
 void Baseline::clear()
@@ -96,4 +98,11 @@ void Baseline::setLimits(int maxInvestment, int maxJaren)
         m_store->setMaxInvestment(maxInvestment);
     if (m_store->maxJaren() != maxJaren)
         m_store->setMaxJaren(maxJaren);
+}
+
+void Baseline::setDebtMeasure(DebtMeasure measure)
+{
+    m_debtMeasure = measure;
+    if (m_store)
+        m_store->setDebtMeasure(measure);
 }

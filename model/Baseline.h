@@ -59,9 +59,12 @@ public:
     void clear();
     // Follows a limit change of the portfolio on screen (the store projects again as needed).
     void setLimits(int maxInvestment, int maxJaren);
+    // Follows the debt the portfolio on screen shows; files loaded later are projected with it.
+    void setDebtMeasure(DebtMeasure measure);
 
 private:
     std::unique_ptr<InvestmentStore> m_store;
+    DebtMeasure m_debtMeasure = DebtMeasure::PaymentsDue;
     QString m_name;
 };
 

@@ -13,7 +13,7 @@ InvestmentStore::InvestmentStore()
     for (int r = 0; r < MaxRows; ++r) {
         m_inputs[r].setAllEmpty();
         m_rowTypes[r] = 0;
-        m_projectedFrom[r] = { m_inputs[r], NoBaseYear, 0 };
+        m_projectedFrom[r] = { m_inputs[r], NoBaseYear, 0, m_debtMeasure };
     }
     m_scratch.setAllEmpty();
     clearProjections();
@@ -60,6 +60,14 @@ void InvestmentStore::setMaxJaren(int years)
 {
     m_maxJaren = std::clamp(years, 0, MaxYears);
     refreshAfterLimitChange();
+}
+
+void InvestmentStore::setDebtMeasure(DebtMeasure measure)
+{
+    if (measure == m_debtMeasure)
+        return;
+    m_debtMeasure = measure;
+    refreshAfterLimitChange(); // every projected row is no longer current
 }
 
 void InvestmentStore::refreshAfterLimitChange()
@@ -132,8 +140,8 @@ void InvestmentStore::projectRow(int row)
 
 void InvestmentStore::projectRowAgainst(int row, int baseYear)
 {
-    ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row]);
-    m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren };
+    ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row], m_debtMeasure);
+    m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren, m_debtMeasure };
 }
 
 void InvestmentStore::dropProjection(int row)
@@ -145,7 +153,7 @@ bool InvestmentStore::isCurrent(int row, int baseYear) const
 {
     const ProjectedFrom &from = m_projectedFrom[row];
     // Compared bit for bit, so that a NaN field does not count as changed on every call.
-    return from.baseYear == baseYear && from.years == m_maxJaren
+    return from.baseYear == baseYear && from.years == m_maxJaren && from.debt == m_debtMeasure
         && std::memcmp(from.input.field, m_inputs[row].field, sizeof from.input.field) == 0;
 }
 

@@ -60,6 +60,12 @@ public:
     void setMaxInvestment(int rows);
     void setMaxJaren(int years);
 
+    // Which debt the records, the totals and everything read from them show: the payments
+    // still due (the default) or the mortgages' remaining principal ("Schuld als restschuld").
+    // A change projects every projected row again; each block's principal is there either way.
+    DebtMeasure debtMeasure() const { return m_debtMeasure; }
+    void setDebtMeasure(DebtMeasure measure);
+
     bool isRowComplete(int row) const;
     int earliestStartYear() const;
     int projectedRowCount() const;
@@ -100,6 +106,7 @@ private:
         InvestmentInput input;
         int baseYear;
         int years;
+        DebtMeasure debt;
     };
 
     using Completeness = bool[MaxRows];
@@ -118,6 +125,7 @@ private:
     int m_rowTypes[MaxRows];
     int m_maxInvestment = MaxRows;
     int m_maxJaren = MaxYears;
+    DebtMeasure m_debtMeasure = DebtMeasure::PaymentsDue;
     ProjectionBlock m_blocks[MaxRows];
     ProjectedFrom m_projectedFrom[MaxRows];
     double m_netWorthByYear[MaxYears];

@@ -17,6 +17,7 @@ PathPortfolio PathPortfolio::fromStore(const InvestmentStore &store)
     PathPortfolio portfolio;
     portfolio.baseYear = store.earliestStartYear();
     portfolio.years = store.maxJaren();
+    portfolio.debt = store.debtMeasure();
     for (int r = 0; r < store.maxInvestment(); ++r) {
         if (store.block(r).projected)
             portfolio.rows.append(store.input(r));
@@ -90,8 +91,7 @@ struct CompoundRow
 {
     int first;
     int channel;
-    double lumpSum, monthlyDeposit;
-    double firstOffset; // years since the row's start in its first year
+    double monthlyDeposit;
     double cash0;
     quint32 growingYears; // bit y: within the deposit period
 };
@@ -146,7 +146,7 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
     ProjectionBlock block;
     for (const InvestmentInput &in : portfolio.rows) {
         // The projection gives what does not vary and every row's first year.
-        ProjectRow(in, portfolio.baseYear, m.years, block);
+        ProjectRow(in, portfolio.baseYear, m.years, block, portfolio.debt);
         for (int y = 0; y < m.years; ++y)
             m.debt[y] += block.years[y].series[SerDebt];
 
@@ -188,8 +188,7 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
         } else if (type == CompoundedInterest && (in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0)) {
             int channel = 0;
             m.channel(Return, in.value(ColReturn), &channel);
-            CompoundRow row { first, channel, in.value(ColLumpSum), in.value(ColMonthlyDeposit), offset(first),
-                s0[SerCash], 0 };
+            CompoundRow row { first, channel, in.value(ColMonthlyDeposit), s0[SerCash], 0 };
             for (int y = first; y < m.years; ++y) {
                 if (offset(y) <= period)
                     row.growingYears |= 1u << y;
@@ -379,8 +378,8 @@ void evaluatePath(const PathModel &m, PathScratch &s)
                     balance = next;
                 cash = balance;
                 next = balance * growth[y] + row.monthlyDeposit * deposits[y];
-                const double d = row.firstOffset + (y - row.first);
-                income = (next - (row.lumpSum + 12.0 * row.monthlyDeposit * (d + 1.0))) / 12.0;
+                // The interest of the year: what the balance grows by less the deposits.
+                income = (next - balance - 12.0 * row.monthlyDeposit) / 12.0;
             }
             s.cash[y] += cash;
             s.flow[y] += income;
@@ -459,7 +458,7 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
     struct Counts
     {
         long long covered[MaxYears] = {};
-        long long firstCovered[MaxYears] = {};
+        long long freeFrom[MaxYears] = {};
     };
     int threads = control.threads > 0 ? control.threads : static_cast<int>(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, (paths + Batch - 1) / Batch);
@@ -477,18 +476,18 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
             for (int p = begin; p < end; ++p) {
                 drawDeviations(m, b.seed, p, s);
                 evaluatePath(m, s);
-                int firstYear = -1;
+                // The path is free from the year after its last uncovered one on.
+                int freeFrom = 0;
                 for (int y = 0; y < years; ++y) {
                     netWorth[static_cast<size_t>(y) * paths + p] = s.cash[y] + s.value[y] - m.debt[y];
                     const double need = y < b.spendingByYear.size() ? b.spendingByYear.at(y) : spending;
-                    if (target && s.flow[y] >= need) {
+                    if (target && s.flow[y] >= need)
                         ++count.covered[y];
-                        if (firstYear < 0)
-                            firstYear = y;
-                    }
+                    else
+                        freeFrom = y + 1;
                 }
-                if (firstYear >= 0)
-                    ++count.firstCovered[firstYear];
+                if (target && freeFrom < years)
+                    ++count.freeFrom[freeFrom];
             }
             if (control.pathsDone)
                 control.pathsDone->fetch_add(end - begin, std::memory_order_relaxed);
@@ -524,7 +523,7 @@ PathBands RunPaths(const PathPortfolio &portfolio, const PathSettings &settings,
             long long covered = 0;
             for (const Counts &c : counts) {
                 covered += c.covered[y];
-                coveredBy += c.firstCovered[y];
+                coveredBy += c.freeFrom[y];
             }
             bands.coveredChance[y] = static_cast<double>(covered) / paths;
             bands.coveredByChance[y] = static_cast<double>(coveredBy) / paths;

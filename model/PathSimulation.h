@@ -40,6 +40,7 @@ struct PathPortfolio
     int baseYear = INT_MAX; // no base year: nothing to project
     int years = 0; // 0 .. 31
     QVector<InvestmentInput> rows;
+    DebtMeasure debt = DebtMeasure::PaymentsDue; // the store's: the net worth the bands spread
 
     // The projected rows among rows 0 .. maxInvestment - 1, as the totals count them.
     static PathPortfolio fromStore(const InvestmentStore &store);
@@ -79,8 +80,9 @@ struct PathBands
     // ranks; NaN in a year in which a path's net worth is no number.
     QVector<double> p10, p50, p90;
     // With a spending target only (empty otherwise): the share of paths, 0 .. 1, whose total
-    // monthly cash flow covers it in that year, and the share that covered it in that year or
-    // any year before.
+    // monthly cash flow covers it in that year, and the share that is free by that year: whose
+    // cash flow covers it in some year F up to that year and in every year from F to the end
+    // of the horizon (the free-year rule of FreeYearIndex, path by path).
     QVector<double> coveredChance;
     QVector<double> coveredByChance;
 };

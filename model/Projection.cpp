@@ -47,6 +47,21 @@ double AnnuityPayment(double loan, double monthlyRate, int payments)
     return loan * monthlyRate / (1.0 - std::pow(1.0 + monthlyRate, -static_cast<double>(payments)));
 }
 
+double RemainingPrincipal(double loan, double monthlyRate, int payments, long long paid)
+{
+    if (payments <= 0 || loan == 0.0 || paid >= payments)
+        return 0.0;
+    if (paid <= 0)
+        return loan;
+    const double left = static_cast<double>(payments - paid);
+    if (1.0 + monthlyRate == 1.0)
+        return loan * left / payments;
+    // The present value of the payments left, as a share of that of all payments: exactly
+    // the loan before the first payment, and no 0 / 0 for a rate too small to count.
+    const double v = 1.0 / (1.0 + monthlyRate);
+    return loan * (1.0 - std::pow(v, left)) / (1.0 - std::pow(v, static_cast<double>(payments)));
+}
+
 double Grown(double amount, double percent, double years)
 {
     if (percent == 0.0)
@@ -64,7 +79,7 @@ double ClampRoi(double roi)
 
 } // namespace
 
-void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block)
+void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block, DebtMeasure debtShown)
 {
     block.reset();
     block.projected = true;
@@ -87,10 +102,13 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
     const double mortgageYears = in.value(ColMortgageYears);
     double loan = 0.0;
     double annuity = 0.0;
+    double monthlyRate = 0.0;
+    int payments = 0;
     if (type == LeveragedProperty) {
-        const double monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
+        monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
         loan = price * in.value(ColLoanToValue) / 100.0;
-        annuity = AnnuityPayment(loan, monthlyRate, MortgagePaymentCount(mortgageYears));
+        payments = MortgagePaymentCount(mortgageYears);
+        annuity = AnnuityPayment(loan, monthlyRate, payments);
     }
 
     // Money lent out: the yearly return on the capital, the same in every year.
@@ -134,10 +152,13 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
             s[SerPropertyValue] = Grown(price, valueIncrease, d);
             // The payments still due. Without a payment nothing is due, also for an endless term
             // (0 × inf would otherwise give NaN).
-            const double debt = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;
-            s[SerDebt] = debt < 0.0 ? 0.0 : debt;
+            double due = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;
+            due = due < 0.0 ? 0.0 : due;
+            // What is left of the loan after the twelve payments of each year since the start.
+            block.principal[y] = RemainingPrincipal(loan, monthlyRate, payments, 12LL * (calendarYear - start));
+            s[SerDebt] = debtShown == DebtMeasure::RemainingPrincipal ? block.principal[y] : due;
             s[SerAssets] = s[SerCash] + s[SerPropertyValue];
-            roi = (s[SerAssets] - s[SerDebt]) / s[SerOwnContribution] * 100.0 - 100.0;
+            roi = (s[SerAssets] - due) / s[SerOwnContribution] * 100.0 - 100.0;
             break;
         }
         case CashForCashflow:
@@ -165,8 +186,10 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
             if (in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0) {
                 s[SerOwnContribution] = lumpSum + 12.0 * monthlyDeposit * d;
                 if (d <= period) {
+                    // The income is the interest of the coming year: the growth of the balance
+                    // by the next year less the twelve deposits that go into it.
                     s[SerCash] = balance(d);
-                    s[SerMonthlyIncome] = (balance(d + 1.0) - (lumpSum + 12.0 * monthlyDeposit * (d + 1.0))) / 12.0;
+                    s[SerMonthlyIncome] = (balance(d + 1.0) - s[SerCash] - 12.0 * monthlyDeposit) / 12.0;
                 } else {
                     s[SerCash] = previous(SerCash);
                     s[SerMonthlyIncome] = 0.0;

@@ -29,9 +29,17 @@ int MortgagePaymentCount(double years);
 // 0 for no payments or no loan.
 double AnnuityPayment(double loan, double monthlyRate, int payments);
 
+// The outstanding balance of an annuity loan after `paid` of its `payments` monthly payments
+// at monthly rate r: the loan itself before the first payment, 0 from the last one on, and 0
+// for no payments or no loan (as the payment is then 0).
+double RemainingPrincipal(double loan, double monthlyRate, int payments, long long paid);
+
 // Writes the year records of one row into `block`, from the row's start year on,
 // for year indexes 0 .. yearCount - 1 counted from `baseYear`. The block is reset
 // first, so nothing of an earlier projection survives. Sets the projected flag.
-void ProjectRow(const InvestmentInput &input, int baseYear, int yearCount, ProjectionBlock &block);
+// The block's principal holds the mortgage's remaining principal in every year; the debt
+// series holds the measure asked for. ROI is always that of the payments still due.
+void ProjectRow(const InvestmentInput &input, int baseYear, int yearCount, ProjectionBlock &block,
+    DebtMeasure debt = DebtMeasure::PaymentsDue);
 
 #endif // PROJECTION_H

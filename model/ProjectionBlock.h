@@ -24,11 +24,18 @@ struct YearRecord
     double series[SeriesCount];
 };
 
+// What the debt series holds: the payments still due, interest included (the program's own
+// figure), or the remaining principal of the mortgage.
+enum class DebtMeasure { PaymentsDue, RemainingPrincipal };
+
 // One row's projection; year record y belongs to calendar year base year + y.
 struct ProjectionBlock
 {
     bool projected;
     YearRecord years[MaxYears];
+    // Beside the records, whichever debt they show: the mortgage's outstanding principal in
+    // each year (0 for rows without a mortgage and for years before the row's start).
+    double principal[MaxYears];
 
     void reset()
     {
@@ -37,6 +44,8 @@ struct ProjectionBlock
             for (double &v : record.series)
                 v = 0.0;
         }
+        for (double &p : principal)
+            p = 0.0;
     }
 };
 

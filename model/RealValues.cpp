@@ -4,8 +4,10 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 
 bool IsUsableInflation(double percent)
 {
@@ -60,6 +62,65 @@ void InflationTable::deflate(YearTotals &t, int year) const
         *amount /= d;
 }
 
+void RealOwnContributions(const ProjectionBlock &block, int baseYear, int years, const InflationTable &table,
+    double (&real)[MaxYears])
+{
+    const int count = std::clamp(years, 0, MaxYears);
+    double paid = 0.0; // nominal, up to the record before
+    double sum = 0.0;
+    for (int y = 0; y < MaxYears; ++y) {
+        if (y >= count) {
+            real[y] = 0.0;
+            continue;
+        }
+        const double *s = block.years[y].series;
+        const double own = s[SerOwnContribution];
+        // Unwritten records hold 0 and add nothing; an amount that stays (also an endless one)
+        // is no new payment.
+        if (own != paid) {
+            const long long year = static_cast<long long>(baseYear) + y;
+            const long long start = static_cast<long long>(s[SerStartYear]);
+            const long long paidIn = year == start ? start : year - 1;
+            sum += table.real(own - paid, static_cast<int>(std::clamp<long long>(paidIn, INT_MIN, INT_MAX)));
+            paid = own;
+        }
+        real[y] = sum;
+    }
+}
+
+YearRecord ShownRecord(const InvestmentStore &store, int row, int yearIndex, const InflationTable *real)
+{
+    const YearRecord *stored = store.record(row, yearIndex);
+    YearRecord record {};
+    if (!stored)
+        return record;
+    record = *stored;
+    const int base = store.earliestStartYear();
+    if (!real || base == InvestmentStore::NoBaseYear)
+        return record;
+    real->deflate(record, base + yearIndex);
+    double own[MaxYears];
+    RealOwnContributions(store.block(row), base, yearIndex + 1, *real, own);
+    record.series[SerOwnContribution] = own[yearIndex];
+    return record;
+}
+
+namespace {
+
+// The own contribution total of every year in the table's money, over the rows the totals sum.
+void RealOwnTotals(const InvestmentStore &store, int base, const InflationTable &table, double (&totals)[MaxYears])
+{
+    std::fill(std::begin(totals), std::end(totals), 0.0);
+    for (int r = 0; r < store.maxInvestment(); ++r) {
+        double own[MaxYears];
+        RealOwnContributions(store.block(r), base, store.maxJaren(), table, own);
+        for (int y = 0; y < MaxYears; ++y)
+            totals[y] += own[y];
+    }
+}
+
+} // namespace
+
 InflationTable InflationTableFor(const InvestmentStore &store, double inflationPercent, int referenceYear)
 {
     return InflationTable(inflationPercent, referenceYear, store.earliestStartYear());
@@ -72,8 +133,12 @@ bool ShownYearTotals(const InvestmentStore &store, int yearIndex, const Inflatio
     if (!real)
         return true;
     const int base = store.earliestStartYear();
-    if (base != InvestmentStore::NoBaseYear) // without a base year every total is 0
+    if (base != InvestmentStore::NoBaseYear) { // without a base year every total is 0
         real->deflate(totals, base + yearIndex);
+        double own[MaxYears];
+        RealOwnTotals(store, base, *real, own);
+        totals.ownContribution = own[yearIndex];
+    }
     return true;
 }
 
@@ -81,13 +146,18 @@ int ShownTotalsByYear(const InvestmentStore &store, const InflationTable *real, 
 {
     const int base = store.earliestStartYear();
     const int count = base == InvestmentStore::NoBaseYear ? 0 : store.maxJaren();
+    double own[MaxYears] = {};
+    if (real && count > 0)
+        RealOwnTotals(store, base, *real, own);
     for (int y = 0; y < MaxYears; ++y) {
         totals[y] = YearTotals();
         if (y >= count)
             continue;
         store.yearTotals(y, totals[y]);
-        if (real)
+        if (real) {
             real->deflate(totals[y], base + y);
+            totals[y].ownContribution = own[y];
+        }
     }
     return count;
 }
@@ -128,11 +198,28 @@ int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, dou
     const int base = store.earliestStartYear();
     if (base == InvestmentStore::NoBaseYear)
         return NoFreeYear;
-    for (int y = 0; y < store.maxJaren(); ++y) {
+    // Back from the last year: free from the year after the last one not covered.
+    int free = NoFreeYear;
+    for (int y = store.maxJaren() - 1; y >= 0; --y) {
         YearTotals t;
         store.yearTotals(y, t);
-        if (table.real(t.monthlyCashFlow, base + y) >= monthlySpending)
-            return y;
+        if (!(table.real(t.monthlyCashFlow, base + y) >= monthlySpending))
+            break;
+        free = y;
     }
-    return NoFreeYear;
+    return free;
+}
+
+QString FreeYearToolTip()
+{
+    return QStringLiteral("Het eerste jaar vanaf wanneer de maandelijkse cashflow, in euro's van vandaag, de "
+                          "maandelijkse uitgaven dekt in dat jaar en in elk later jaar van de horizon");
+}
+
+QVector<double> SpendingByYear(const InflationTable &table, int baseYear, int years, double monthlySpending)
+{
+    QVector<double> spending(std::clamp(years, 0, MaxYears));
+    for (int y = 0; y < spending.size(); ++y)
+        spending[y] = table.nominal(monthlySpending, static_cast<int>(static_cast<long long>(baseYear) + y));
+    return spending;
 }

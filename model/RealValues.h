@@ -7,6 +7,9 @@
 
 #include "model/ProjectionBlock.h"
 
+#include <QString>
+#include <QVector>
+
 class InvestmentStore;
 struct YearTotals;
 
@@ -59,11 +62,25 @@ private:
     double m_divisor[MaxYears];
 };
 
+// A row's own contribution per year index 0 .. years - 1 (calendar year baseYear + index) in
+// the money of the table's reference year: every payment deflated at the year it was paid and
+// summed. What a record adds to the one before was paid in the year before it (the deposits
+// of the months in between); what the row's start-year record holds, in its start year. An
+// amount that stays as it is (a price paid once) keeps the divisor of its start year.
+void RealOwnContributions(const ProjectionBlock &block, int baseYear, int years, const InflationTable &table,
+    double (&real)[MaxYears]);
+
+// One row's year record as shown: as stored without a table; with one every amount divided by
+// the divisor of its year, the own contribution payment by payment as above. ROI and start
+// year stay as they are. A zero record outside rows 0..29 or years 0..30.
+YearRecord ShownRecord(const InvestmentStore &store, int row, int yearIndex, const InflationTable *real);
+
 // The table for a store's projected years (its earliest start year on).
 InflationTable InflationTableFor(const InvestmentStore &store, double inflationPercent, int referenceYear);
 
 // The year totals of a year index as shown: nominal without a table, in the money of the
-// table's reference year with one. False (totals zero) as InvestmentStore::yearTotals.
+// table's reference year with one (the own contribution summed from ShownRecord's).
+// False (totals zero) as InvestmentStore::yearTotals.
 bool ShownYearTotals(const InvestmentStore &store, int yearIndex, const InflationTable *real, YearTotals &totals);
 
 // The same for every projected year at once (the base year read once); returns the number of
@@ -78,12 +95,21 @@ int FirstYearBeyondDeflation(const InvestmentStore &store, const InflationTable 
 
 constexpr int NoFreeYear = -1;
 
-// The first projected year index whose total monthly cash flow, in the money of the table's
-// reference year, is at least `monthlySpending` (given in that money). Comparing the nominal
-// cash flow with the spending grown by inflation to that year is the same rule; this is its
-// one definition. NoFreeYear when no row is projected, when the spending is not set (0,
-// negative or not a number) or when no year's cash flow covers it. Years before the reference
-// year count like the others, their cash flow brought up to the reference year's money.
+// The year from which the portfolio is free: the first projected year index F whose total
+// monthly cash flow, in the money of the table's reference year, is at least `monthlySpending`
+// (given in that money) in F and in every later projected year. One lucky year does not make
+// one free. Comparing the nominal cash flow with the spending grown by inflation to each year
+// is the same rule; this is its one definition. NoFreeYear when no row is projected, when the
+// spending is not set (0, negative or not a number) or when the last projected year is not
+// covered. Years before the reference year count like the others, their cash flow brought up
+// to the reference year's money.
 int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, double monthlySpending);
+
+// The rule above in the words of the free-year label's tool tip.
+QString FreeYearToolTip();
+
+// The spending of `monthlySpending` (in the money of the table's reference year) in the euros of
+// each year index 0 .. years - 1 from `baseYear` on, as a run of paths compares it.
+QVector<double> SpendingByYear(const InflationTable &table, int baseYear, int years, double monthlySpending);
 
 #endif // REALVALUES_H

@@ -426,6 +426,20 @@ private slots:
         QTest::newRow("totals twice") << QStringList { "--totals", "--totals", good } << 2 << QString() << usage << QString();
         QTest::newRow("format twice") << QStringList { "--format", "csv", "--format", "csv", good } << 2 << QString()
                                       << usage << QString();
+        QTest::newRow("free year twice") << QStringList { "--free-year", "1", "--free-year", "1", good } << 2 << QString()
+                                         << "--free-year is given more than once" << QString();
+        QTest::newRow("debt twice") << QStringList { "--debt", "principal", "--debt", "payments", good } << 2 << QString()
+                                    << "--debt is given more than once" << QString();
+        QTest::newRow("free year alone as Dutch CSV") << QStringList { "--free-year", "1", "--format", "csv-nl", good } << 2
+                                                      << QString() << "needs --paths with --free-year" << QString();
+        QTest::newRow("free year alone as workbook")
+            << QStringList { "--free-year", "1", "--format", "xlsx", "-o", m_dir.filePath(QStringLiteral("free.xlsx")), good }
+            << 2 << QString() << "needs --paths with --free-year" << QString();
+        // good.inv's monthly cash flow is 0: never free.
+        QTest::newRow("free year, -o -") << QStringList { "--free-year", "1", "-o", "-", good } << 0 << "geen\n"
+                                         << QString() << QString();
+        QTest::newRow("free year from standard input") << QStringList { "--free-year", "1", "-" } << 0 << "geen\n"
+                                                       << QString() << "cat good.inv";
         QTest::newRow("spread without paths") << QStringList { "--spread", "1,1,1", good } << 2 << QString()
                                               << "need --paths" << QString();
         QTest::newRow("seed without paths") << QStringList { "--seed", "7", good } << 2 << QString() << "need --paths"
@@ -613,8 +627,9 @@ private slots:
         }
     }
 
-    // --real: every amount divided by (1 + inflation)^(year - reference year), to the cent; the
-    // other columns, and every line at 0 %, as without it; the amount columns named "_real".
+    // --real: every amount divided by (1 + inflation)^(year - reference year), to the cent (the own
+    // contribution at the year it was paid); the other columns, and every line at 0 %, as without
+    // it; the amount columns named "_real".
     void realFigures_data()
     {
         QTest::addColumn<bool>("totals");
@@ -648,10 +663,14 @@ private slots:
             const int year = nf.at(totals ? 0 : 2).toInt();
             for (int k = 0; k < nf.size(); ++k) {
                 const bool amount = k >= (totals ? 1 : 4) && header.at(k) != QLatin1String("roi");
+                // The own contribution is the price paid in 2020 (the saving plan writes none),
+                // in the money of the year it was paid.
+                const int paid = header.at(k) == QLatin1String("own_contribution") ? 2020 : year;
                 if (i == 0 || !amount || growth == 1.0)
                     QCOMPARE(rf.at(k), nf.at(k) + (i == 0 && amount ? "_real" : ""));
                 else
-                    QVERIFY(std::abs(rf.at(k).toDouble() - nf.at(k).toDouble() / std::pow(growth, year - reference)) < 0.005);
+                    QVERIFY(std::abs(rf.at(k).toDouble() - nf.at(k).toDouble() / std::pow(growth, paid - reference))
+                        < 0.005);
             }
         }
     }
@@ -669,6 +688,9 @@ private slots:
         QTest::newRow("base year 2020") << "210000" << "" << QStringList() << 2;
         QTest::newRow("limited") << "210000" << "2018" << QStringList { "--investments", "1", "--years", "10" } << 0;
         QTest::newRow("in today's money") << "210000" << "2018" << QStringList { "--real", "2" } << 0;
+        QTest::newRow("remaining principal") << "210000" << "2018" << QStringList { "--debt", "principal" } << 0;
+        QTest::newRow("remaining principal in today's money")
+            << "210000" << "2018" << QStringList { "--debt", "principal", "--real", "2" } << 0;
         QTest::newRow("no complete row") << "" << "" << QStringList() << 31;
     }
 
@@ -740,6 +762,15 @@ private slots:
                                 << QStringList() << rowsHeader;
         QTest::newRow("example paths") << example << QStringList { "--paths", "200", "--seed", "9" }
                                        << "Jaar;Nettowaarde 10%;Nettowaarde 50%;Nettowaarde 90%";
+        QTest::newRow("example paths, chance of being free, today's money")
+            << example
+            << QStringList { "--paths", "200", "--seed", "9", "--free-year", "1500", "--real", "2", "--reference-year", "2025" }
+            << "Jaar;Nettowaarde 10% (euro's van 2025);Nettowaarde 50% (euro's van 2025);Nettowaarde 90% (euro's van 2025);"
+               "Kans financieel vrij (aandeel)";
+        QTest::newRow("example totals, remaining principal") << example << QStringList { "--totals", "--debt", "principal" }
+                                                             << totalsHeader;
+        QTest::newRow("example rows, remaining principal") << example << QStringList { "--debt", "principal", "--years", "12" }
+                                                           << rowsHeader;
     }
 
     void spreadsheetFormats()

@@ -10,6 +10,7 @@
 #include "model/InvestmentStore.h"
 #include "model/PathRunner.h"
 #include "model/PathSimulation.h"
+#include "model/RealValues.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -195,7 +196,8 @@ private slots:
                 cash = balance;
                 const double r = (rate + z.yield[y]) / 1200, deposit = in.value(ColMonthlyDeposit);
                 balance = balance * growth(rate + z.yield[y]) + deposit * (growth(rate + z.yield[y]) - 1) / r;
-                flow = (balance - (in.value(ColLumpSum) + 12 * deposit * (d + 1))) / 12;
+                flow = (balance - cash - 12 * deposit) / 12; // the interest of the year
+
             }
             const double saved = 1000 + 1200.0 * y;
             const QByteArray where = QByteArray::number(2020 + y);
@@ -231,26 +233,26 @@ private slots:
         for (int y = 1; y < MaxYears; ++y) {
             QVERIFY(a.p10[y] < a.p50[y] && a.p50[y] < a.p90[y]);
             QVERIFY(a.coveredByChance[y] >= a.coveredByChance[y - 1]);
-            QVERIFY(a.coveredByChance[y] >= a.coveredChance[y]);
+            QVERIFY(a.coveredByChance[y] <= a.coveredChance[y]); // free by then: covered then too
         }
     }
 
-    // Without spread the chance is 1 from the year the projected cash flow covers the spending
-    // (the leveraged example: 112.64 a month in 2020, past 500 from 2037 on), 0 before, and the
-    // percentiles are the projected net worth.
+    // Without spread the chance of being covered is 1 in the years the projected cash flow covers
+    // the spending, and the chance of being free 1 from the free year on: the leveraged example
+    // and money lent out cover 260 in 2025, not in 2026 (the lending is over), and from 2027 on.
+    // The percentiles are the projected net worth.
     void spendingCoveredWithoutSpread()
     {
-        std::unique_ptr<InvestmentStore> store = storeOf({ leveraged() });
+        std::unique_ptr<InvestmentStore> store = storeOf({ leveraged(), cashForCashflow() });
         PathSettings settings = noSpread();
         settings.paths = 50;
-        settings.monthlySpending = 500;
+        settings.monthlySpending = 260;
         const PathBands bands = RunPaths(PathPortfolio::fromStore(*store), settings);
         for (int y = 0; y < MaxYears; ++y) {
             YearTotals t;
             store->yearTotals(y, t);
-            const double covered = t.monthlyCashFlow >= 500 ? 1.0 : 0.0;
-            QCOMPARE(bands.coveredChance[y], covered);
-            QCOMPARE(bands.coveredByChance[y], covered);
+            QCOMPARE(bands.coveredChance[y], t.monthlyCashFlow >= 260 ? 1.0 : 0.0);
+            QCOMPARE(bands.coveredByChance[y], y >= 2027 - 2020 ? 1.0 : 0.0);
             const double scale = std::fabs(t.cash) + t.propertyValue + t.debt;
             QVERIFY(close(bands.p10[y], t.netWorth(), scale) && close(bands.p90[y], t.netWorth(), scale));
         }
@@ -386,6 +388,58 @@ private slots:
         gone.reset(); // cancels and waits, no delivery to a runner that is gone
     }
 
+    // The exporter's free year, its chance of being free along paths without spread and its
+    // remaining-principal debt, against the rules the window calls, for every example file.
+    void exporterFreeYearAndDebt_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("spending");
+        QTest::addColumn<double>("inflation"); // from 2025
+        for (const QString &name : QDir(QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus")).entryList(QDir::Files)) {
+            for (const char *spending : { "300", "500", "1500" }) {
+                QTest::addRow("%s, %s", qPrintable(name), spending) << name << spending << 0.0;
+                QTest::addRow("%s, %s at 2 %%", qPrintable(name), spending) << name << spending << 2.0;
+            }
+        }
+    }
+
+    void exporterFreeYearAndDebt()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, spending);
+        QFETCH(double, inflation);
+        const QString path = QStringLiteral(QUORVANT_SOURCE_DIR "/fuzz/corpus/") + file;
+        const auto run = [&](const QStringList &options) {
+            QProcess exporter;
+            exporter.start(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export"), options + QStringList { path });
+            const bool ok = exporter.waitForFinished(60000) && exporter.exitCode() == 0;
+            return ok ? QString::fromLatin1(exporter.readAllStandardOutput()).trimmed().split('\n') : QStringList();
+        };
+        QString text, error;
+        QVERIFY(ReadInvestTextFile(path, &text, &error));
+        InvestmentStore store;
+        LoadPortfolioText(text, store);
+        const int free = FreeYearIndex(store, InflationTableFor(store, inflation, 2025), spending.toDouble());
+        const QStringList options { "--free-year", spending, "--real", QString::number(inflation), "--reference-year",
+            "2025" };
+        const QString year = QString::number(store.earliestStartYear() + free);
+        QCOMPARE(run(options).value(0), free == NoFreeYear ? QStringLiteral("geen") : year);
+        const QStringList paths = run(QStringList { "--paths", "20", "--spread", "0,0,0" } + options);
+        QCOMPARE(paths.value(0), QStringLiteral("year,p10_real,p50_real,p90_real,chance_free")); // options hold --real
+        for (int y = 1; y < paths.size(); ++y)
+            QCOMPARE(paths.at(y).section(',', 4), QString(free != NoFreeYear && y - 1 >= free ? "1" : "0"));
+
+        store.setDebtMeasure(DebtMeasure::RemainingPrincipal); // the debt of totals, net worth and bands
+        const QStringList totals = run({ "--totals", "--debt", "principal" });
+        const PathBands bands = RunPaths(PathPortfolio::fromStore(store), noSpread());
+        QCOMPARE(totals.size(), 1 + bands.p50.size());
+        for (int y = 1; y < totals.size(); ++y) {
+            YearTotals t;
+            QVERIFY(store.yearTotals(y - 1, t) && totals.at(y).section(',', 5, 5).toDouble() == t.debt);
+            QVERIFY(close(bands.p50.at(y - 1), t.netWorth(), std::fabs(t.assets) + t.debt));
+        }
+    }
+
     // Percentiles per year from the exporter; with no spread they are the projected net worth.
     void exporterWritesPercentiles()
     {
@@ -410,7 +464,8 @@ private slots:
                 QVERIFY2(close(f.value(k).toDouble(), t.netWorth(), std::fabs(t.assets) + t.debt), qPrintable(lines.at(1 + y)));
         }
         for (const QStringList &bad : QList<QStringList> { { "--spread", "1,2" }, { "--paths", "0" }, { "--seed", "-4" },
-                 { "--paths", "10", "--totals" } }) {
+                 { "--paths", "10", "--totals" }, { "--free-year", "0" }, { "--free-year", "x" },
+                 { "--free-year", "500", "--totals" }, { "--debt", "rente" } }) {
             exporter.start(QStringLiteral(QUORVANT_BINARY_DIR "/quorvant-export"), bad + QStringList { file });
             QVERIFY(exporter.waitForFinished(60000));
             QVERIFY2(exporter.exitCode() == 2, qPrintable(bad.join(' ')));

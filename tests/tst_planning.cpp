@@ -82,7 +82,12 @@ private slots:
         const double divisor = std::pow(1.02, 2040 - QDate::currentDate().year());
         for (int c = 1; c < nominal.value(2040).size(); ++c) {
             const double expected = nominal.value(2040).at(c).toDouble() / divisor;
-            QVERIFY2(std::abs(real.value(2040).at(c).toDouble() - expected) < 0.005, qPrintable(realHeader.section(',', c, c)));
+            const double shown = real.value(2040).at(c).toDouble();
+            // The own contribution was paid before 2040, each payment at its own smaller divisor.
+            if (realHeader.section(',', c, c) == QLatin1String("own_contribution_real"))
+                QVERIFY(shown > expected + 1);
+            else
+                QVERIFY2(std::abs(shown - expected) < 0.005, qPrintable(realHeader.section(',', c, c)));
         }
         QVERIFY(find<QLabel>(&w, "Totaal_Nettowaarde")->text() != nominalNetWorth);
         QCOMPARE(cellText(outputGrid(w), 0, 9), nominalRoi); // ROI unchanged
@@ -167,15 +172,16 @@ private slots:
             QCOMPARE(label->text(), QStringLiteral("Niet binnen de horizon"));
             return;
         }
-        // By hand: the first year whose monthly cash flow in today's money covers 3000.
+        // By hand: the first year from which the monthly cash flow in today's money covers 3000
+        // in every later year.
         find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(true);
         int byHand = 0;
         const QMap<int, QStringList> real = totalsByYear(w);
         for (auto it = real.cbegin(); it != real.cend(); ++it) {
-            if (it.value().at(8).toDouble() >= 3000.0) {
+            if (it.value().at(8).toDouble() < 3000.0)
+                byHand = 0;
+            else if (byHand == 0)
                 byHand = it.key();
-                break;
-            }
         }
         QVERIFY(byHand > 0);
         QCOMPARE(label->text(), QStringLiteral("Financieel vrij in %1").arg(byHand));

@@ -75,9 +75,10 @@ const Quoted WorkedExamples[] = {
     { MonthlySaving, 2020, { NQ, 1000, NQ, 1000, NQ, NQ, NQ, NQ, NQ, 0 } },
     { MonthlySaving, 2021, { NQ, 2200, NQ, 2200, NQ, NQ, NQ, NQ, NQ, 0 } },
     { MonthlySaving, 2022, { NQ, 3400, NQ, 3400, NQ, NQ, NQ, NQ, NQ, 0 } },
+    // The income is the interest of the coming year: (E(d + 1) − E(d) − 1200) / 12.
     { CompoundedInterest, 2020, { NQ, 1000, NQ, NQ, 1000, NQ, 6.59, NQ, NQ, 0 } },
-    { CompoundedInterest, 2021, { NQ, 2279.05, NQ, NQ, 2200, NQ, 18.63, NQ, NQ, 3.59 } },
-    { CompoundedInterest, 2030, { NQ, 17175.24, NQ, NQ, 13000, NQ, 423.49, NQ, NQ, 32.12 } },
+    { CompoundedInterest, 2021, { NQ, 2279.05, NQ, NQ, 2200, NQ, 12.04, NQ, NQ, 3.59 } },
+    { CompoundedInterest, 2030, { NQ, 17175.24, NQ, NQ, 13000, NQ, 75.55, NQ, NQ, 32.12 } },
     { CompoundedInterest, 2031, { NQ, 17175.24, NQ, NQ, 14200, NQ, 0, NQ, NQ, 20.95 } },
 };
 
@@ -105,6 +106,10 @@ private slots:
 
     void mortgage_data();
     void mortgage();
+    void remainingPrincipal_data();
+    void remainingPrincipal();
+    void compoundIncomeIsTheComingYearsInterest_data();
+    void compoundIncomeIsTheComingYearsInterest();
     void loanToValueHundredGivesInfiniteOrZeroRoi();
     void noGrowthKeepsRentAndValue_data();
     void noGrowthKeepsRentAndValue();
@@ -428,6 +433,69 @@ void TestProjection::mortgage()
         for (int s = 0; s < SeriesCount; ++s)
             QVERIFY2(s == SerDebt || std::isfinite(at(block, y, s)), where.constData());
         QVERIFY(at(block, y, SerRoi) >= 0.0);
+    }
+}
+
+void TestProjection::remainingPrincipal_data()
+{
+    QTest::addColumn<double>("term");
+    QTest::addColumn<double>("interest");
+    QTest::newRow("worked example, 20 years at 3%") << 20.0 << 3.0;
+    QTest::newRow("no interest") << 20.0 << 0.0;
+    QTest::newRow("20.5 years: 246 payments") << 20.5 << 3.0;
+    QTest::newRow("no term: no mortgage") << 0.0 << 3.0;
+}
+
+void TestProjection::remainingPrincipal()
+{
+    QFETCH(double, term);
+    QFETCH(double, interest);
+    InvestmentInput in = leveraged(2020);
+    in.field[ColMortgageYears] = term;
+    in.field[ColInterest] = interest;
+    const ProjectionBlock due = project(in, 2020);
+    ProjectionBlock shown;
+    ProjectRow(in, 2020, MaxYears, shown, DebtMeasure::RemainingPrincipal);
+    // The loan of 160000 paid off month by month: interest on the balance, less the payment.
+    const int n = MortgagePaymentCount(term);
+    const double r = interest / 1200.0, payment = AnnuityPayment(160000, r, n);
+    double balance = n > 0 ? 160000 : 0.0;
+    for (int y = 0; y < MaxYears; ++y) {
+        QVERIFY(std::fabs(shown.principal[y] - balance) <= Cent && due.principal[y] == shown.principal[y]);
+        // The debt shown is the principal; every other series, ROI included, stays as it was.
+        for (int s = 0; s < SeriesCount; ++s)
+            QCOMPARE(shown.years[y].series[s], s == SerDebt ? shown.principal[y] : due.years[y].series[s]);
+        for (int k = 0; k < 12; ++k)
+            balance = balance * (1 + r) - payment;
+        balance = 12 * (y + 1) >= n ? 0.0 : balance; // paid off by the last payment
+    }
+    QCOMPARE(shown.principal[0], n > 0 ? 160000.0 : 0.0); // the loan itself, to the bit
+}
+
+void TestProjection::compoundIncomeIsTheComingYearsInterest_data()
+{
+    QTest::addColumn<InvestmentInput>("input");
+    InvestmentInput in = compounded(2026); // 10000 once plus 200 a month at 5% for 20 years
+    in.field[ColLumpSum] = 10000;
+    in.field[ColMonthlyDeposit] = 200;
+    in.field[ColDepositPeriod] = 20;
+    QTest::newRow("10000 + 200 a month") << in;
+    QTest::newRow("worked example") << compounded(2026);
+}
+
+void TestProjection::compoundIncomeIsTheComingYearsInterest()
+{
+    QFETCH(InvestmentInput, input);
+    const double a = input.field[ColLumpSum], m = input.field[ColMonthlyDeposit], p = input.field[ColDepositPeriod];
+    const ProjectionBlock block = project(input, 2026);
+    for (int d = 0; d < MaxYears; ++d) {
+        const double *s = block.years[d].series, own = a + 12 * m * d;
+        const double balance = simulatedBalance(a, 0.05, m, 12 * int(std::min<double>(d, p)));
+        const double interest = simulatedBalance(a, 0.05, m, 12 * (d + 1)) - balance - 12 * m;
+        QVERIFY(std::fabs(s[SerMonthlyIncome] - (d <= p ? interest / 12 : 0.0)) <= Cent);
+        // Cash, own contribution and ROI as before.
+        QVERIFY(std::fabs(s[SerCash] - balance) <= Cent && s[SerOwnContribution] == own);
+        QVERIFY(std::fabs(s[SerRoi] - std::max(0.0, s[SerCash] / own * 100 - 100)) <= 1e-9);
     }
 }
 

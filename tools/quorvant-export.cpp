@@ -1,9 +1,13 @@
 // quorvant-export: writes the projection of an investment file as CSV on standard output.
 //
 //     quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]
-//                     [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE
+//                     [--real PERCENT [--reference-year Y]] [--debt D] [--format F] [-o OUT] FILE
 //     quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N]
-//                     [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE
+//                     [--free-year SPENDING] [--real PERCENT [--reference-year Y]] [--debt D]
+//                     [--format F] [-o OUT] FILE
+//     quorvant-export --free-year SPENDING [--years N] [--investments N]
+//                     [--real PERCENT [--reference-year Y]] [--debt D] [-o OUT] FILE
+//   (--free-year with --paths adds the chance of being free; --debt principal to any of them)
 //
 // The file is read and projected exactly as the window opens it; FILE "-" is standard input.
 // Exit status: 0 when the CSV (or, for --help, the usage) was written, 1 when the file or the
@@ -26,17 +30,20 @@
 
 #include <climits>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <cmath>
 
 namespace {
 
 const char *const UsageLine = "usage: quorvant-export [options] FILE (see --help)";
 const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [--years N] [--investments N]\n"
-                          "                       [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE\n"
+                          "                       [--real PERCENT [--reference-year Y]] [--debt D] [--format F] [-o OUT] FILE\n"
                           "       quorvant-export --paths N [--spread V,R,E] [--seed S] [--years N] [--investments N]\n"
-                          "                       [--real PERCENT [--reference-year Y]] [--format F] [-o OUT] FILE\n"
+                          "                       [--free-year SPENDING] [--real PERCENT [--reference-year Y]] [--debt D]\n"
+                          "                       [--format F] [-o OUT] FILE\n"
+                          "       quorvant-export --free-year SPENDING [--years N] [--investments N]\n"
+                          "                       [--real PERCENT [--reference-year Y]] [--debt D] [-o OUT] FILE\n"
                           "  Writes the projection of the investment file FILE as CSV on standard output;\n"
                           "  FILE - reads the file from standard input.\n"
                           "  --totals         one line per year with the sums over all investments\n"
@@ -54,16 +61,30 @@ const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [
                           "                   percentage points (0 .. 100, default 5,2,10)\n"
                           "  --seed S         with --paths: seed of the paths (a whole number from 0,\n"
                           "                   default 20240617)\n"
+                          "  --free-year SPENDING  instead: the year from which the monthly cash flow covers\n"
+                          "                   SPENDING (today's money at the --real inflation) in every later\n"
+                          "                   year, or \"geen\"; with --paths a column chance_free\n"
+                          "  --debt principal the remaining principal of each mortgage as its debt\n"
+                          "                   (--debt payments: the payments still due, the default)\n"
                           "  --format F       csv (default): the CSV above; csv-nl: CSV for Dutch Excel (';',\n"
                           "                   decimal comma, Dutch headers, type names, UTF-8 BOM); xlsx: an\n"
                           "                   Excel workbook (needs -o): the totals and one sheet per investment\n"
-                          "                   (with --totals the totals alone, with --paths the percentiles)\n"
+                          "                   (with --totals the totals alone, with --paths the percentiles);\n"
+                          "                   the free year alone is a line of text, csv only\n"
                           "  -o OUT           write to the file OUT instead of standard output\n"
                           "  --help           this text\n"
                           "  Each option may be given once.\n";
 
+// The free year and the debt measure.
+struct FreedomOptions
+{
+    std::optional<double> freeYearSpending; // --free-year
+    DebtMeasure debt = DebtMeasure::PaymentsDue; // --debt
+};
+
 struct Arguments
 {
+    FreedomOptions freedom;
     bool totals = false;
     int years = MaxYears;
     int investments = MaxRows;
@@ -179,6 +200,56 @@ bool isFigureOption(const QString &arg)
         || arg == QLatin1String("--baseline");
 }
 
+bool isFreedomOption(const QString &arg)
+{
+    return arg == QLatin1String("--free-year") || arg == QLatin1String("--debt");
+}
+
+// Reads the value of --free-year or --debt at args[*i + 1]; 0 when usable, otherwise the exit
+// status after reporting.
+int parseFreedomOption(const QStringList &args, int *i, FreedomOptions *parsed)
+{
+    const QString &option = args.at(*i);
+    if (*i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(option));
+    const QString &value = args.at(++*i);
+    if (option == QLatin1String("--debt")) {
+        if (value == QLatin1String("principal"))
+            parsed->debt = DebtMeasure::RemainingPrincipal;
+        else if (value == QLatin1String("payments"))
+            parsed->debt = DebtMeasure::PaymentsDue;
+        else
+            return usageError(QStringLiteral("--debt takes principal or payments, not '%1'").arg(value));
+        return 0;
+    }
+    const std::optional<double> spending = NumberFromText(value);
+    if (!spending || !(*spending > 0.0) || !std::isfinite(*spending))
+        return usageError(QStringLiteral("--free-year needs a monthly amount above 0, not '%1'").arg(value));
+    parsed->freeYearSpending = spending;
+    return 0;
+}
+
+// The free year as a script reads it: the calendar year, or "geen".
+QByteArray freeYearText(const InvestmentStore &store, const InflationTable &today, double spending)
+{
+    const int index = FreeYearIndex(store, today, spending);
+    if (index == NoFreeYear)
+        return "geen\n";
+    return QByteArray::number(static_cast<long long>(store.earliestStartYear()) + index) + '\n';
+}
+
+// The paths of the store, with the chance of being free when a spending is given.
+PathBands runPaths(const InvestmentStore &store, PathSettings settings, const FreedomOptions &freedom,
+    const InflationTable &today)
+{
+    if (freedom.freeYearSpending) {
+        settings.monthlySpending = freedom.freeYearSpending;
+        settings.spendingByYear
+            = SpendingByYear(today, store.earliestStartYear(), store.maxJaren(), *freedom.freeYearSpending);
+    }
+    return RunPaths(PathPortfolio::fromStore(store), settings);
+}
+
 // ---- Repeats, output format and output file ----
 
 // Whether `arg` is an option already given (every option may be given once); records it.
@@ -224,6 +295,10 @@ int checkOutputArguments(const Arguments &parsed)
 {
     if (parsed.format == Arguments::Workbook && (parsed.output.isEmpty() || parsed.output == QLatin1String("-")))
         return usageError(QStringLiteral("--format xlsx needs -o FILE"));
+    // The free year alone is one line of text, not a table.
+    if (parsed.freedom.freeYearSpending && !parsed.paths && parsed.format != Arguments::Csv)
+        return usageError(QStringLiteral("--format %1 needs --paths with --free-year")
+                              .arg(parsed.format == Arguments::Workbook ? QStringLiteral("xlsx") : QStringLiteral("csv-nl")));
     if (parsed.file == QLatin1String("-") && parsed.baseline == QLatin1String("-"))
         return usageError(QStringLiteral("FILE and BASE cannot both be standard input"));
     return 0;
@@ -262,6 +337,9 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         } else if (!optionsEnded && isFigureOption(arg)) {
             if (const int status = parseFigureOption(args, &i, parsed))
                 return status;
+        } else if (!optionsEnded && isFreedomOption(arg)) {
+            if (const int status = parseFreedomOption(args, &i, &parsed->freedom))
+                return status;
         } else if (!optionsEnded && isOutputOption(arg)) {
             if (const int status = parseOutputOption(args, &i, parsed))
                 return status;
@@ -285,6 +363,8 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         return usageError(QStringLiteral("--baseline needs --totals"));
     if (parsed->haveReferenceYear && !parsed->real)
         return usageError(QStringLiteral("--reference-year needs --real"));
+    if (parsed->freedom.freeYearSpending && parsed->totals)
+        return usageError(QStringLiteral("--free-year does not go with --totals"));
     if (parsed->spreadOrSeed && !parsed->paths)
         return usageError(QStringLiteral("--spread and --seed need --paths"));
     return checkOutputArguments(*parsed);
@@ -309,6 +389,7 @@ bool readStandardInput(QString *text, QString *error)
 // The baseline of --baseline, from its file or ("-") from standard input.
 bool loadBaseline(const Arguments &args, Baseline *baseline, QString *error)
 {
+    baseline->setDebtMeasure(args.freedom.debt); // the debt of the portfolio, for files loaded later too
     if (args.baseline != QLatin1String("-"))
         return baseline->loadFile(args.baseline, args.investments, args.years, error);
     QString text;
@@ -317,6 +398,7 @@ bool loadBaseline(const Arguments &args, Baseline *baseline, QString *error)
     InvestmentStore store;
     store.setMaxInvestment(args.investments);
     store.setMaxJaren(args.years);
+    store.setDebtMeasure(args.freedom.debt);
     LoadPortfolioText(text, store);
     baseline->setCopyOf(store, QStringLiteral("standard input"));
     return true;
@@ -363,18 +445,19 @@ int writeBytes(const QString &output, const QByteArray &bytes)
 // Writes the projection, or the percentiles of `bands`, in the chosen format.
 int writeOutput(const Arguments &args, const InvestmentStore &store, const CsvFigures &figures, const PathBands *bands)
 {
+    const bool chanceFree = args.freedom.freeYearSpending.has_value(); // a run with a spending
     if (args.format == Arguments::Csv)
         return writeBytes(args.output,
-            bands ? PathBandsCsvBytes(*bands, figures.real) : ProjectionCsvBytes(store, args.totals, figures));
+            bands ? PathBandsCsvBytes(*bands, figures.real, chanceFree) : ProjectionCsvBytes(store, args.totals, figures));
     if (args.format == Arguments::DutchCsv) {
         return writeBytes(args.output,
-            DutchCsvBytes(bands          ? PathBandsSheet(*bands, figures.real)
+            DutchCsvBytes(bands          ? PathBandsSheet(*bands, figures.real, chanceFree)
                     : args.totals ? TotalsSheet(store, figures)
                                   : RowsSheet(store, figures)));
     }
     QVector<SheetTable> sheets;
     if (bands) {
-        sheets.append(PathBandsSheet(*bands, figures.real));
+        sheets.append(PathBandsSheet(*bands, figures.real, chanceFree));
     } else {
         sheets.append(TotalsSheet(store, figures));
         if (!args.totals)
@@ -427,9 +510,10 @@ int main(int argc, char *argv[])
     InvestmentStore store;
     store.setMaxInvestment(args.investments);
     store.setMaxJaren(args.years);
+    store.setDebtMeasure(args.freedom.debt);
     LoadPortfolioText(text, store);
 
-    Baseline baseline; // read by the same loader, with the same limits
+    Baseline baseline; // read by the same loader, with the same limits and debt
     if (!args.baseline.isEmpty() && !loadBaseline(args, &baseline, &error)) {
         writeError(QStringLiteral("quorvant-export: cannot read %1: %2\n")
                        .arg(args.baseline == QLatin1String("-") ? QStringLiteral("standard input") : args.baseline, error));
@@ -442,6 +526,7 @@ int main(int argc, char *argv[])
     CsvFigures figures;
     figures.real = args.real ? &real : nullptr;
     figures.baseline = baseline.store();
+    // The free year compares cash flows in today's money too: the same refusal.
     if (args.real) {
         int beyond = FirstYearBeyondDeflation(store, real);
         if (!beyond && baseline.store())
@@ -449,9 +534,11 @@ int main(int argc, char *argv[])
         if (beyond)
             return refuseInflation(args, beyond);
     }
+    if (!args.paths && args.freedom.freeYearSpending)
+        return writeBytes(args.output, freeYearText(store, real, *args.freedom.freeYearSpending));
     if (!args.paths)
         return writeOutput(args, store, figures, nullptr);
-    const PathBands bands = RunPaths(PathPortfolio::fromStore(store), args.pathSettings);
+    const PathBands bands = runPaths(store, args.pathSettings, args.freedom, real);
     if (const int beyond = args.real ? FirstBandYearBeyondDeflation(bands, real) : 0)
         return refuseInflation(args, beyond);
     return writeOutput(args, store, figures, &bands);

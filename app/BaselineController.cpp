@@ -130,6 +130,12 @@ void BaselineController::setLimits(int maxInvestment, int maxJaren)
     m_baseline.setLimits(maxInvestment, maxJaren);
 }
 
+void BaselineController::setDebtMeasure(DebtMeasure measure)
+{
+    m_baseline.setDebtMeasure(measure);
+    emit changed();
+}
+
 void BaselineController::showState()
 {
     const bool set = m_baseline.isSet();

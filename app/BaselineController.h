@@ -35,6 +35,7 @@ public:
     void takeCopyOf(const InvestmentStore &store, const QString &documentName);
     void clear();
     void setLimits(int maxInvestment, int maxJaren);
+    void setDebtMeasure(DebtMeasure measure);
 
     // The figures of year index `yearIndex` of `current` (-1 empties them).
     void showYear(const InvestmentStore &current, int yearIndex, const InflationTable *real);

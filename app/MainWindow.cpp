@@ -11,6 +11,7 @@
 #include "app/BaselineController.h"
 #include "app/PlanningPanel.h"
 #include "app/UncertaintyPanel.h"
+#include "grid/ColumnHelp.h"
 #include "grid/GridKeys.h"
 #include "io/InvestFormat.h"
 #include "io/SheetExport.h"
@@ -193,6 +194,20 @@ void MainWindow::ComposeParts()
         if (planning->monthlySpending())
             RestartPaths(); // the spending in each year's euros moved
     });
+    // The debt as the remaining principal or as the payments still due: every row is
+    // projected again, the baseline too.
+    auto showDebt = [this]() {
+        const DebtMeasure debt = planning->debtMeasure();
+        baselines->setDebtMeasure(debt);
+        if (QTableWidgetItem *header = ui->Output->horizontalHeaderItem(SerDebt))
+            header->setToolTip(OutputColumnToolTip(SerDebt, debt));
+        if (portfolio.debtMeasure() == debt)
+            return;
+        portfolio.setDebtMeasure(debt);
+        ViewChanged(false);
+    };
+    connect(planning, &PlanningPanel::debtMeasureChanged, this, showDebt);
+    showDebt();
     connect(planning, &PlanningPanel::goalChanged, this, [this]() {
         planning->showFreeYear(portfolio);
         RestartPaths();

@@ -99,6 +99,14 @@ PlanningPanel::PlanningPanel(QWidget *form, QObject *parent)
     m_real->setGeometry(440, 764, 330, 22);
     m_real->setToolTip(QStringLiteral("Alle bedragen omgerekend naar de koopkracht van dit jaar; ROI en jaartallen blijven gelijk"));
 
+    m_principal = new QCheckBox(QStringLiteral("Schuld als restschuld"), form);
+    m_principal->setObjectName(QStringLiteral("SchuldAlsRestschuld"));
+    m_principal->setGeometry(690, 736, 155, 22);
+    m_principal->setToolTip(QStringLiteral("Toon als schuld wat van elke hypotheek nog af te lossen is; uit: alle "
+                                           "betalingen die nog komen, rente inbegrepen"));
+    m_principal->setAccessibleName(m_principal->text());
+    m_principal->setChecked(kept.debtAsPrincipal);
+
     newLabel(form, QStringLiteral("Maandelijkse uitgaven"), QRect(440, 796, 150, 22));
     m_spending = newNumberEdit(form, "MaandelijkseUitgaven", QRect(600, 796, 71, 22), NumberKind::Amount,
         QStringLiteral("Wat u per maand uitgeeft, in euro's van vandaag; leeg: geen doel"));
@@ -107,6 +115,7 @@ PlanningPanel::PlanningPanel(QWidget *form, QObject *parent)
 
     m_freeYear = newLabel(form, QString(), QRect(440, 646, 480, 20));
     m_freeYear->setObjectName(QStringLiteral("FinancieelVrij"));
+    m_freeYear->setToolTip(FreeYearToolTip());
     QFont bold = m_freeYear->font();
     bold.setBold(true);
     m_freeYear->setFont(bold);
@@ -118,6 +127,12 @@ PlanningPanel::PlanningPanel(QWidget *form, QObject *parent)
         markField(edit, problem);
     };
     connect(m_real, &QCheckBox::toggled, this, &PlanningPanel::shownMoneyChanged);
+    connect(m_principal, &QCheckBox::toggled, this, [this](bool on) {
+        PlanningSettings settings;
+        settings.debtAsPrincipal = on;
+        settings.saveDebtView();
+        emit debtMeasureChanged();
+    });
     connect(m_inflation, &QLineEdit::textChanged, this, [this, mark](const QString &text) {
         PlanningSettings settings;
         settings.inflation = text;
@@ -154,6 +169,11 @@ std::optional<double> PlanningPanel::monthlySpending() const
 bool PlanningPanel::showsTodaysMoney() const
 {
     return m_real->isChecked();
+}
+
+DebtMeasure PlanningPanel::debtMeasure() const
+{
+    return m_principal->isChecked() ? DebtMeasure::RemainingPrincipal : DebtMeasure::PaymentsDue;
 }
 
 InflationTable PlanningPanel::inflationToday(const InvestmentStore &store) const

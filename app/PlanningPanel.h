@@ -1,6 +1,7 @@
 #ifndef PLANNINGPANEL_H
 #define PLANNINGPANEL_H
 
+#include "model/Projection.h"
 #include "model/RealValues.h"
 
 #include <QObject>
@@ -32,6 +33,9 @@ public:
     // The monthly spending goal in today's money; none when not set or not usable.
     std::optional<double> monthlySpending() const;
     bool showsTodaysMoney() const;
+    // "Schuld als restschuld": the remaining principal of each mortgage as its debt, or (off,
+    // the default) the payments still due.
+    DebtMeasure debtMeasure() const;
 
     // The table that deflates to this year's money at the typed inflation.
     InflationTable inflationToday(const InvestmentStore &store) const;
@@ -48,10 +52,13 @@ signals:
     void shownMoneyChanged();
     // The spending goal changed.
     void goalChanged();
+    // The debt is to be shown the other way.
+    void debtMeasureChanged();
 
 private:
     QLineEdit *m_inflation;
     QCheckBox *m_real;
+    QCheckBox *m_principal;
     QLineEdit *m_spending;
     QLabel *m_freeYear;
     mutable InflationTable m_shown;

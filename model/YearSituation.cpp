@@ -118,11 +118,8 @@ void MainWindow::FillOutputGrid()
     const int c = ChosenYearIndex();
     const int shown = c < 0 ? 0 : portfolio.projectedRowCount();
     const InflationTable *real = ShownInflation();
-    const int year = c < 0 ? 0 : portfolio.earliestStartYear() + c;
     for (int i = 0; i < shown; ++i) {
-        YearRecord record = *portfolio.record(i, c);
-        if (real)
-            real->deflate(record, year);
+        const YearRecord record = ShownRecord(portfolio, i, c, real);
         for (int k = 0; k < OutputColumnCount; ++k) {
             QTableWidgetItem *item = ui->Output->item(i, k);
             // The start year is a year, not an amount: no grouping dot.
@@ -156,10 +153,11 @@ void MainWindow::UpdateYearTotals()
         ShowEmptyTotals();
         return;
     }
-    // The store keeps nominal figures; the labels show them in today's money when asked.
+    // The store keeps nominal figures; the labels show them in today's money when asked (each
+    // payment of the own contribution at the year it was paid).
     YearTotals t = yearTotals;
     if (const InflationTable *real = ShownInflation())
-        real->deflate(t, portfolio.earliestStartYear() + c);
+        ShownYearTotals(portfolio, c, real, t);
     // In Dutch notation (model/DutchFormat: cents below 1.000, whole euros from there on).
     ShowShownAmount(ui->Totaal_Cashflow, t.monthlyCashFlow);
     ShowShownAmount(ui->Totaal_Schulden, t.debt);

@@ -7,6 +7,7 @@ const QString RecentFilesKey = QStringLiteral("recentFiles");
 const QString LastFolderKey = QStringLiteral("lastFolder");
 const QString InflationKey = QStringLiteral("inflation");
 const QString SpendingKey = QStringLiteral("monthlySpending");
+const QString DebtViewKey = QStringLiteral("debtAsPrincipal");
 const QString ChartFolderKey = QStringLiteral("Grafiek/Map");
 const QString PrintedToFileKey = QStringLiteral("Grafiek/AfgedruktNaarBestand");
 } // namespace
@@ -44,6 +45,7 @@ PlanningSettings PlanningSettings::load()
     planning.haveInflation = inflation.isValid();
     planning.inflation = inflation.toString();
     planning.monthlySpending = settings.value(SpendingKey).toString();
+    planning.debtAsPrincipal = settings.value(DebtViewKey, false).toBool();
     return planning;
 }
 
@@ -55,6 +57,11 @@ void PlanningSettings::saveInflation() const
 void PlanningSettings::saveSpending() const
 {
     ProgramSettings().setValue(SpendingKey, monthlySpending);
+}
+
+void PlanningSettings::saveDebtView() const
+{
+    ProgramSettings().setValue(DebtViewKey, debtAsPrincipal);
 }
 
 ChartFolderSettings ChartFolderSettings::load()

@@ -31,10 +31,12 @@ struct PlanningSettings
     QString inflation; // empty: never set (the default applies)
     QString monthlySpending;
     bool haveInflation = false;
+    bool debtAsPrincipal = false; // "Schuld als restschuld"
 
     static PlanningSettings load();
     void saveInflation() const;
     void saveSpending() const;
+    void saveDebtView() const;
 };
 
 // Where chart pictures were last saved, and whether the last print went to a file.

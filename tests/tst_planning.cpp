@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
+#include "model/DutchFormat.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -59,6 +60,61 @@ class PlanningTest : public QObject
 
 private slots:
     void initTestCase() { initResources(); }
+
+    // "Schuld als restschuld" shows the mortgage's remaining principal as the debt in the grid,
+    // the totals and the net worth: the whole loan in the year of purchase, the annuity's
+    // balance after the payments made; off, the payments still due as before.
+    void debtAsRemainingPrincipal_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<double>("principal");
+        // 160.000 at 3 % over 20 years: the balance after 12 × d monthly payments.
+        const double r = 0.03 / 12, payment = 160000.0 * r / (1 - std::pow(1 + r, -240));
+        auto balance = [=](int months) { return 160000.0 * std::pow(1 + r, months) - payment * (std::pow(1 + r, months) - 1) / r; };
+        QTest::newRow("2020") << "2020" << 160000.0;
+        QTest::newRow("2021") << "2021" << balance(12);
+        QTest::newRow("2030") << "2030" << balance(120);
+        QTest::newRow("2040") << "2040" << 0.0;
+    }
+
+    void debtAsRemainingPrincipal()
+    {
+        QFETCH(QString, year);
+        QFETCH(double, principal);
+        MainWindow w;
+        setRow(w, 0, 0, { "2020", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" });
+        find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText(year);
+        const QString paymentsDue = cellText(outputGrid(w), 0, 5);
+        const QString headerTip = outputGrid(w)->horizontalHeaderItem(5)->toolTip();
+        auto *check = find<QCheckBox>(&w, "SchuldAlsRestschuld");
+        check->setChecked(true);
+        QCOMPARE(cellText(outputGrid(w), 0, 5), DutchWholeAmount(principal));
+        QCOMPARE(find<QLabel>(&w, "Totaal_Schulden")->text(), DutchTotal(principal));
+        const YearRecord *record = w.store().record(0, year.toInt() - 2020);
+        QCOMPARE(find<QLabel>(&w, "Totaal_Nettowaarde")->text(),
+            DutchTotal(record->series[SerCash] + record->series[SerPropertyValue] - principal));
+        QVERIFY(outputGrid(w)->horizontalHeaderItem(5)->toolTip() != headerTip);
+        check->setChecked(false);
+        QCOMPARE(cellText(outputGrid(w), 0, 5), paymentsDue);
+        QCOMPARE(outputGrid(w)->horizontalHeaderItem(5)->toolTip(), headerTip);
+    }
+
+    // In today's money the own contribution of a purchase is deflated at the year it was
+    // paid, however far the chosen year lies.
+    void ownContributionAtItsOwnYear()
+    {
+        MainWindow w;
+        find<QLineEdit>(&w, "Inflatie")->setText(QStringLiteral("2"));
+        setRow(w, 0, 0, { "2030", "", "", "", "", "200000", "1000", "2", "3", "", "80", "3", "20" });
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(true);
+        const double today = 40000.0 / std::pow(1.02, 2030 - QDate::currentDate().year());
+        for (const QString year : { "2030", "2041", "2060" }) {
+            find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText(year);
+            QCOMPARE(cellText(outputGrid(w), 0, 4), DutchWholeAmount(today));
+            QCOMPARE(find<QLabel>(&w, "Totaal_EigenCash")->text(), DutchTotal(today));
+        }
+        find<QCheckBox>(&w, "ToonEurosVanVandaag")->setChecked(false);
+    }
 
     void todaysMoneyDividesEveryAmount()
     {

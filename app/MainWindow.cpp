@@ -3,6 +3,7 @@
 
 #include "app/FormSetup.h"
 #include "app/Manual.h"
+#include "app/PlanViews.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
@@ -15,6 +16,12 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QTableWidgetItem>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QUndoStack>
+#include "model/PathRunner.h"
+#include "settings/ProgramSettings.h"
+#include "settings/SpreadSettings.h"
 
 QColor MainWindow::ManualRowColour;
 QColor MainWindow::EmptyRowColour;
@@ -88,6 +95,39 @@ MainWindow::MainWindow(QWidget *parent)
     FinishMainForm(this, ui);
     SetUpDocument();
     SetUpBaseline();
+
+    // The year overview and the plan report (app/PlanViews): what they read of this window,
+    // and the changes an open overview follows.
+    PlanSource plan;
+    plan.state = [this]() {
+        PlanState state;
+        state.store = &portfolio;
+        state.realValues = ShownInflation() != nullptr;
+        state.inflationPercent = InflationPercent();
+        state.monthlySpending = MonthlySpending();
+        if (spreadCheck->isChecked())
+            state.bands = pathBands;
+        state.baseline = baseline.store();
+        state.baselineName = baseline.name();
+        state.pathSettings = ReadSpreadSettings(ProgramSettings());
+        state.fileName = currentFile;
+        state.portfolioText = InvestTextFromFields(CurrentFields());
+        return state;
+    };
+    plan.chosenYear = [this]() { return ui->Situatie_Jaartal->currentText().toInt(); };
+    plan.chooseYear = [this](int year) {
+        const int index = ui->Situatie_Jaartal->findText(QString::number(year));
+        if (index >= 0)
+            ui->Situatie_Jaartal->setCurrentIndex(index);
+    };
+    auto *planViews = new PlanViews(this, ui->menuOpen_File, ui->Situatie_Jaartal, plan);
+    connect(undoStack, &QUndoStack::indexChanged, planViews, &PlanViews::portfolioChanged);
+    connect(ui->Situatie_Jaartal, &QComboBox::currentTextChanged, planViews, &PlanViews::portfolioChanged);
+    connect(realCheck, &QCheckBox::toggled, planViews, &PlanViews::portfolioChanged);
+    connect(inflationEdit, &QLineEdit::textChanged, planViews, &PlanViews::portfolioChanged);
+    connect(spendingEdit, &QLineEdit::textChanged, planViews, &PlanViews::portfolioChanged);
+    connect(spreadCheck, &QCheckBox::toggled, planViews, &PlanViews::portfolioChanged);
+    connect(pathRunner, &PathRunner::finished, planViews, &PlanViews::portfolioChanged);
     qDebug() << "Start application";
 }
 

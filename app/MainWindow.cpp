@@ -112,6 +112,7 @@ MainWindow::MainWindow(QWidget *parent)
         state.pathSettings = ReadSpreadSettings(ProgramSettings());
         state.fileName = currentFile;
         state.portfolioText = InvestTextFromFields(CurrentFields());
+        state.unsaved = currentFile.isEmpty() || isWindowModified();
         return state;
     };
     plan.chosenYear = [this]() { return ui->Situatie_Jaartal->currentText().toInt(); };

@@ -330,6 +330,9 @@ void PlanReport::build(const PlanState &given, const QDate &date)
     facts << QStringLiteral("Aantal paden: %1").arg(paths.paths);
     facts << QStringLiteral("SHA-256 van de portefeuilletekst: <tt>%1</tt>").arg(PortfolioHash(given.portfolioText));
     html += listHtml(facts);
+    if (given.unsaved)
+        html += QStringLiteral("<p><b>Let op:</b> het plan bevat wijzigingen die nog niet zijn opgeslagen; de "
+                               "SHA-256 hoort bij de tekst zoals die nu zou worden opgeslagen, niet bij het bestand.</p>");
     html += QStringLiteral("<p>Dezelfde portefeuilletekst geeft met dezelfde versie, aannames, seed en "
                            "hetzelfde aantal paden hetzelfde rapport.</p>");
     html += QStringLiteral("</body></html>");

@@ -95,6 +95,7 @@ struct PlanState
     PathSettings pathSettings; // the spreads, number of paths and seed a report runs with
     QString fileName; // empty: a new portfolio
     QString portfolioText; // the investment text the portfolio is saved as
+    bool unsaved = false; // the text differs from what the file holds
 };
 
 // The inflation tables of a state and the figures that point into them (not copyable).

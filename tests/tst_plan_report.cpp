@@ -6,6 +6,7 @@
 #include "app/PlanReport.h"
 #include "app/PlanViews.h"
 #include "app/YearOverviewWindow.h"
+#include "model/InvestmentInput.h"
 #include "model/DutchFormat.h"
 #include "settings/ProgramSettings.h"
 
@@ -84,11 +85,12 @@ private slots:
         testsupport::initResources();
         QVERIFY2(QFile::exists(Exporter) && QFile::exists(Program), "build quorvant and quorvant-export first");
         QVERIFY(dir.isValid());
+        // The window remembers the inflation and spending typed below: this test has a
+        // settings folder of its own (tests/CMakeLists.txt), so nothing reaches the others.
+        QVERIFY(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(QLatin1String("test-config-plan-report")));
         ProgramSettings().clear();
         // The leveraged generator run of the manual, saved as the user saves it.
-        file = QStringLiteral(QUORVANT_BINARY_DIR "/test-data/leveraged-generator.inv");
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile::remove(file);
+        file = dir.filePath(QStringLiteral("leveraged-generator.inv"));
         MainWindow w;
         const QStringList panel { "2020", "50000", "1000", "200000", "1000", "0", "0", "80", "0", "20" };
         for (int k = 1; k <= 10; ++k)
@@ -139,7 +141,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        const QString out = QStringLiteral("%1/plan.pdf").arg(QStringLiteral(QUORVANT_BINARY_DIR "/test-data"));
+        const QString out = dir.filePath(QStringLiteral("plan.pdf"));
         QTest::newRow("written") << QStringList { "--report", out, file } << 0 << QString();
         QTest::newRow("no file") << QStringList { "--report", out, "/no/such/plan.inv" } << 1
                                  << "quorvant: /no/such/plan.inv kan niet worden gelezen";
@@ -231,6 +233,18 @@ private slots:
         testsupport::find<QAction>(&w, "actionRapport")->trigger();
         QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("leveraged-generator.pdf"));
         QVERIFY(testsupport::readBytes(pdf + ".pdf").startsWith("%PDF"));
+
+        // A report of unsaved changes says that its hash is not the file's.
+        testsupport::setCell(w, 1, ColPrice, QStringLiteral("210000"));
+        const QString changed = dir.filePath(QStringLiteral("changed.pdf"));
+        w.findChild<PlanViews *>()->setReportFileNameProvider([&](const QString &) { return changed; });
+        testsupport::find<QAction>(&w, "actionRapport")->trigger();
+        QVERIFY(testsupport::readBytes(changed).startsWith("%PDF"));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        const QString unsaved = QStringLiteral("wijzigingen die nog niet zijn opgeslagen");
+        QVERIFY(!QString::fromUtf8(run(QStringLiteral("pdftotext"), { pdf + ".pdf", "-" }).out).simplified().contains(unsaved));
+        QVERIFY(QString::fromUtf8(run(QStringLiteral("pdftotext"), { changed, "-" }).out).simplified().contains(unsaved));
     }
 
 private:

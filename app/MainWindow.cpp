@@ -3,6 +3,7 @@
 
 #include "app/FormSetup.h"
 #include "app/Manual.h"
+#include "app/PlanViews.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
@@ -30,6 +31,8 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QTableWidgetItem>
+#include "settings/ProgramSettings.h"
+#include "settings/SpreadSettings.h"
 
 QColor MainWindow::ManualRowColour;
 QColor MainWindow::EmptyRowColour;
@@ -222,6 +225,39 @@ void MainWindow::ComposeParts()
         else
             statusBar()->showMessage(message);
     });
+
+    // The year overview and the plan report (app/PlanViews): what they read of this window,
+    // and the changes an open overview follows.
+    PlanSource plan;
+    plan.state = [this]() {
+        PlanState state;
+        state.store = &portfolio;
+        state.realValues = planning->showsTodaysMoney();
+        state.inflationPercent = planning->inflationPercent();
+        state.monthlySpending = planning->monthlySpending();
+        state.bands = uncertainty->bands();
+        state.baseline = baselines->baseline().store();
+        state.baselineName = baselines->baseline().name();
+        state.pathSettings = ReadSpreadSettings(ProgramSettings());
+        state.fileName = document->file();
+        state.portfolioText = InvestTextFromFields(CurrentFields());
+        state.unsaved = document->file().isEmpty() || document->isModified();
+        return state;
+    };
+    plan.chosenYear = [this]() { return ui->Situatie_Jaartal->currentText().toInt(); };
+    plan.chooseYear = [this](int year) {
+        const int index = ui->Situatie_Jaartal->findText(QString::number(year));
+        if (index >= 0)
+            ui->Situatie_Jaartal->setCurrentIndex(index);
+    };
+    auto *planViews = new PlanViews(this, ui->menuOpen_File, ui->Situatie_Jaartal, plan);
+    connect(document->undoStack(), &QUndoStack::indexChanged, planViews, &PlanViews::portfolioChanged);
+    connect(ui->Situatie_Jaartal, &QComboBox::currentTextChanged, planViews, &PlanViews::portfolioChanged);
+    connect(planning, &PlanningPanel::shownMoneyChanged, planViews, &PlanViews::portfolioChanged);
+    connect(planning, &PlanningPanel::goalChanged, planViews, &PlanViews::portfolioChanged);
+    connect(planning, &PlanningPanel::debtMeasureChanged, planViews, &PlanViews::portfolioChanged);
+    connect(uncertainty, &UncertaintyPanel::bandsArrived, planViews, &PlanViews::portfolioChanged);
+    connect(uncertainty, &UncertaintyPanel::restartWanted, planViews, &PlanViews::portfolioChanged);
 
     document->RestoreDocument({ QString(), 0, false });
     document->startRecording();

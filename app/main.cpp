@@ -1,5 +1,6 @@
 #include "app/AppFont.h"
 #include "app/MainWindow.h"
+#include "app/PlanReport.h"
 #include "app/RecoveryController.h"
 
 #include <QApplication>
@@ -9,12 +10,19 @@
 #include <QScreen>
 #include <QStringList>
 
+#include <cstring>
+
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources);
     // The form is drawn in fixed pixels: on a high-density screen it is scaled, not shrunk.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // "quorvant --report RAPPORT.pdf BESTAND" writes the plan report and shows no window; it
+    // needs no display.
+    const bool report = argc > 1 && std::strcmp(argv[1], "--report") == 0;
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication a(argc, argv);
     // Qt's own texts (the buttons of message boxes, the file dialogs) in Dutch, like the rest.
     QTranslator qtTexts;
@@ -22,6 +30,8 @@ int main(int argc, char *argv[])
             QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         a.installTranslator(&qtTexts);
     UseApplicationFont();
+    if (report)
+        return RunReportCommand(QCoreApplication::arguments());
     MainWindow w;
     // On a screen smaller than the window (a 1366 x 768 laptop) the window opens within it,
     // leaving room for the window manager's frame; the form then scrolls.

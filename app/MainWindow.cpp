@@ -3,6 +3,8 @@
 
 #include "app/FormSetup.h"
 #include "app/Manual.h"
+#include "app/HelpMenu.h"
+#include "app/EditorUndo.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
@@ -152,6 +154,8 @@ void MainWindow::ComposeParts()
     menuBar()->insertMenu(ui->menuHelp->menuAction(), editMenu);
     addAction(undo);
     addAction(redo);
+    // Ctrl+Z in an open cell editor: the editor's typing first, then the history.
+    new EditorUndo(ui->Vastgoed);
     connect(document, &PortfolioDocument::changed, this, [this]() {
         setWindowTitle(document->title());
         setWindowModified(document->isModified());
@@ -208,6 +212,15 @@ void MainWindow::ComposeParts()
             statusBar()->showMessage(message);
     });
 
+    // Help: the manual in a window of the program when no browser answers, the example
+    // portfolio as an unsaved document, About.
+    help = new HelpMenu(ui->menuHelp, this);
+    connect(help, &HelpMenu::exampleRequested, this, [this](const QString &text) {
+        if (!text.isEmpty() && MaybeSave())
+            ShowOpenedText(text, QString(), false, QStringLiteral("Voorbeeld"));
+    });
+
+    FitFormToControls(ui->centralwidget);
     document->RestoreDocument({ QString(), 0, false });
     document->startRecording();
 }
@@ -261,7 +274,7 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::on_actionInhoud_triggered()
 {
-    QDesktopServices::openUrl(ManualUrl());
+    help->openManual(ManualUrl());
 }
 
 void MainWindow::on_actionSettings_triggered()
@@ -287,18 +300,16 @@ void MainWindow::SetMaxInvestment(int InvestQty)
 
 void MainWindow::ShowLimitedView()
 {
-    // The store follows a new limit at once; the grid and the labels show it too. The year
-    // list keeps its years until the next projection, so the chosen year survives typing.
-    // The baseline is projected with the same limits.
+    // The store follows a new limit at once, and so do the year list (the chosen year, or the
+    // nearest one still offered), the grid and the labels. The baseline is projected with the
+    // same limits.
     if (baselines)
         baselines->setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
     if (batchDepth > 0) {
         viewDirty = true;
         return;
     }
-    FillOutputGrid();
-    UpdateYearTotals();
-    RestartPaths();
+    RefreshView(false);
 }
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)

@@ -14,6 +14,8 @@
 #include <QDebug>
 #include <QTableWidgetItem>
 
+#include <cmath>
+
 MainWindow::ViewBatch::ViewBatch(MainWindow *owner)
     : window(owner)
 {
@@ -82,7 +84,12 @@ void MainWindow::FillYearList(int firstYear)
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(years);
-    const int keep = chosen.isEmpty() ? -1 : years.indexOf(chosen);
+    int keep = chosen.isEmpty() ? -1 : years.indexOf(chosen);
+    bool ok = false;
+    const long long wanted = chosen.toLongLong(&ok, 10);
+    // A year the new list no longer holds gives way to the nearest year it does hold.
+    if (keep < 0 && ok && !years.isEmpty())
+        keep = static_cast<int>(qBound(0LL, wanted - firstYear, static_cast<long long>(years.size() - 1)));
     list->setCurrentIndex(keep >= 0 ? keep : (years.isEmpty() ? -1 : 0));
 }
 
@@ -120,6 +127,11 @@ void MainWindow::FillOutputGrid()
     const InflationTable *real = ShownInflation();
     const int year = c < 0 ? 0 : portfolio.earliestStartYear() + c;
     for (int i = 0; i < shown; ++i) {
+        // A row that starts after the chosen year has nothing to show yet.
+        if (std::floor(portfolio.input(i).field[ColStartYear]) > year) {
+            BlankOutputRow(i);
+            continue;
+        }
         YearRecord record = *portfolio.record(i, c);
         if (real)
             real->deflate(record, year);

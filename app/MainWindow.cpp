@@ -17,9 +17,11 @@
 #include "io/InvestFormat.h"
 #include "io/SheetExport.h"
 #include "settings/Options.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
@@ -218,6 +220,15 @@ void MainWindow::ComposeParts()
     connect(help, &HelpMenu::exampleRequested, this, [this](const QString &text) {
         if (!text.isEmpty() && MaybeSave())
             ShowOpenedText(text, QString(), false, QStringLiteral("Voorbeeld"));
+    });
+
+    // The year chosen for a file is remembered for the next time it is opened.
+    connect(ui->Situatie_Jaartal, &QComboBox::currentTextChanged, this, [this](const QString &year) {
+        if (document->file().isEmpty() || year.isEmpty())
+            return;
+        ChosenYears chosen = ChosenYears::load();
+        chosen.remember(QFileInfo(document->file()).absoluteFilePath(), year);
+        chosen.save();
     });
 
     FitFormToControls(ui->centralwidget);

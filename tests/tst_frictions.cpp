@@ -19,6 +19,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QUndoStack>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace testsupport;
@@ -156,6 +157,31 @@ private slots:
         if (editorOpen)
             QCOMPARE(editor->text(), QString());
         QCOMPARE(cellText(grid, 0, ColLumpSum), QString());
+    }
+
+    // A reopened file shows the year last chosen for it; another file keeps its own.
+    void reopenedFileKeepsItsYear()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("een.inv"));
+        const QString second = dir.filePath(QStringLiteral("twee.inv"));
+        for (const QString &path : { first, second }) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(HelpMenu::exampleText().toUtf8());
+        }
+        {
+            MainWindow w;
+            QVERIFY(w.OpenFile(first));
+            find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText("2035");
+            QVERIFY(w.OpenFile(second));
+            find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText("2030");
+        }
+        MainWindow w;
+        QVERIFY(w.OpenFile(first));
+        QCOMPARE(find<QComboBox>(&w, "Situatie_Jaartal")->currentText(), QStringLiteral("2035"));
+        QVERIFY(w.OpenFile(second));
+        QCOMPARE(find<QComboBox>(&w, "Situatie_Jaartal")->currentText(), QStringLiteral("2030"));
     }
 
     // A row that starts after the chosen year is blank, not a row of zeros.

@@ -320,7 +320,7 @@ void MainWindow::ShowLimitedView()
         viewDirty = true;
         return;
     }
-    RefreshView(false);
+    RefreshView(true);
 }
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)

@@ -71,10 +71,18 @@ void MainWindow::RefreshView(bool fillEmptyYearList)
     RestartPaths();
 }
 
+namespace {
+// The year last chosen in the list itself (by the user, an undo, a reopened file): refilling
+// the list keeps aiming at it, so that typing a limit digit by digit (1, then 10) does not
+// leave the year the shortest list offered.
+const char *const PickedYear = "pickedYear";
+} // namespace
+
 void MainWindow::FillYearList(int firstYear)
 {
     QComboBox *list = ui->Situatie_Jaartal;
-    const QString chosen = list->currentText();
+    const QString picked = list->property(PickedYear).toString();
+    const QString chosen = picked.isEmpty() ? list->currentText() : picked;
     QStringList years;
     years.reserve(portfolio.maxJaren());
     for (int y = 0; y < portfolio.maxJaren(); ++y)
@@ -97,6 +105,7 @@ void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &year)
 {
     // A year the user picks is the year an undo comes back to.
     document->noteChosenYear(year);
+    ui->Situatie_Jaartal->setProperty(PickedYear, year);
     FillOutputGrid();
     UpdateYearTotals();
 }

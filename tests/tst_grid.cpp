@@ -610,6 +610,10 @@ private slots:
         // The investment limit refills the list as well, keeping the year shown.
         w.SetMaxInvestment(5);
         QCOMPARE(years->currentText(), shown);
+        // Typed digit by digit, a longer limit returns to the year that was chosen.
+        w.SetMaxJaren(1);
+        w.SetMaxJaren(31);
+        QCOMPARE(years->currentText(), chosen);
     }
 
     void outputCellsTypedIntoAreOverwritten()

@@ -13,14 +13,18 @@
 namespace {
 
 // The room the form had before it sat in a scroll area: the window's specified size less its
-// menu bar, tool bar and status bar. The lowest controls reach a few pixels beyond it, as
-// they always did; a larger form would show scroll bars at the specified size.
-QSize FormSize(QMainWindow *window)
+// menu bar, tool bar and status bar.
+int ChromeHeight(QMainWindow *window)
 {
     int chrome = window->menuBar()->sizeHint().height() + window->statusBar()->sizeHint().height();
     for (QToolBar *bar : window->findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly))
         chrome += bar->sizeHint().height();
-    return QSize(window->width(), window->height() - chrome);
+    return chrome;
+}
+
+QSize FormSize(QMainWindow *window)
+{
+    return QSize(window->width(), window->height() - ChromeHeight(window));
 }
 
 void PutInScrollArea(QMainWindow *window, QWidget *form)
@@ -74,4 +78,49 @@ void FinishMainForm(QMainWindow *window, Ui::MainWindow *ui)
              ui->wealth_edit5, ui->wealth_edit6, ui->wealth_edit7, ui->wealth_edit8, ui->wealth_edit9,
              ui->wealth_edit10 })
         new OneLineField(edit);
+    // Tab and Enter walk the generator's fields in the order the manual reads them (BeginJaar,
+    // Eenmalige inleg, Maandelijkse inleg, Kostprijs, ...), not across the panel's rows.
+    QWidget *order[] = { ui->WealthSelect, ui->wealth_edit1, ui->wealth_edit2, ui->wealth_edit3,
+        ui->wealth_edit4, ui->wealth_edit5, ui->wealth_edit6, ui->wealth_edit7, ui->wealth_edit8,
+        ui->wealth_edit9, ui->wealth_edit10, ui->GoGoGo };
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The form holds every control it places: at least the room it had, and enough below and to
+// the right of its lowest and rightmost control that the scroll area reaches them whole. A
+// label's box may run past the right edge (its text does not), so labels count for height.
+void FitFormToControls(QWidget *form)
+{
+    QRect used;
+    for (QWidget *child : form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden())
+            continue;
+        QRect box = child->geometry();
+        if (qobject_cast<QLabel *>(child))
+            box.setWidth(1);
+        used |= box;
+    }
+    const int margin = 8;
+    form->setFixedSize(form->size().expandedTo(QSize(used.right() + 1 + margin, used.bottom() + 1 + margin)));
+}
+
+void ShowOnScreen(QMainWindow *window, const QRect &available)
+{
+    // The room the form gets at the window's present size, then what the window needs to
+    // show it whole.
+    QSize need = window->size();
+    if (auto *scroll = window->findChild<QScrollArea *>(QStringLiteral("formScrollArea"))) {
+        if (scroll->widget())
+            need = need.expandedTo(scroll->widget()->size() + QSize(0, ChromeHeight(window)));
+    }
+    if (available.isValid() && (window->width() > available.width() || window->height() > available.height())) {
+        // A screen smaller than the window: maximised, the form scrolls.
+        window->setGeometry(available);
+        window->showMaximized();
+        return;
+    }
+    if (!available.isValid() || (need.width() <= available.width() && need.height() <= available.height()))
+        window->resize(need);
+    window->show();
 }

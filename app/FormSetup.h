@@ -5,6 +5,8 @@
 
 QT_BEGIN_NAMESPACE
 class QMainWindow;
+class QRect;
+class QWidget;
 namespace Ui {
 class MainWindow;
 }
@@ -14,5 +16,13 @@ QT_END_NAMESPACE
 // header items: a scroll area around it for screens smaller than the form, tool tips on the
 // grid headers, accessible names, Delete in the input grid and one-line generator fields.
 void FinishMainForm(QMainWindow *window, Ui::MainWindow *ui);
+
+// Once every part has placed its controls: the form grows to hold them all, so that the
+// scroll area reaches each control whole, none behind the status bar.
+void FitFormToControls(QWidget *form);
+
+// Shows the window on a screen whose free area is `available`: grown to show the whole form
+// where the screen has room for it, maximised on a screen smaller than the window.
+void ShowOnScreen(QMainWindow *window, const QRect &available);
 
 #endif // FORMSETUP_H

@@ -4,6 +4,8 @@
 #include "app/FormSetup.h"
 #include "app/Manual.h"
 #include "app/PlanViews.h"
+#include "app/HelpMenu.h"
+#include "app/EditorUndo.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "grid/ComboBoxDelegate.h"
@@ -17,9 +19,11 @@
 #include "io/InvestFormat.h"
 #include "io/SheetExport.h"
 #include "settings/Options.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
@@ -156,6 +160,8 @@ void MainWindow::ComposeParts()
     menuBar()->insertMenu(ui->menuHelp->menuAction(), editMenu);
     addAction(undo);
     addAction(redo);
+    // Ctrl+Z in an open cell editor: the editor's typing first, then the history.
+    new EditorUndo(ui->Vastgoed);
     connect(document, &PortfolioDocument::changed, this, [this]() {
         setWindowTitle(document->title());
         setWindowModified(document->isModified());
@@ -259,6 +265,24 @@ void MainWindow::ComposeParts()
     connect(uncertainty, &UncertaintyPanel::bandsArrived, planViews, &PlanViews::portfolioChanged);
     connect(uncertainty, &UncertaintyPanel::restartWanted, planViews, &PlanViews::portfolioChanged);
 
+    // Help: the manual in a window of the program when no browser answers, the example
+    // portfolio as an unsaved document, About.
+    help = new HelpMenu(ui->menuHelp, this);
+    connect(help, &HelpMenu::exampleRequested, this, [this](const QString &text) {
+        if (!text.isEmpty() && MaybeSave())
+            ShowOpenedText(text, QString(), false, QStringLiteral("Voorbeeld"));
+    });
+
+    // The year chosen for a file is remembered for the next time it is opened.
+    connect(ui->Situatie_Jaartal, &QComboBox::currentTextChanged, this, [this](const QString &year) {
+        if (document->file().isEmpty() || year.isEmpty())
+            return;
+        ChosenYears chosen = ChosenYears::load();
+        chosen.remember(QFileInfo(document->file()).absoluteFilePath(), year);
+        chosen.save();
+    });
+
+    FitFormToControls(ui->centralwidget);
     document->RestoreDocument({ QString(), 0, false });
     document->startRecording();
 }
@@ -312,7 +336,7 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::on_actionInhoud_triggered()
 {
-    QDesktopServices::openUrl(ManualUrl());
+    help->openManual(ManualUrl());
 }
 
 void MainWindow::on_actionSettings_triggered()
@@ -338,18 +362,16 @@ void MainWindow::SetMaxInvestment(int InvestQty)
 
 void MainWindow::ShowLimitedView()
 {
-    // The store follows a new limit at once; the grid and the labels show it too. The year
-    // list keeps its years until the next projection, so the chosen year survives typing.
-    // The baseline is projected with the same limits.
+    // The store follows a new limit at once, and so do the year list (the chosen year, or the
+    // nearest one still offered), the grid and the labels. The baseline is projected with the
+    // same limits.
     if (baselines)
         baselines->setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
     if (batchDepth > 0) {
         viewDirty = true;
         return;
     }
-    FillOutputGrid();
-    UpdateYearTotals();
-    RestartPaths();
+    RefreshView(true);
 }
 
 void MainWindow::setOpenFileNameProvider(FileNameProvider provider)

@@ -34,6 +34,7 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 class BaselineController;
+class HelpMenu;
 class ComboBoxDelegate;
 class LineGraphs;
 class Options;
@@ -231,6 +232,8 @@ private:
     PlanningPanel *planning = nullptr;
     UncertaintyPanel *uncertainty = nullptr;
     BaselineController *baselines = nullptr;
+    // Help beyond the online manual: the manual without a browser, the example, About.
+    HelpMenu *help = nullptr;
 
     // Answers in place of the file dialogs (tests).
     FileNameProvider openFileName;

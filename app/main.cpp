@@ -1,4 +1,5 @@
 #include "app/AppFont.h"
+#include "app/FormSetup.h"
 #include "app/MainWindow.h"
 #include "app/PlanReport.h"
 #include "app/RecoveryController.h"
@@ -33,11 +34,9 @@ int main(int argc, char *argv[])
     if (report)
         return RunReportCommand(QCoreApplication::arguments());
     MainWindow w;
-    // On a screen smaller than the window (a 1366 x 768 laptop) the window opens within it,
-    // leaving room for the window manager's frame; the form then scrolls.
-    if (const QScreen *screen = w.screen())
-        w.resize(w.size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
-    w.show();
+    // Grown to show the whole form where the screen has room, maximised on a screen smaller
+    // than the window (a 1366 x 768 laptop), where the form scrolls.
+    ShowOnScreen(&w, w.screen() ? w.screen()->availableGeometry() : QRect());
     // Work a crash left unsaved is offered first.
     const bool restored = w.Recovery()->offerLeftWork();
     // "quorvant FILE" opens that file, as File > Open would (a double-clicked .inv file).

@@ -13,6 +13,11 @@ double GeneratorParameterFromText(const QString &text)
     return NumberFromText(text).value_or(0.0);
 }
 
+bool RunCanStart(const GeneratorParameters &p)
+{
+    return IsValidStartYear(p.field[0]);
+}
+
 int GeneratorYearCount(int maxJaren)
 {
     return std::clamp(maxJaren, 0, MaxYears);

@@ -45,6 +45,10 @@ struct GeneratorParameters
 // allowed; empty or unreadable text gives 0.
 double GeneratorParameterFromText(const QString &text);
 
+// Whether a run can start: its BeginJaar passes the grid's year check. A run that cannot
+// start writes no row at all, not even the savings plan.
+bool RunCanStart(const GeneratorParameters &p);
+
 // The number of years a run walks through and prices: the year limit, kept within 0 .. 31.
 int GeneratorYearCount(int maxJaren);
 

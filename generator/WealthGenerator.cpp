@@ -11,6 +11,7 @@
 #include "grid/RowEdit.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTableWidgetItem>
 #include <QTextEdit>
@@ -36,6 +37,7 @@ void MainWindow::ShowWealthFields(int kind)
         WealthLabel(k)->setVisible(used);
         WealthEdit(k)->setVisible(used);
         WealthEdit(k)->setAccessibleName(WealthLabelTable[k - 1].at(kind)); // a screen reader reads the caption
+        WealthEdit(k)->setPlaceholderText(WealthPlaceholderTable[k - 1].at(kind));
     }
 }
 
@@ -89,10 +91,20 @@ void MainWindow::CommitWealthField(int k)
 
 void MainWindow::on_GoGoGo_clicked()
 {
-    // One run is one undo step.
-    const PortfolioDocument::Step step(document, QStringLiteral("Get Wealthy"));
     for (int k = 1; k <= GeneratorFieldCount; ++k)
         CommitWealthField(k);
+    {
+        // A run without a valid begin year writes nothing: one message, no row of zeros.
+        GeneratorParameters start;
+        start.field[0] = WealthValue(WealthEdit(1));
+        if (!RunCanStart(start)) {
+            QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
+            WealthEdit(1)->setFocus();
+            return;
+        }
+    }
+    // One run is one undo step.
+    const PortfolioDocument::Step step(document, QStringLiteral("Get Wealthy"));
 
     // A bad begin year is reported once per run, not once per written row.
     generatorRunning = true;

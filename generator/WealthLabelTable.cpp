@@ -13,3 +13,16 @@ const QStringList WealthLabelTable[GeneratorFieldCount] = {
     { QStringLiteral("Hypotheekrente (%)"), QString(), QString() },
     { QStringLiteral("Hypotheekduur(j)"), QString(), QString() },
 };
+
+const QStringList WealthPlaceholderTable[GeneratorFieldCount] = {
+    { QStringLiteral("bv. 2026"), QStringLiteral("bv. 2026"), QStringLiteral("bv. 2026") },
+    { QStringLiteral("bv. 50.000"), QStringLiteral("bv. 50.000"), QStringLiteral("bv. 50.000") },
+    { QStringLiteral("bv. 500"), QStringLiteral("bv. 500"), QStringLiteral("bv. 500") },
+    { QStringLiteral("bv. 200.000"), QStringLiteral("bv. 150.000"), QStringLiteral("bv. 10") },
+    { QStringLiteral("bv. 1.000"), QStringLiteral("bv. 800"), QStringLiteral("bv. 10.000") },
+    { QStringLiteral("bv. 2"), QStringLiteral("bv. 2"), QStringLiteral("bv. 4") },
+    { QStringLiteral("bv. 3"), QStringLiteral("bv. 2"), QString() },
+    { QStringLiteral("bv. 80"), QString(), QString() },
+    { QStringLiteral("bv. 3"), QString(), QString() },
+    { QStringLiteral("bv. 20"), QString(), QString() },
+};

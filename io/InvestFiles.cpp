@@ -3,6 +3,7 @@
 #include "io/InvestFiles.h"
 
 #include "app/MainWindow.h"
+#include "settings/ProgramSettings.h"
 #include "ui_MainWindow.h"
 
 #include "io/CsvExport.h"
@@ -97,6 +98,10 @@ bool MainWindow::OpenFile(const QString &path)
     // a choice, not a matter of course.
     ShowOpenedText(text, path, check.fields >= InvestFieldCount, QStringLiteral("Openen"));
     document->rememberFile(path);
+    // The year this file was last looked at, when the list still offers it.
+    const QString year = ChosenYears::load().yearOf(QFileInfo(path).absoluteFilePath());
+    if (!year.isEmpty() && ui->Situatie_Jaartal->findText(year) >= 0)
+        ui->Situatie_Jaartal->setCurrentText(year);
     if (check.fields < InvestFieldCount) {
         QMessageBox::warning(this, QStringLiteral("Quorvant"),
             IncompleteInvestFileText(QFileInfo(path).fileName(), check.fields));

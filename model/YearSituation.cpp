@@ -14,6 +14,8 @@
 #include <QDebug>
 #include <QTableWidgetItem>
 
+#include <cmath>
+
 MainWindow::ViewBatch::ViewBatch(MainWindow *owner)
     : window(owner)
 {
@@ -69,10 +71,18 @@ void MainWindow::RefreshView(bool fillEmptyYearList)
     RestartPaths();
 }
 
+namespace {
+// The year last chosen in the list itself (by the user, an undo, a reopened file): refilling
+// the list keeps aiming at it, so that typing a limit digit by digit (1, then 10) does not
+// leave the year the shortest list offered.
+const char *const PickedYear = "pickedYear";
+} // namespace
+
 void MainWindow::FillYearList(int firstYear)
 {
     QComboBox *list = ui->Situatie_Jaartal;
-    const QString chosen = list->currentText();
+    const QString picked = list->property(PickedYear).toString();
+    const QString chosen = picked.isEmpty() ? list->currentText() : picked;
     QStringList years;
     years.reserve(portfolio.maxJaren());
     for (int y = 0; y < portfolio.maxJaren(); ++y)
@@ -82,7 +92,12 @@ void MainWindow::FillYearList(int firstYear)
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(years);
-    const int keep = chosen.isEmpty() ? -1 : years.indexOf(chosen);
+    int keep = chosen.isEmpty() ? -1 : years.indexOf(chosen);
+    bool ok = false;
+    const long long wanted = chosen.toLongLong(&ok, 10);
+    // A year the new list no longer holds gives way to the nearest year it does hold.
+    if (keep < 0 && ok && !years.isEmpty())
+        keep = static_cast<int>(qBound(0LL, wanted - firstYear, static_cast<long long>(years.size() - 1)));
     list->setCurrentIndex(keep >= 0 ? keep : (years.isEmpty() ? -1 : 0));
 }
 
@@ -90,6 +105,7 @@ void MainWindow::on_Situatie_Jaartal_currentIndexChanged(const QString &year)
 {
     // A year the user picks is the year an undo comes back to.
     document->noteChosenYear(year);
+    ui->Situatie_Jaartal->setProperty(PickedYear, year);
     FillOutputGrid();
     UpdateYearTotals();
 }
@@ -118,7 +134,13 @@ void MainWindow::FillOutputGrid()
     const int c = ChosenYearIndex();
     const int shown = c < 0 ? 0 : portfolio.projectedRowCount();
     const InflationTable *real = ShownInflation();
+    const int year = c < 0 ? 0 : portfolio.earliestStartYear() + c;
     for (int i = 0; i < shown; ++i) {
+        // A row that starts after the chosen year has nothing to show yet.
+        if (std::floor(portfolio.input(i).field[ColStartYear]) > year) {
+            BlankOutputRow(i);
+            continue;
+        }
         const YearRecord record = ShownRecord(portfolio, i, c, real);
         for (int k = 0; k < OutputColumnCount; ++k) {
             QTableWidgetItem *item = ui->Output->item(i, k);

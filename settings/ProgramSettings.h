@@ -49,4 +49,17 @@ struct ChartFolderSettings
     void save() const;
 };
 
+// The year last chosen in the year list, per investment file (absolute path); not in the file.
+struct ChosenYears
+{
+    static constexpr int Count = 50;
+    QStringList files; // newest first
+    QStringList years;
+
+    static ChosenYears load();
+    void save() const;
+    QString yearOf(const QString &absolutePath) const;
+    void remember(const QString &absolutePath, const QString &year);
+};
+
 #endif // PROGRAMSETTINGS_H

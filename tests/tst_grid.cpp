@@ -567,28 +567,53 @@ private slots:
         QCOMPARE(cellText(outputGrid(w), 4, 1), shownCell("1000"));
         QCOMPARE(cellText(outputGrid(w), 5, 1), QString());
         QCOMPARE(cellText(inputGrid(w), 6, 2), QStringLiteral("1000")); // the row itself stays
-        // A shorter horizon: a chosen year beyond it shows nothing rather than a stale figure.
+        // A shorter horizon: a chosen year beyond it gives way to the last year offered.
         w.SetMaxJaren(5);
-        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), QString());
-        QCOMPARE(cellText(outputGrid(w), 0, 1), QString());
+        QCOMPARE(find<QComboBox>(&w, "Situatie_Jaartal")->currentText(), QStringLiteral("2024"));
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), shownTotal("5000"));
         find<QComboBox>(&w, "Situatie_Jaartal")->setCurrentText("2022");
         QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), shownTotal("3000"));
     }
 
+    // The year list follows a new year limit at once: the chosen year stays when it is still
+    // offered, otherwise the nearest offered year is shown, with its figures.
+    void yearListFollowsANewYearLimit_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("cash");
+        QTest::newRow("still offered") << "2024" << 10 << "2024" << "5800";
+        QTest::newRow("beyond the new horizon") << "2040" << 10 << "2029" << "11800";
+        QTest::newRow("one year left") << "2040" << 1 << "2020" << "1000";
+        QTest::newRow("no years") << "2024" << 0 << "" << "";
+    }
+
     void yearListFollowsANewYearLimit()
     {
+        QFETCH(QString, chosen);
+        QFETCH(int, limit);
+        QFETCH(QString, shown);
+        QFETCH(QString, cash);
         MainWindow w;
         setRow(w, 0, MonthlySaving, { "2020", "1000", "100" });
         auto *years = find<QComboBox>(&w, "Situatie_Jaartal");
-        years->setCurrentText("2024");
-        QCOMPARE(years->count(), 31);
-        w.SetMaxJaren(10);
-        QCOMPARE(years->count(), 31); // kept while typing the limit...
-        setCell(w, 0, 2, "2000"); // ...and rebuilt at the next projection
-        QCOMPARE(years->count(), 10);
-        QCOMPARE(years->itemText(9), QStringLiteral("2029"));
-        QCOMPARE(years->currentText(), QStringLiteral("2024"));
-        QCOMPARE(cellText(outputGrid(w), 0, 1), shownCell("6800"));
+        years->setCurrentText(chosen);
+        QCOMPARE(years->currentText(), chosen);
+        w.SetMaxJaren(limit);
+        QCOMPARE(years->count(), limit);
+        if (limit > 0)
+            QCOMPARE(years->itemText(limit - 1), QString::number(2020 + limit - 1));
+        QCOMPARE(years->currentText(), shown);
+        QCOMPARE(cellText(outputGrid(w), 0, 1), cash.isEmpty() ? QString() : shownCell(cash));
+        QCOMPARE(find<QLabel>(&w, "Totaal_Cash")->text(), cash.isEmpty() ? QString() : shownTotal(cash));
+        // The investment limit refills the list as well, keeping the year shown.
+        w.SetMaxInvestment(5);
+        QCOMPARE(years->currentText(), shown);
+        // Typed digit by digit, a longer limit returns to the year that was chosen.
+        w.SetMaxJaren(1);
+        w.SetMaxJaren(31);
+        QCOMPARE(years->currentText(), chosen);
     }
 
     void outputCellsTypedIntoAreOverwritten()

@@ -49,10 +49,11 @@ void SnapshotCommand::redo()
 }
 
 OpenCommand::OpenCommand(SnapshotTarget *owner, const QString &text, const Shared &from, const Shared &to,
-    const QString &opened, bool openedClean)
+    const QString &opened, bool openedClean, const QString &untitledName)
     : SnapshotCommand(owner, text, from, to)
 {
     m_opened.file = opened;
+    m_opened.untitledName = untitledName;
     m_opened.cleanStep = openedClean ? serial() : -1;
 }
 

@@ -39,6 +39,7 @@ struct DocumentSide
     QString file;
     qint64 cleanStep = -1; // the step at which it equals its file; -1: at none
     bool panelChanged = false; // typed in the generator panel since then
+    QString untitledName; // the title's name without a file ("Voorbeeld"); empty: "Naamloos"
 };
 
 // What the undo steps act on: the window shows a snapshot and names a document.
@@ -83,7 +84,7 @@ public:
     // `opened` names the opened file; with `openedClean` it equals that file at this step
     // (an opened file), otherwise it is unsaved from the start (recovered work).
     OpenCommand(SnapshotTarget *target, const QString &text, const Shared &before, const Shared &after,
-        const QString &opened, bool openedClean);
+        const QString &opened, bool openedClean, const QString &untitledName = QString());
 
     void undo() override;
     void redo() override;

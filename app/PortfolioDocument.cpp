@@ -50,7 +50,8 @@ PortfolioDocument::~PortfolioDocument()
 
 QString PortfolioDocument::title() const
 {
-    const QString name = m_side.file.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(m_side.file).fileName();
+    const QString untitled = m_side.untitledName.isEmpty() ? QStringLiteral("Naamloos") : m_side.untitledName;
+    const QString name = m_side.file.isEmpty() ? untitled : QFileInfo(m_side.file).fileName();
     return name + QStringLiteral("[*] \u2014 Quorvant");
 }
 
@@ -67,7 +68,7 @@ void PortfolioDocument::startRecording()
 
 void PortfolioDocument::setSavedAs(const QString &path)
 {
-    RestoreDocument({ path, m_steps->current(), false });
+    RestoreDocument({ path, m_steps->current(), false, QString() });
 }
 
 void PortfolioDocument::RestoreDocument(const DocumentSide &side)
@@ -145,11 +146,12 @@ PortfolioDocument::Step::Step(PortfolioDocument *document, const QString &label)
         ++m_document->m_depth;
 }
 
-void PortfolioDocument::Step::opens(const QString &file, bool clean)
+void PortfolioDocument::Step::opens(const QString &file, bool clean, const QString &untitledName)
 {
     m_opening = true;
     m_file = file;
     m_clean = clean;
+    m_untitledName = untitledName;
 }
 
 PortfolioDocument::Step::~Step()
@@ -165,11 +167,11 @@ PortfolioDocument::Step::~Step()
         const QSharedDataPointer<GridSnapshot> before = d->m_shown;
         d->m_shown = after;
         if (m_opening)
-            d->m_stack->push(new OpenCommand(d, m_label, before, after, m_file, m_clean));
+            d->m_stack->push(new OpenCommand(d, m_label, before, after, m_file, m_clean, m_untitledName));
         else
             d->m_stack->push(new SnapshotCommand(d, m_label, before, after));
     } else if (m_opening) {
-        d->RestoreDocument({ m_file, m_clean ? d->m_steps->current() : -1, false });
+        d->RestoreDocument({ m_file, m_clean ? d->m_steps->current() : -1, false, m_untitledName });
     }
 }
 

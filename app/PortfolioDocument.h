@@ -69,7 +69,8 @@ public:
         Step(const Step &) = delete;
         Step &operator=(const Step &) = delete;
         // Afterwards the title names `file`, which with `clean` counts as saved.
-        void opens(const QString &file, bool clean);
+        // A document without a file may have a name of its own for the title.
+        void opens(const QString &file, bool clean, const QString &untitledName = QString());
 
     private:
         PortfolioDocument *m_document;
@@ -78,6 +79,7 @@ public:
         bool m_opening = false;
         QString m_file;
         bool m_clean = false;
+        QString m_untitledName;
     };
 
     // Whether a snapshot is being shown (an undo or redo), or a step is under way: then what

@@ -116,13 +116,15 @@ bool MainWindow::OpenFileAsking(const QString &path)
 
 void MainWindow::ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label)
 {
+    // A document without a file of its own (the example) is named after its step.
+    const QString untitled = file.isEmpty() && label == QLatin1String("Voorbeeld") ? label : QString();
     // One undo step: undo brings back the portfolio and the document it replaced.
     PortfolioDocument::Step step(document, label);
     investText = text;
     const ViewBatch batch(this);
     ClearInvestments();
     ParseInvestText();
-    step.opens(file, clean);
+    step.opens(file, clean, untitled);
 }
 
 void MainWindow::on_actionExport_CSV_triggered()

@@ -121,11 +121,13 @@ private slots:
         find<QAction>(&w, "actionVoorbeeld")->trigger();
         QVERIFY(w.CurrentFile().isEmpty());
         QVERIFY(w.isWindowModified());
+        QCOMPARE(w.windowTitle(), QString::fromUtf8("Voorbeeld[*] \u2014 Quorvant"));
         QCOMPARE(w.ProjectedRowCount(), 4);
         QVERIFY(find<QComboBox>(&w, "Situatie_Jaartal")->count() > 0);
         QVERIFY(!find<QLabel>(&w, "Totaal_Nettowaarde")->text().isEmpty());
         w.UndoStack()->undo();
         QCOMPARE(w.ProjectedRowCount(), 0);
+        QCOMPARE(w.windowTitle(), QString::fromUtf8("Naamloos[*] \u2014 Quorvant"));
     }
 
     // Ctrl+Z in an open cell editor undoes the editor's typing first, then the history.

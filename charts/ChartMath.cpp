@@ -109,12 +109,21 @@ AxisTicks ValueAxisTicks(double lower, double upper, int most)
         ticks.count = 1;
         return ticks;
     }
+    // A range too small to be shared out (near the smallest doubles) gets one tick.
+    if (!(range / most > 0.0)) {
+        ticks.first = lower;
+        ticks.count = 1;
+        return ticks;
+    }
     const int exponent = static_cast<int>(std::floor(std::log10(range / most))) - 1;
     for (int k = exponent; k <= exponent + 3; ++k) {
         for (double mantissa : { 1.0, 2.0, 5.0 }) {
             const double step = mantissa * std::pow(10.0, k);
+            // A step too small for a double (a range near the smallest numbers) counts nothing.
+            if (!(step > 0.0) || !std::isfinite(step))
+                continue;
             const double count = MultiplesWithin(lower, upper, step);
-            if (count > most || !std::isfinite(step))
+            if (!std::isfinite(count) || count > most)
                 continue;
             if (count < 1.0)
                 break;

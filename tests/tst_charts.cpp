@@ -243,6 +243,7 @@ private slots:
         QTest::newRow("-3 mln..40 mln, tall") << -3e6 << 40e6 << 45 << QStringList(); // 1 mln, from -3 mln
         QTest::newRow("beyond ten billion") << 0.0 << 3e10 << 4 << QStringList { "0", "10 mld", "20 mld", "30 mld" };
         QTest::newRow("not finite") << 0.0 << double(HUGE_VAL) << 10 << QStringList {};
+        QTest::newRow("smallest range") << 0.0 << 5e-324 << 10 << QStringList { "0" };
     }
 
     void ticks()

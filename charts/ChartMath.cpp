@@ -95,6 +95,10 @@ QVector<double> AxisTicks::values() const
     return ticks;
 }
 
+namespace {
+constexpr double MinimumTickStep = 1e-200;
+}
+
 AxisTicks ValueAxisTicks(double lower, double upper, int most)
 {
     AxisTicks ticks;
@@ -119,8 +123,9 @@ AxisTicks ValueAxisTicks(double lower, double upper, int most)
     for (int k = exponent; k <= exponent + 3; ++k) {
         for (double mantissa : { 1.0, 2.0, 5.0 }) {
             const double step = mantissa * std::pow(10.0, k);
-            // A step too small for a double (a range near the smallest numbers) counts nothing.
-            if (!(step > 0.0) || !std::isfinite(step))
+            // A step too small for a double's precision (a range near the smallest numbers)
+            // counts nothing: such ticks would not stay apart.
+            if (!(step > MinimumTickStep) || !std::isfinite(step))
                 continue;
             const double count = MultiplesWithin(lower, upper, step);
             if (!std::isfinite(count) || count > most)

@@ -244,6 +244,7 @@ private slots:
         QTest::newRow("beyond ten billion") << 0.0 << 3e10 << 4 << QStringList { "0", "10 mld", "20 mld", "30 mld" };
         QTest::newRow("not finite") << 0.0 << double(HUGE_VAL) << 10 << QStringList {};
         QTest::newRow("smallest range") << 0.0 << 5e-324 << 10 << QStringList { "0" };
+        QTest::newRow("range of tiny numbers") << 0.0 << 1e-310 << 10 << QStringList { "0" };
     }
 
     void ticks()

@@ -62,7 +62,8 @@ int DecimalsOf(double step)
 {
     int decimals = 0;
     double scaled = std::fabs(step);
-    while (decimals < 12 && std::fabs(scaled - std::round(scaled)) > 1e-6 * std::max(1.0, scaled)) {
+    // Until the step is a whole number of its last decimal (a step below 1 always needs one).
+    while (decimals < 12 && (scaled < 1.0 - 1e-9 || std::fabs(scaled - std::round(scaled)) > 1e-6 * scaled)) {
         scaled *= 10.0;
         ++decimals;
     }
@@ -87,16 +88,31 @@ QVector<double> AxisTicks::values() const
     QVector<double> ticks;
     ticks.reserve(std::max(0, count));
     // Rounded to the step's decimals: three times 0.1 is 0.3, not a hair above it.
-    const double scale = std::pow(10.0, DecimalsOf(step));
+    const double scale = step > 0.0 ? std::pow(10.0, DecimalsOf(step)) : 1.0;
     for (int i = 0; i < count; ++i) {
-        const double value = std::round((first + i * step) * scale) / scale;
+        const double exact = first + i * step;
+        // A value too large to scale (near the largest doubles) is whole already.
+        const double scaled = exact * scale;
+        double value = step > 0.0 && std::isfinite(scaled) ? std::round(scaled) / scale : exact;
+        // The first tick may stand on a bound that is no multiple of the step: the others are
+        // multiples counted from the nearest multiple, not from the bound.
+        if (i > 0 && step > 0.0) {
+            const double base = std::round(first / step) * step;
+            const double multiple = base + i * step;
+            const double multipleScaled = multiple * scale;
+            value = std::isfinite(multipleScaled) ? std::round(multipleScaled) / scale : multiple;
+        }
+        value = std::clamp(value, lowest, highest);
+        if (!ticks.isEmpty() && !(value > ticks.last()))
+            continue;
         ticks.append(value == 0.0 ? 0.0 : value);
     }
     return ticks;
 }
 
 namespace {
-constexpr double MinimumTickStep = 1e-200;
+// The finest step a tick may have: labels and tick values keep at most 12 decimals.
+constexpr double MinimumTickStep = 1e-12 * (1.0 - 1e-9);
 }
 
 AxisTicks ValueAxisTicks(double lower, double upper, int most)
@@ -125,7 +141,7 @@ AxisTicks ValueAxisTicks(double lower, double upper, int most)
             const double step = mantissa * std::pow(10.0, k);
             // A step too small for a double's precision (a range near the smallest numbers)
             // counts nothing: such ticks would not stay apart.
-            if (!(step > MinimumTickStep) || !std::isfinite(step))
+            if (!(step >= MinimumTickStep) || !std::isfinite(step))
                 continue;
             const double count = MultiplesWithin(lower, upper, step);
             if (!std::isfinite(count) || count > most)
@@ -136,6 +152,8 @@ AxisTicks ValueAxisTicks(double lower, double upper, int most)
             ticks.first = std::max(lower, firstMultiple * step);
             ticks.step = step;
             ticks.count = static_cast<int>(count);
+            ticks.lowest = lower;
+            ticks.highest = upper;
             return ticks;
         }
     }

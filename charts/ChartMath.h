@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <limits>
+
 // Lower and upper bound of the chart's vertical axis.
 struct ValueRange
 {
@@ -37,7 +39,12 @@ struct AxisTicks
     double first = 0.0;
     double step = 0.0;
     int count = 0;
+    // The axis the ticks belong to: no tick value lies outside it.
+    double lowest = -std::numeric_limits<double>::infinity();
+    double highest = std::numeric_limits<double>::infinity();
 
+    // The tick values, rounded to the step's decimals, within [lowest, highest] and rising;
+    // a value that rounding puts onto its neighbour is left out.
     QVector<double> values() const;
 };
 

@@ -245,6 +245,9 @@ private slots:
         QTest::newRow("not finite") << 0.0 << double(HUGE_VAL) << 10 << QStringList {};
         QTest::newRow("smallest range") << 0.0 << 5e-324 << 10 << QStringList { "0" };
         QTest::newRow("range of tiny numbers") << 0.0 << 1e-310 << 10 << QStringList { "0" };
+        QTest::newRow("near the largest double") << -1.79769e308 << 0.0 << 1 << QStringList();
+        QTest::newRow("millionths") << 0.0 << 4.2e-6 << 5 << QStringList { "0", "0,000001", "0,000002", "0,000003", "0,000004" };
+        QTest::newRow("finer than twelve decimals") << 0.0 << 1.79e-101 << 7 << QStringList { "0" };
     }
 
     void ticks()
@@ -255,6 +258,11 @@ private slots:
         QFETCH(QStringList, labels);
         const AxisTicks ticks = ValueAxisTicks(lower, upper, most);
         const QVector<double> values = ticks.values();
+        if (QByteArray(QTest::currentDataTag()) == "near the largest double") {
+            QCOMPARE(values.size(), 1);
+            QVERIFY(values.first() >= lower && values.first() <= upper);
+            return;
+        }
         if (QByteArray(QTest::currentDataTag()).endsWith("tall")) {
             QCOMPARE(values.size(), 44);
             QCOMPARE(TickLabels(ticks).first(), QStringLiteral("-3 mln"));

@@ -8,7 +8,7 @@ qint64 lastSerial = 0;
 
 bool GridSnapshot::operator==(const GridSnapshot &other) const
 {
-    if (kind != other.kind || yearListEmpty != other.yearListEmpty)
+    if (kind != other.kind || yearListEmpty != other.yearListEmpty || costTax != other.costTax)
         return false;
     for (int r = 0; r < MaxRows; ++r) {
         if (rowColours[r] != other.rowColours[r])

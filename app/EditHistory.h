@@ -2,6 +2,7 @@
 #define EDITHISTORY_H
 
 #include "generator/GeneratorMath.h"
+#include "model/CostTax.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
 
@@ -24,6 +25,7 @@ struct GridSnapshot : public QSharedData
     int kind = 0;
     QString panel[GeneratorFieldCount];
     bool yearListEmpty = true;
+    CostTaxAssumptions costTax;
     // The year the user reads when the step is taken; choosing a year is no step of its own,
     // so it does not count in comparing two snapshots.
     QString chosenYear;

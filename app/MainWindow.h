@@ -89,6 +89,10 @@ public:
     void ParseInvestText();
     // The projection as CSV, the same text the command-line exporter writes.
     QString ProjectionCsv(bool totals) const;
+    // The costs and tax the portfolio assumes ("Kosten en belasting..."). Setting other
+    // assumptions is one undo step; every figure follows and the file saves them.
+    const CostTaxAssumptions &CostTax() const { return portfolio.costTax(); }
+    void SetCostTax(const CostTaxAssumptions &assumptions);
 
     // The document (PortfolioDocument): the file on screen, its undo history, its recovery file.
     // Opens a file as File > Open does, with its messages; true when the file was opened.

@@ -113,12 +113,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Written back and read again, the fields survive unchanged: no field can hold a ';'.
     const QString written = InvestTextFromFields(fields);
-    check(written.count(QLatin1Char(';')) == InvestFieldCount, "terminator count");
+    check(written.count(QLatin1Char(';')) == InvestFieldCount + fields.assumptions.size(), "terminator count");
     const InvestFields again = ParseInvestFields(written);
     check(again.hasKind && again.kind == fields.kind, "kind round trip");
     for (int k = 0; k < GeneratorFieldCount; ++k)
         check(again.hasGenerator[k] && again.generator[k] == fields.generator[k], "generator round trip");
     check(again.cells == fields.cells, "cell round trip");
+    check(again.assumptions == fields.assumptions, "assumption round trip");
     checkSavedBytes(fields, written);
 
     // Limits vary with the input so that the clamps and short projections are reached too.

@@ -187,6 +187,15 @@ void MainWindow::MarkImplausible(int row, int skippedColumn)
     }
 }
 
+void MainWindow::SetCostTax(const CostTaxAssumptions &assumptions)
+{
+    if (assumptions == portfolio.costTax())
+        return;
+    PortfolioDocument::Step step(document, tr("Kosten en belasting"));
+    portfolio.setCostTax(assumptions);
+    ViewChanged(false);
+}
+
 // What an undo step keeps and gives back: every input cell's text, each row's colour, the
 // generator panel and the chosen year.
 QSharedDataPointer<GridSnapshot> MainWindow::TakeSnapshot() const
@@ -202,6 +211,7 @@ QSharedDataPointer<GridSnapshot> MainWindow::TakeSnapshot() const
     for (int k = 0; k < GeneratorFieldCount; ++k)
         s.panel[k] = panelTexts[k];
     s.yearListEmpty = ui->Situatie_Jaartal->count() == 0;
+    s.costTax = portfolio.costTax();
     s.chosenYear = ui->Situatie_Jaartal->currentText();
     return shared;
 }
@@ -225,6 +235,7 @@ void MainWindow::ApplySnapshot(const GridSnapshot &s)
                     item->setText(s.texts[r][c]);
             }
         }
+        portfolio.setCostTax(s.costTax);
         if (ui->WealthSelect->currentIndex() != s.kind)
             ui->WealthSelect->setCurrentIndex(s.kind);
         for (int k = 0; k < GeneratorFieldCount; ++k) {

@@ -170,6 +170,7 @@ InvestFields MainWindow::CurrentFields() const
     fields.kind = ui->WealthSelect->currentText();
     for (int k = 0; k < GeneratorFieldCount; ++k)
         fields.generator[k] = panelTexts[k];
+    fields.assumptions = CostTaxFieldTexts(portfolio.costTax());
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             if (const QTableWidgetItem *item = grid->item(r, c))

@@ -99,11 +99,34 @@ InvestFields ParseInvestFields(const QString &text, int rows, int columns)
     for (int k = 0; k < GeneratorFieldCount; ++k)
         fields.hasGenerator[k] = reader.next(&fields.generator[k]);
     // A cell starts empty and takes the field when one is found.
+    bool more = true;
     for (QString &cell : fields.cells) {
-        if (!reader.next(&cell))
+        more = reader.next(&cell);
+        if (!more)
             cell.clear();
     }
+    // Only a text that holds the whole grid goes on to the assumptions; the search stops at the
+    // first field it does not find.
+    QString field;
+    while (more && reader.next(&field)) {
+        if (IsAssumptionField(field))
+            fields.assumptions << field;
+    }
     return fields;
+}
+
+bool IsAssumptionField(const QString &field)
+{
+    const int equals = field.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return false;
+    for (int i = 0; i < equals; ++i) {
+        const QChar c = field.at(i);
+        if (!((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                || c == QLatin1Char('.')))
+            return false;
+    }
+    return true;
 }
 
 QString InvestFieldText(const QString &text)
@@ -132,6 +155,10 @@ QString InvestTextFromFields(const InvestFields &fields)
     }
     for (const QString &cell : fields.cells) {
         text += InvestFieldText(cell);
+        text += terminator;
+    }
+    for (const QString &field : fields.assumptions) {
+        text += InvestFieldText(field);
         text += terminator;
     }
     return text;

@@ -7,6 +7,7 @@
 #include "io/SafeSave.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 QT_BEGIN_NAMESPACE
@@ -37,6 +38,9 @@ struct InvestFields
     int rows = 0;
     int columns = 0;
     QVector<QString> cells; // rows × columns, row by row
+    // The fields after the grid of the form "naam=waarde" (the portfolio's assumptions), in
+    // their order; other fields after the grid are not kept.
+    QStringList assumptions;
 
     InvestFields() = default;
     InvestFields(int rowCount, int columnCount);
@@ -45,6 +49,10 @@ struct InvestFields
     void setCell(int row, int column, const QString &text);
 };
 
+// Whether a field after the grid is an assumption: a name of lower-case letters, digits and
+// points, then '=' and its value.
+bool IsAssumptionField(const QString &field);
+
 // Splits a text into the fields of a grid of `rows` × `columns` cells.
 InvestFields ParseInvestFields(const QString &text, int rows = MaxRows, int columns = FieldCount);
 
@@ -52,8 +60,8 @@ InvestFields ParseInvestFields(const QString &text, int rows = MaxRows, int colu
 // cannot split when the file is read back.
 QString InvestFieldText(const QString &text);
 
-// The investment text of the fields: every field followed by ';'. The has-flags are not
-// looked at: everything is written.
+// The investment text of the fields: every field followed by ';', the assumptions after the
+// grid. The has-flags are not looked at: everything is written.
 QString InvestTextFromFields(const InvestFields &fields);
 
 // Reads the whole text from an open device through a text stream in the locale's encoding

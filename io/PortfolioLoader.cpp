@@ -17,6 +17,7 @@ QVector<int> LoadPortfolio(const InvestFields &fields, InvestmentStore &store)
 {
     QVector<int> refusedYears;
     store.clearProjections();
+    store.setCostTax(CostTaxFromFieldTexts(fields.assumptions));
     for (int r = 0; r < MaxRows; ++r) {
         ClearRow(store, r);
         SetCellFromText(store, r, ColType, fields.cell(r, ColType));

@@ -18,7 +18,8 @@ double LoadedCellValue(int column, const QString &text);
 // the text is none of the five names), the columns that do not apply to that type are
 // empty, every other field holds LoadedCellValue. Then every complete row is projected
 // against the earliest start year, with the store's limits, as the window projects it.
-// The store's limits are kept; everything else in it is replaced. Returns the rows whose
+// The store's limits are kept; everything else in it is replaced, the costs and tax assumed
+// by those of the file (all off when it has none). Returns the rows whose
 // start year was refused, in order.
 QVector<int> LoadPortfolio(const InvestFields &fields, InvestmentStore &store);
 

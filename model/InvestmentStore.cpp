@@ -13,7 +13,7 @@ InvestmentStore::InvestmentStore()
     for (int r = 0; r < MaxRows; ++r) {
         m_inputs[r].setAllEmpty();
         m_rowTypes[r] = 0;
-        m_projectedFrom[r] = { m_inputs[r], NoBaseYear, 0, m_debtMeasure };
+        m_projectedFrom[r] = { m_inputs[r], NoBaseYear, 0, m_debtMeasure, m_costTax.costs };
     }
     m_scratch.setAllEmpty();
     clearProjections();
@@ -68,6 +68,14 @@ void InvestmentStore::setDebtMeasure(DebtMeasure measure)
         return;
     m_debtMeasure = measure;
     refreshAfterLimitChange(); // every projected row is no longer current
+}
+
+void InvestmentStore::setCostTax(const CostTaxAssumptions &assumptions)
+{
+    if (assumptions == m_costTax)
+        return;
+    m_costTax = assumptions;
+    refreshAfterLimitChange(); // rows projected under other costs are no longer current
 }
 
 void InvestmentStore::refreshAfterLimitChange()
@@ -141,7 +149,7 @@ void InvestmentStore::projectRow(int row)
 void InvestmentStore::projectRowAgainst(int row, int baseYear)
 {
     ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row], m_debtMeasure);
-    m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren, m_debtMeasure };
+    m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren, m_debtMeasure, m_costTax.costs };
 }
 
 void InvestmentStore::dropProjection(int row)
@@ -154,6 +162,7 @@ bool InvestmentStore::isCurrent(int row, int baseYear) const
     const ProjectedFrom &from = m_projectedFrom[row];
     // Compared bit for bit, so that a NaN field does not count as changed on every call.
     return from.baseYear == baseYear && from.years == m_maxJaren && from.debt == m_debtMeasure
+        && from.costs == m_costTax.costs
         && std::memcmp(from.input.field, m_inputs[row].field, sizeof from.input.field) == 0;
 }
 

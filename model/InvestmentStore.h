@@ -1,6 +1,7 @@
 #ifndef INVESTMENTSTORE_H
 #define INVESTMENTSTORE_H
 
+#include "model/CostTax.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
 
@@ -66,6 +67,11 @@ public:
     DebtMeasure debtMeasure() const { return m_debtMeasure; }
     void setDebtMeasure(DebtMeasure measure);
 
+    // The costs and tax the portfolio assumes (all off by default). A change projects every
+    // projected row again.
+    const CostTaxAssumptions &costTax() const { return m_costTax; }
+    void setCostTax(const CostTaxAssumptions &assumptions);
+
     bool isRowComplete(int row) const;
     int earliestStartYear() const;
     int projectedRowCount() const;
@@ -107,6 +113,7 @@ private:
         int baseYear;
         int years;
         DebtMeasure debt;
+        CostAssumptions costs;
     };
 
     using Completeness = bool[MaxRows];
@@ -126,6 +133,7 @@ private:
     int m_maxInvestment = MaxRows;
     int m_maxJaren = MaxYears;
     DebtMeasure m_debtMeasure = DebtMeasure::PaymentsDue;
+    CostTaxAssumptions m_costTax;
     ProjectionBlock m_blocks[MaxRows];
     ProjectedFrom m_projectedFrom[MaxRows];
     double m_netWorthByYear[MaxYears];

@@ -1,0 +1,115 @@
+#ifndef COSTTAX_H
+#define COSTTAX_H
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Costs and Box 3 tax: the assumptions a portfolio may carry beside its grid. Everything is
+// off by default; off, every figure is the one without costs and tax.
+
+// Running and purchase costs of property (types 0 and 1), in percent, for the whole portfolio.
+struct CostAssumptions
+{
+    double purchase = 0.0; // kosten koper: % of the price, paid in the start year
+    double maintenance = 0.0; // onderhoud: % of the year's property value a year
+    double fixedCharges = 0.0; // vaste lasten (OZB, verzekering, VvE): % of the value a year
+    double vacancy = 0.0; // leegstand: % of the rent not received
+    double management = 0.0; // beheer: % of the rent received
+
+    bool isOff() const;
+    bool operator==(const CostAssumptions &other) const;
+    bool operator!=(const CostAssumptions &other) const { return !(*this == other); }
+};
+
+// How Box 3 is levied: not at all, on a deemed return, or (from the first year of actual
+// return on) on the direct return with the deemed return before it.
+enum class Box3Regime { Off, Deemed, Actual };
+
+// The values of one tax year's Box 3 rules. Percentages as percentages (36 means 36 %),
+// amounts in euros, per person.
+enum Box3Value {
+    Box3Rate = 0, // tarief
+    Box3Allowance, // heffingvrij vermogen per person
+    Box3BankReturn, // forfaitair rendement banktegoeden
+    Box3OtherReturn, // forfaitair rendement overige bezittingen
+    Box3DebtReturn, // forfaitair rendement schulden
+    Box3DebtThreshold, // schuldendrempel per person
+    Box3ValueCount
+};
+
+// The rules of one tax year, with where each value comes from.
+struct Box3YearRule
+{
+    int year = 0;
+    double value[Box3ValueCount] = {};
+    QString source[Box3ValueCount];
+    bool overridden[Box3ValueCount] = {}; // entered by the user rather than taken from the table
+};
+
+// The tax on actual return, levied from 2028 on: rate × (direct return − tax-free return).
+struct ActualReturnRule
+{
+    static constexpr int FromYear = 2028;
+    static constexpr double DefaultRate = 36.0;
+    static constexpr double DefaultTaxFreeReturn = 1800.0;
+    double rate = DefaultRate; // percent
+    double taxFreeReturn = DefaultTaxFreeReturn; // per person, a year
+
+    bool operator==(const ActualReturnRule &other) const;
+    bool operator!=(const ActualReturnRule &other) const { return !(*this == other); }
+};
+
+struct Box3Assumptions
+{
+    Box3Regime regime = Box3Regime::Off;
+    bool partners = false; // fiscal partners: allowance, threshold and tax-free return doubled
+    double wozFactor = 100.0; // percent of the property value counted as its WOZ value
+    // The values the user entered, per tax year and value; the rest come from the table.
+    QMap<int, QMap<int, double>> overrides;
+    ActualReturnRule actual;
+
+    // The rules of a tax year, each value the user's where entered for that year. Otherwise a
+    // year of the table has the table's value, a year before the table the first year's, and a
+    // year after it the value of the year before (so a value entered for a later year holds
+    // for the years after it too).
+    Box3YearRule rule(int year) const;
+    // How many persons the allowance and thresholds count: 2 for partners, else 1.
+    int persons() const { return partners ? 2 : 1; }
+
+    bool operator==(const Box3Assumptions &other) const;
+    bool operator!=(const Box3Assumptions &other) const { return !(*this == other); }
+};
+
+// The table's own years, with their sources.
+const QVector<Box3YearRule> &Box3RuleTable();
+// The texts of the file for the regimes: "uit", "forfaitair", "werkelijk".
+QString Box3RegimeName(Box3Regime regime);
+
+// Everything a portfolio assumes about costs and tax.
+struct CostTaxAssumptions
+{
+    CostAssumptions costs;
+    Box3Assumptions box3;
+
+    // No cost and no tax: every figure is the one without them.
+    bool isOff() const { return costs.isOff() && box3.regime == Box3Regime::Off; }
+    // Nothing differs from a new portfolio's assumptions: nothing to save.
+    bool isDefault() const { return *this == CostTaxAssumptions(); }
+    bool operator==(const CostTaxAssumptions &other) const;
+    bool operator!=(const CostTaxAssumptions &other) const { return !(*this == other); }
+};
+
+// The assumptions as the extra fields of an investment file, each "naam=waarde" with numbers
+// in a decimal point: none at all for the default assumptions, else the cost percentages, the
+// regime, partners and WOZ factor, the actual-return rule where it differs from its defaults
+// and every value the user entered for a tax year.
+QStringList CostTaxFieldTexts(const CostTaxAssumptions &assumptions);
+
+// Reads the assumptions from the fields that follow the grid. A field that is not of the
+// form "naam=waarde", a name that is not known and a value that does not read leave the
+// assumption at its default.
+CostTaxAssumptions CostTaxFromFieldTexts(const QStringList &fields);
+
+#endif // COSTTAX_H

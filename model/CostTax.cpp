@@ -257,3 +257,145 @@ CostTaxAssumptions CostTaxFromFieldTexts(const QStringList &fields)
     }
     return a;
 }
+
+// ---- The rules ----
+
+#include "grid/ColumnCatalogue.h"
+#include "model/InvestmentInput.h"
+#include "model/Projection.h"
+#include "model/ProjectionBlock.h"
+
+#include <algorithm>
+
+PropertyYearCosts PropertyCostsOfYear(const CostAssumptions &costs, double rent, double value)
+{
+    PropertyYearCosts year;
+    year.income = costs.vacancy == 0.0 ? rent : rent * (1.0 - costs.vacancy / 100.0);
+    const double onValue = costs.maintenance + costs.fixedCharges;
+    year.runningCosts = (onValue == 0.0 ? 0.0 : value * onValue / 1200.0)
+        + (costs.management == 0.0 ? 0.0 : year.income * costs.management / 100.0);
+    return year;
+}
+
+double PurchaseCosts(const CostAssumptions &costs, double price)
+{
+    return costs.purchase == 0.0 ? 0.0 : price * costs.purchase / 100.0;
+}
+
+Box3Steps Box3DeemedTax(const Box3YearRule &rule, const Box3Position &p, int persons)
+{
+    Box3Steps s;
+    s.debts = std::max(0.0, p.debts - persons * rule.value[Box3DebtThreshold]);
+    s.deemedReturn = p.deposits * rule.value[Box3BankReturn] / 100.0
+        + p.otherAssets * rule.value[Box3OtherReturn] / 100.0 - s.debts * rule.value[Box3DebtReturn] / 100.0;
+    s.returnBase = p.deposits + p.otherAssets - s.debts;
+    s.taxableBase = s.returnBase - persons * rule.value[Box3Allowance];
+    // Nothing above the allowance, or no base to take a percentage of: no tax.
+    if (!(s.returnBase > 0.0) || !(s.taxableBase > 0.0))
+        return s;
+    s.effectivePercentage = s.deemedReturn / s.returnBase;
+    s.benefit = s.taxableBase * s.effectivePercentage;
+    s.tax = std::max(0.0, s.benefit * rule.value[Box3Rate] / 100.0);
+    return s;
+}
+
+double Box3ActualTax(const ActualReturnRule &rule, double directReturn, int persons)
+{
+    const double taxed = directReturn - persons * rule.taxFreeReturn;
+    return taxed > 0.0 ? taxed * rule.rate / 100.0 : 0.0;
+}
+
+namespace {
+
+int typeOf(const InvestmentInput &in)
+{
+    return std::isnan(in.field[ColType]) ? -1 : static_cast<int>(in.field[ColType]);
+}
+
+} // namespace
+
+double DirectReturnOfYear(const InvestmentInput &in, const ProjectionBlock &block, int y, int calendarYear)
+{
+    const double *s = block.years[y].series;
+    switch (typeOf(in)) {
+    case LeveragedProperty: {
+        // The cash flow pays the whole annuity; only its interest is a cost of the year, so
+        // the principal repaid in the year is added back.
+        const long long d = static_cast<long long>(calendarYear) - ProjectedStartYear(in);
+        const double loan = in.value(ColPrice) * in.value(ColLoanToValue) / 100.0;
+        const double rate = in.value(ColInterest) / 1200.0;
+        const int payments = MortgagePaymentCount(in.value(ColMortgageYears));
+        const double repaid
+            = RemainingPrincipal(loan, rate, payments, 12 * d) - RemainingPrincipal(loan, rate, payments, 12 * (d + 1));
+        return 12.0 * s[SerMonthlyCashFlow] + repaid;
+    }
+    case PropertyInFull:
+    case CashForCashflow:
+    case CompoundedInterest:
+        return 12.0 * s[SerMonthlyCashFlow];
+    default:
+        return 0.0;
+    }
+}
+
+void PortfolioBox3Tax(const Box3Assumptions &box3, const InvestmentInput *inputs, const ProjectionBlock *blocks,
+    int rows, int baseYear, int years, double *tax)
+{
+    std::fill(tax, tax + years, 0.0);
+    if (box3.regime == Box3Regime::Off)
+        return;
+    const int persons = box3.persons();
+    const double woz = box3.wozFactor / 100.0;
+    double paidBefore = 0.0;
+    for (int y = 0; y < years; ++y) {
+        const int calendarYear = baseYear + y;
+        Box3Position p;
+        double directReturn = 0.0;
+        const bool actual = box3.regime == Box3Regime::Actual && calendarYear >= ActualReturnRule::FromYear;
+        for (int r = 0; r < rows; ++r) {
+            const ProjectionBlock &block = blocks[r];
+            if (!block.projected)
+                continue;
+            const double *s = block.years[y].series;
+            const InvestmentInput &in = inputs[r];
+            const int start = ProjectedStartYear(in);
+            if (start > calendarYear)
+                continue; // not bought yet
+            const int type = typeOf(in);
+            if (actual) {
+                directReturn += DirectReturnOfYear(in, block, y, calendarYear);
+                continue;
+            }
+            switch (type) {
+            case MonthlySaving:
+            case CompoundedInterest:
+                p.deposits += s[SerCash];
+                break;
+            case LeveragedProperty:
+            case PropertyInFull:
+            case CashForCashflow:
+                // What the row has earned back beyond what was put in.
+                p.deposits += std::max(0.0, s[SerCash] + s[SerOwnContribution]);
+                if (type == CashForCashflow) {
+                    if (calendarYear - start <= in.value(ColDepositPeriod))
+                        p.otherAssets += in.value(ColLumpSum);
+                } else {
+                    p.otherAssets += s[SerPropertyValue] * woz;
+                    p.debts += block.principal[y];
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        double t = 0.0;
+        if (actual) {
+            t = Box3ActualTax(box3.actual, directReturn, persons);
+        } else {
+            p.deposits = std::max(0.0, p.deposits - paidBefore);
+            t = Box3DeemedTax(box3.rule(calendarYear), p, persons).tax;
+        }
+        tax[y] = t;
+        paidBefore += t;
+    }
+}

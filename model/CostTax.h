@@ -112,4 +112,56 @@ QStringList CostTaxFieldTexts(const CostTaxAssumptions &assumptions);
 // assumption at its default.
 CostTaxAssumptions CostTaxFromFieldTexts(const QStringList &fields);
 
+
+// ---- The rules themselves, as plain arithmetic ----
+
+struct InvestmentInput;
+struct ProjectionBlock;
+
+// A property's money of one year under the cost assumptions: the rent received after
+// vacancy, and the running costs a month (maintenance and fixed charges on the value,
+// management on the rent received).
+struct PropertyYearCosts
+{
+    double income = 0.0;
+    double runningCosts = 0.0;
+};
+PropertyYearCosts PropertyCostsOfYear(const CostAssumptions &costs, double rent, double value);
+// Kosten koper on a price, paid in the start year.
+double PurchaseCosts(const CostAssumptions &costs, double price);
+
+// The position of 1 January that Box 3 looks at.
+struct Box3Position
+{
+    double deposits = 0.0; // banktegoeden
+    double otherAssets = 0.0; // overige bezittingen
+    double debts = 0.0; // schulden, before the threshold
+};
+
+// The five steps of the deemed return, with what each step gives.
+struct Box3Steps
+{
+    double debts = 0.0; // the debts above the threshold
+    double deemedReturn = 0.0; // forfaitair rendement
+    double returnBase = 0.0; // rendementsgrondslag
+    double effectivePercentage = 0.0; // as a fraction
+    double taxableBase = 0.0; // grondslag sparen en beleggen
+    double benefit = 0.0; // voordeel
+    double tax = 0.0;
+};
+Box3Steps Box3DeemedTax(const Box3YearRule &rule, const Box3Position &position, int persons);
+// The tax on a year's direct return: rate × (return − tax-free return), never below 0.
+double Box3ActualTax(const ActualReturnRule &rule, double directReturn, int persons);
+
+// The Box 3 tax of every year index of a portfolio, from the year records of 1 January of
+// the rows 0 .. rows - 1 (types from field 0 of each input), for year indexes counted from
+// `baseYear`. The deposits of a year are lowered by the tax of the years before it. Nothing
+// when the regime is off. `tax` gets `years` entries.
+void PortfolioBox3Tax(const Box3Assumptions &box3, const InvestmentInput *inputs, const ProjectionBlock *blocks,
+    int rows, int baseYear, int years, double *tax);
+
+// The direct return of one row in year record y, as the tax on actual return counts it: rent
+// less costs and mortgage interest for property, interest for lent money and savings.
+double DirectReturnOfYear(const InvestmentInput &input, const ProjectionBlock &block, int yearIndex, int calendarYear);
+
 #endif // COSTTAX_H

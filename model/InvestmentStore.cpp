@@ -75,7 +75,7 @@ void InvestmentStore::setCostTax(const CostTaxAssumptions &assumptions)
     if (assumptions == m_costTax)
         return;
     m_costTax = assumptions;
-    refreshAfterLimitChange(); // rows projected under other costs are no longer current
+    refreshAfterLimitChange(); // rows projected under other costs are no longer current; the tax follows
 }
 
 void InvestmentStore::refreshAfterLimitChange()
@@ -84,6 +84,34 @@ void InvestmentStore::refreshAfterLimitChange()
     readCompleteness(complete);
     // m_projectedBaseYear stays: the next addInvestment reports a base year moved here.
     refreshProjectedRows(complete, baseYearOf(complete), -1);
+    refreshTax();
+}
+
+void InvestmentStore::refreshTax()
+{
+    std::fill(std::begin(m_box3Tax), std::end(m_box3Tax), 0.0);
+    std::fill(std::begin(m_box3TaxBefore), std::end(m_box3TaxBefore), 0.0);
+    if (m_costTax.box3.regime == Box3Regime::Off)
+        return;
+    const int base = earliestStartYear();
+    if (base == NoBaseYear)
+        return;
+    PortfolioBox3Tax(m_costTax.box3, m_inputs, m_blocks, m_maxInvestment, base, m_maxJaren, m_box3Tax);
+    double before = 0.0;
+    for (int y = 0; y < m_maxJaren; ++y) {
+        m_box3TaxBefore[y] = before;
+        before += m_box3Tax[y];
+    }
+}
+
+double InvestmentStore::box3Tax(int yearIndex) const
+{
+    return (yearIndex >= 0 && yearIndex < MaxYears) ? m_box3Tax[yearIndex] : 0.0;
+}
+
+double InvestmentStore::box3TaxBefore(int yearIndex) const
+{
+    return (yearIndex >= 0 && yearIndex < MaxYears) ? m_box3TaxBefore[yearIndex] : 0.0;
 }
 
 bool InvestmentStore::isRowComplete(int row) const
@@ -142,13 +170,15 @@ bool InvestmentStore::anyRowProjected() const
 
 void InvestmentStore::projectRow(int row)
 {
-    if (isValidRow(row))
+    if (isValidRow(row)) {
         projectRowAgainst(row, earliestStartYear());
+        refreshTax();
+    }
 }
 
 void InvestmentStore::projectRowAgainst(int row, int baseYear)
 {
-    ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row], m_debtMeasure);
+    ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row], m_debtMeasure, m_costTax.costs);
     m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren, m_debtMeasure, m_costTax.costs };
 }
 
@@ -201,6 +231,7 @@ ProjectionUpdate InvestmentStore::addInvestment(int row)
     else if (update.dropped)
         dropProjection(row); // an investment whose inputs were removed no longer counts
     update.othersChanged = refreshProjectedRows(complete, update.baseYear, row);
+    refreshTax();
     return update;
 }
 
@@ -218,6 +249,14 @@ bool InvestmentStore::yearTotals(int yearIndex, YearTotals &totals) const
         totals.monthlyIncome += s[SerMonthlyIncome];
         totals.monthlyCosts += s[SerMonthlyCosts];
         totals.monthlyCashFlow += s[SerMonthlyCashFlow];
+        totals.runningCosts += m_blocks[r].runningCosts[yearIndex];
+    }
+    // Box 3 is paid from the portfolio's cash: a twelfth a month in its year, gone after it.
+    if (m_costTax.box3.regime != Box3Regime::Off) {
+        totals.box3Tax = m_box3Tax[yearIndex];
+        totals.cash -= m_box3TaxBefore[yearIndex];
+        totals.monthlyCosts += totals.box3Tax / 12.0;
+        totals.monthlyCashFlow -= totals.box3Tax / 12.0;
     }
     totals.assets = totals.cash + totals.propertyValue;
     return true;
@@ -245,6 +284,8 @@ void InvestmentStore::clearProjections()
     for (ProjectionBlock &b : m_blocks)
         b.reset();
     std::fill(std::begin(m_netWorthByYear), std::end(m_netWorthByYear), 0.0);
+    std::fill(std::begin(m_box3Tax), std::end(m_box3Tax), 0.0);
+    std::fill(std::begin(m_box3TaxBefore), std::end(m_box3TaxBefore), 0.0);
     m_projectedBaseYear = NoBaseYear;
 }
 

@@ -18,6 +18,11 @@ struct YearTotals
     double monthlyCosts = 0.0;
     double monthlyCashFlow = 0.0;
     double assets = 0.0; // cash + property value
+    // Under the cost and tax assumptions: the running costs a month (within monthly costs) and
+    // the Box 3 tax of the year. The tax is in the monthly costs and cash flow of its year as
+    // tax / 12, and the cash of every later year is lower by it.
+    double runningCosts = 0.0;
+    double box3Tax = 0.0;
 
     double netWorth() const { return assets - debt; }
 };
@@ -71,6 +76,11 @@ public:
     // projected row again.
     const CostTaxAssumptions &costTax() const { return m_costTax; }
     void setCostTax(const CostTaxAssumptions &assumptions);
+
+    // The Box 3 tax of year index y (0 outside the projected years or with Box 3 off).
+    double box3Tax(int yearIndex) const;
+    // The tax of the years before year index y together: what that year's cash is lower by.
+    double box3TaxBefore(int yearIndex) const;
 
     bool isRowComplete(int row) const;
     int earliestStartYear() const;
@@ -127,6 +137,7 @@ private:
     // Brings every projected row except `skipRow` up to date; true when any changed.
     bool refreshProjectedRows(const Completeness &complete, int baseYear, int skipRow);
     void refreshAfterLimitChange();
+    void refreshTax();
 
     InvestmentInput m_inputs[MaxRows];
     int m_rowTypes[MaxRows];
@@ -137,6 +148,8 @@ private:
     ProjectionBlock m_blocks[MaxRows];
     ProjectedFrom m_projectedFrom[MaxRows];
     double m_netWorthByYear[MaxYears];
+    double m_box3Tax[MaxYears] = {};
+    double m_box3TaxBefore[MaxYears] = {};
     int m_projectedBaseYear = NoBaseYear;
     InvestmentInput m_scratch;
 };

@@ -79,7 +79,8 @@ double ClampRoi(double roi)
 
 } // namespace
 
-void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block, DebtMeasure debtShown)
+void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block, DebtMeasure debtShown,
+    const CostAssumptions &costs)
 {
     block.reset();
     block.projected = true;
@@ -110,6 +111,9 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
         payments = MortgagePaymentCount(mortgageYears);
         annuity = AnnuityPayment(loan, monthlyRate, payments);
     }
+
+    const double purchaseCosts
+        = (type == LeveragedProperty || type == PropertyInFull) ? PurchaseCosts(costs, price) : 0.0;
 
     // Money lent out: the yearly return on the capital, the same in every year.
     double yearlyGain = 0.0;
@@ -143,13 +147,17 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
             // Property bought in full is the leveraged case without a loan: no payment, no debt.
             const bool inTerm = static_cast<double>(calendarYear) < start + mortgageYears;
             const double payment = inTerm ? annuity : 0.0;
-            s[SerMonthlyCosts] = payment;
-            s[SerMonthlyIncome] = Grown(rent, rentIncrease, d);
-            s[SerMonthlyCashFlow] = s[SerMonthlyIncome] - s[SerMonthlyCosts];
-            s[SerOwnContribution] = price - loan;
-            s[SerCash] = d == 0.0 ? -(price - loan)
-                                  : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
             s[SerPropertyValue] = Grown(price, valueIncrease, d);
+            // Rent after vacancy; maintenance, fixed charges and management beside the payment.
+            const PropertyYearCosts year = PropertyCostsOfYear(costs, Grown(rent, rentIncrease, d), s[SerPropertyValue]);
+            block.runningCosts[y] = year.runningCosts;
+            s[SerMonthlyCosts] = payment + year.runningCosts;
+            s[SerMonthlyIncome] = year.income;
+            s[SerMonthlyCashFlow] = s[SerMonthlyIncome] - s[SerMonthlyCosts];
+            // The purchase costs are paid from the own money in the start year.
+            s[SerOwnContribution] = price - loan + purchaseCosts;
+            s[SerCash] = d == 0.0 ? -s[SerOwnContribution]
+                                  : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
             // The payments still due. Without a payment nothing is due, also for an endless term
             // (0 × inf would otherwise give NaN).
             double due = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;

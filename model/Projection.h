@@ -1,6 +1,7 @@
 #ifndef PROJECTION_H
 #define PROJECTION_H
 
+#include "model/CostTax.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
 
@@ -39,7 +40,10 @@ double RemainingPrincipal(double loan, double monthlyRate, int payments, long lo
 // first, so nothing of an earlier projection survives. Sets the projected flag.
 // The block's principal holds the mortgage's remaining principal in every year; the debt
 // series holds the measure asked for. ROI is always that of the payments still due.
+// Property rows (types 0 and 1) bear the costs assumed: the purchase costs in their own
+// contribution and starting cash, the running costs in their monthly costs (also kept apart
+// in the block), the vacancy in their income.
 void ProjectRow(const InvestmentInput &input, int baseYear, int yearCount, ProjectionBlock &block,
-    DebtMeasure debt = DebtMeasure::PaymentsDue);
+    DebtMeasure debt = DebtMeasure::PaymentsDue, const CostAssumptions &costs = CostAssumptions());
 
 #endif // PROJECTION_H

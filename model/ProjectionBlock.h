@@ -36,6 +36,8 @@ struct ProjectionBlock
     // Beside the records, whichever debt they show: the mortgage's outstanding principal in
     // each year (0 for rows without a mortgage and for years before the row's start).
     double principal[MaxYears];
+    // The running costs a month within the monthly costs (maintenance, fixed charges, management).
+    double runningCosts[MaxYears];
 
     void reset()
     {
@@ -46,6 +48,8 @@ struct ProjectionBlock
         }
         for (double &p : principal)
             p = 0.0;
+        for (double &c : runningCosts)
+            c = 0.0;
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <xlsxwriter.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,8 +22,8 @@
 #include <cstdio>
 #include <cstring>
 
-const char *const DutchCsvCaption = "CSV voor Excel (puntkomma)";
-const char *const WorkbookCaption = "Excel-werkmap (.xlsx)";
+const char *const DutchCsvCaption = QT_TRANSLATE_NOOP("SheetExport", "CSV voor Excel (puntkomma)");
+const char *const WorkbookCaption = QT_TRANSLATE_NOOP("SheetExport", "Excel-werkmap (.xlsx)");
 
 namespace {
 

@@ -31,16 +31,16 @@ HelpMenu::HelpMenu(QMenu *menu, QWidget *window)
     , m_window(window)
     , m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
-    auto *example = new QAction(QStringLiteral("Voorbeeld openen"), this);
+    auto *example = new QAction(tr("Voorbeeld openen"), this);
     example->setObjectName(QStringLiteral("actionVoorbeeld"));
-    example->setToolTip(QStringLiteral("Een voorbeeldportefeuille openen (niet opgeslagen), om het programma te leren kennen"));
+    example->setToolTip(tr("Een voorbeeldportefeuille openen (niet opgeslagen), om het programma te leren kennen"));
     example->setStatusTip(example->toolTip());
     connect(example, &QAction::triggered, this, [this]() { emit exampleRequested(exampleText()); });
 
-    auto *about = new QAction(QStringLiteral("Over Quorvant"), this);
+    auto *about = new QAction(tr("Over Quorvant"), this);
     about->setObjectName(QStringLiteral("actionOverQuorvant"));
     about->setMenuRole(QAction::AboutRole);
-    about->setToolTip(QStringLiteral("Versie, licentie van het lettertype en waar instellingen en herstelbestanden staan"));
+    about->setToolTip(tr("Versie, licentie van het lettertype en waar instellingen en herstelbestanden staan"));
     about->setStatusTip(about->toolTip());
     connect(about, &QAction::triggered, this, &HelpMenu::showAbout);
 
@@ -63,8 +63,8 @@ void HelpMenu::showManualWindow(const QUrl &url)
         m_manualWindow = new QTextBrowser;
         m_manualWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_manualWindow->setObjectName(QStringLiteral("manualWindow"));
-        m_manualWindow->setWindowTitle(QStringLiteral("Handleiding \u2014 Quorvant"));
-        m_manualWindow->setAccessibleName(QStringLiteral("Handleiding"));
+        m_manualWindow->setWindowTitle(tr("Handleiding \u2014 Quorvant"));
+        m_manualWindow->setAccessibleName(tr("Handleiding"));
         m_manualWindow->setOpenExternalLinks(true);
         m_manualWindow->resize(800, 600);
         connect(m_window, &QObject::destroyed, m_manualWindow.data(), &QObject::deleteLater);
@@ -84,7 +84,7 @@ QString HelpMenu::exampleText()
 
 QString HelpMenu::aboutText()
 {
-    return QStringLiteral("<h3>Quorvant %1</h3>"
+    return tr("<h3>Quorvant %1</h3>"
                           "<p>Projecteert hoe een portefeuille van investeringen jaar na jaar groeit.</p>"
                           "<p><b>Instellingen:</b> %2<br><b>Herstelbestanden:</b> %3</p>"
                           "<p><b>Lettertype:</b> DejaVu Sans Condensed, meegeleverd onder de Bitstream Vera-licentie "
@@ -96,7 +96,7 @@ QString HelpMenu::aboutText()
 
 void HelpMenu::showAbout()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Over Quorvant"), aboutText(), QMessageBox::Ok, m_window);
+    QMessageBox box(QMessageBox::Information, tr("Over Quorvant"), aboutText(), QMessageBox::Ok, m_window);
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setTextFormat(Qt::RichText);
     box.setDetailedText(ResourceText(":/rec/fonts/LICENSE-DejaVu.txt"));

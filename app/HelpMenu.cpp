@@ -1,5 +1,6 @@
 #include "app/HelpMenu.h"
 
+#include "app/Manual.h"
 #include "io/RecoveryFile.h"
 #include "settings/ProgramSettings.h"
 
@@ -14,15 +15,13 @@
 
 namespace {
 
-QString ResourceText(const char *path)
+QString ResourceText(const QString &path)
 {
-    QFile file(QString::fromLatin1(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
 }
-
-const char *const ManualResource = ":/rec/doc/handleiding.html";
 
 } // namespace
 
@@ -72,14 +71,14 @@ void HelpMenu::showManualWindow(const QUrl &url)
     if (url.isLocalFile())
         m_manualWindow->setSource(url);
     else
-        m_manualWindow->setHtml(ResourceText(ManualResource));
+        m_manualWindow->setHtml(ResourceText(ManualResourcePath()));
     m_manualWindow->show();
     m_manualWindow->raise();
 }
 
 QString HelpMenu::exampleText()
 {
-    return ResourceText(":/rec/examples/voorbeeld.inv");
+    return ResourceText(QStringLiteral(":/rec/examples/voorbeeld.inv"));
 }
 
 QString HelpMenu::aboutText()
@@ -89,7 +88,7 @@ QString HelpMenu::aboutText()
                           "<p><b>Instellingen:</b> %2<br><b>Herstelbestanden:</b> %3</p>"
                           "<p><b>Lettertype:</b> DejaVu Sans Condensed, meegeleverd onder de Bitstream Vera-licentie "
                           "(vrij te gebruiken, te wijzigen en te verspreiden; de DejaVu-wijzigingen zijn publiek domein). "
-                          "De volledige tekst staat onder \u201cDetails\u201d.</p>")
+                          "De volledige tekst staat onder “Details”.</p>")
         .arg(QStringLiteral(QUORVANT_VERSION), QDir::toNativeSeparators(ProgramSettings().fileName()).toHtmlEscaped(),
             QDir::toNativeSeparators(DefaultRecoveryFolder()).toHtmlEscaped());
 }
@@ -99,6 +98,6 @@ void HelpMenu::showAbout()
     QMessageBox box(QMessageBox::Information, tr("Over Quorvant"), aboutText(), QMessageBox::Ok, m_window);
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setTextFormat(Qt::RichText);
-    box.setDetailedText(ResourceText(":/rec/fonts/LICENSE-DejaVu.txt"));
+    box.setDetailedText(ResourceText(QStringLiteral(":/rec/fonts/LICENSE-DejaVu.txt")));
     box.exec();
 }

@@ -138,7 +138,7 @@ void MainWindow::ComposeParts()
     // Spreadsheets for Dutch readers, after the plain CSV.
     for (const bool workbook : { false, true }) {
         auto *action = new QAction(QStringLiteral("%1...").arg(QCoreApplication::translate("SheetExport", workbook ? WorkbookCaption : DutchCsvCaption)), this);
-        action->setObjectName(workbook ? tr("actionExportXlsx") : tr("actionExportCsvNl"));
+        action->setObjectName(workbook ? QStringLiteral("actionExportXlsx") : QStringLiteral("actionExportCsvNl"));
         action->setToolTip(workbook ? tr("De doorrekening als Excel-werkmap: een blad met de jaartotalen en een blad per investering")
                                     : tr("De doorrekening als CSV die Nederlandse Excel in kolommen opent: puntkomma's en decimale komma's"));
         action->setStatusTip(action->toolTip());

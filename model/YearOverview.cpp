@@ -238,7 +238,7 @@ QString PlanSummary(const QVector<OverviewRow> &rows, const OverviewFigures &fig
         const bool millions = DutchMillionsOrTotal(last.p10).endsWith(unit) || DutchMillionsOrTotal(last.p90).endsWith(unit);
         const QString low = millions ? DutchAmount(last.p10 / 1e6, 1) : DutchTotal(last.p10);
         const QString high = millions ? DutchAmount(last.p90 / 1e6, 1) + unit : DutchTotal(last.p90);
-        netWorth += QCoreApplication::translate("YearOverview", " (10\u201390 %: %1\u2013%2)").arg(low, high);
+        netWorth += QCoreApplication::translate("YearOverview", " (10–90 %: %1–%2)").arg(low, high);
     }
     return QCoreApplication::translate("YearOverview", "Met deze portefeuille %1; %2.").arg(cashFlow, netWorth);
 }

@@ -1,1591 +1,1593 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="nl_NL">
+<TS version="2.1" language="nl_NL" sourcelanguage="nl_NL">
 <context>
     <name>BaselineController</name>
     <message>
         <source>Vergelijk met...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijk met...</translation>
     </message>
     <message>
         <source>Een investeringsbestand openen als basis om deze portefeuille mee te vergelijken</source>
-        <translation type="unfinished"></translation>
+        <translation>Een investeringsbestand openen als basis om deze portefeuille mee te vergelijken</translation>
     </message>
     <message>
         <source>Huidige als basis vastleggen</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige als basis vastleggen</translation>
     </message>
     <message>
         <source>Een kopie van deze portefeuille bewaren om latere wijzigingen mee te vergelijken</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kopie van deze portefeuille bewaren om latere wijzigingen mee te vergelijken</translation>
     </message>
     <message>
         <source>Vergelijking wissen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijking wissen</translation>
     </message>
     <message>
         <source>De basis loslaten; het venster toont weer alleen deze portefeuille</source>
-        <translation type="unfinished"></translation>
+        <translation>De basis loslaten; het venster toont weer alleen deze portefeuille</translation>
     </message>
     <message>
         <source>Maandelijkse cashflow van de basis in het gekozen jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse cashflow van de basis in het gekozen jaar</translation>
     </message>
     <message>
         <source>Nettowaarde van de basis in het gekozen jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde van de basis in het gekozen jaar</translation>
     </message>
     <message>
         <source>Maandelijkse cashflow van deze portefeuille min die van de basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse cashflow van deze portefeuille min die van de basis</translation>
     </message>
     <message>
         <source>Nettowaarde van deze portefeuille min die van de basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde van deze portefeuille min die van de basis</translation>
     </message>
     <message>
         <source>Unable to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden geopend</translation>
     </message>
     <message>
         <source>%1 (vastgelegd)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vastgelegd)</translation>
     </message>
     <message>
         <source>Basis: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis: %1</translation>
     </message>
 </context>
 <context>
     <name>ChartData</name>
     <message>
         <source>Maandelijkse Cashflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse Cashflow</translation>
     </message>
     <message>
         <source>Netto vermogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto vermogen</translation>
     </message>
 </context>
 <context>
     <name>ChartExport</name>
     <message>
         <source>De grafiek kon niet worden getekend.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kon niet worden getekend.</translation>
     </message>
 </context>
 <context>
     <name>ChartMath</name>
     <message>
         <source> mld</source>
-        <translation type="unfinished"></translation>
+        <translation> mld</translation>
     </message>
     <message>
         <source> mln</source>
-        <translation type="unfinished"></translation>
+        <translation> mln</translation>
     </message>
 </context>
 <context>
     <name>ColumnCatalogue</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Jaartal</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaartal</translation>
     </message>
     <message>
         <source>Inleg/1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleg/1x</translation>
     </message>
     <message>
         <source>Inleg/maand</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleg/maand</translation>
     </message>
     <message>
         <source>Inleg periode(j)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleg periode(j)</translation>
     </message>
     <message>
         <source>Kostprijs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostprijs</translation>
     </message>
     <message>
         <source>Huur/maand</source>
-        <translation type="unfinished"></translation>
+        <translation>Huur/maand</translation>
     </message>
     <message>
         <source>Huurstijging/j(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurstijging/j(%)</translation>
     </message>
     <message>
         <source>Waardestijging/j(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waardestijging/j(%)</translation>
     </message>
     <message>
         <source>LTV(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>LTV(%)</translation>
     </message>
     <message>
         <source>rente(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>rente(%)</translation>
     </message>
     <message>
         <source>Hypotheek jaren</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotheek jaren</translation>
     </message>
     <message>
         <source>Rendement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement</translation>
     </message>
     <message>
         <source>BeginJaar</source>
-        <translation type="unfinished"></translation>
+        <translation>BeginJaar</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash</translation>
     </message>
     <message>
         <source>Vastgoed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastgoed</translation>
     </message>
     <message>
         <source>Activa</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Eigen inbreng</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen inbreng</translation>
     </message>
     <message>
         <source>Schulden</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden</translation>
     </message>
     <message>
         <source>Maandelijkse Inkomsten</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse Inkomsten</translation>
     </message>
     <message>
         <source>Maandelijkse lasten</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse lasten</translation>
     </message>
     <message>
         <source>Maandelijkse CashFlow</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse CashFlow</translation>
     </message>
     <message>
         <source>ROI(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROI(%)</translation>
     </message>
 </context>
 <context>
     <name>ColumnHelp</name>
     <message>
         <source>Type: de soort investering van deze rij (kies uit de lijst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Type: de soort investering van deze rij (kies uit de lijst)</translation>
     </message>
     <message>
         <source>Jaartal: het jaar waarin de investering begint, bv 2020</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaartal: het jaar waarin de investering begint, bv 2020</translation>
     </message>
     <message>
         <source>Inleg/1x: het bedrag dat u eenmalig inlegt, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleg/1x: het bedrag dat u eenmalig inlegt, in euro</translation>
     </message>
     <message>
         <source>Inleg/maand: het bedrag dat u elke maand inlegt, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleg/maand: het bedrag dat u elke maand inlegt, in euro</translation>
     </message>
     <message>
         <source>Inleg periode(j): hoeveel jaar u inlegt; bij Cash voor cashflow de looptijd van de lening, in jaren</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleg periode(j): hoeveel jaar u inlegt; bij Cash voor cashflow de looptijd van de lening, in jaren</translation>
     </message>
     <message>
         <source>Kostprijs: de aankoopprijs van het onderpand, in euro; bij Cash voor cashflow de minimale inleg</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostprijs: de aankoopprijs van het onderpand, in euro; bij Cash voor cashflow de minimale inleg</translation>
     </message>
     <message>
         <source>Huur/maand: de netto huur die het onderpand per maand opbrengt, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Huur/maand: de netto huur die het onderpand per maand opbrengt, in euro</translation>
     </message>
     <message>
         <source>Huurstijging/j(%): hoeveel de huur per jaar stijgt, in procent (3 betekent 3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurstijging/j(%): hoeveel de huur per jaar stijgt, in procent (3 betekent 3 %)</translation>
     </message>
     <message>
         <source>Waardestijging/j(%): hoeveel het onderpand per jaar in waarde stijgt, in procent</source>
-        <translation type="unfinished"></translation>
+        <translation>Waardestijging/j(%): hoeveel het onderpand per jaar in waarde stijgt, in procent</translation>
     </message>
     <message>
         <source>LTV(%): het deel van de kostprijs dat u leent (loan-to-value), in procent</source>
-        <translation type="unfinished"></translation>
+        <translation>LTV(%): het deel van de kostprijs dat u leent (loan-to-value), in procent</translation>
     </message>
     <message>
         <source>rente(%): de hypotheekrente per jaar, in procent</source>
-        <translation type="unfinished"></translation>
+        <translation>rente(%): de hypotheekrente per jaar, in procent</translation>
     </message>
     <message>
         <source>Hypotheek jaren: de looptijd van de hypotheek, in jaren</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotheek jaren: de looptijd van de hypotheek, in jaren</translation>
     </message>
     <message>
         <source>Rendement: de opbrengst per jaar, in procent van het ingelegde bedrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement: de opbrengst per jaar, in procent van het ingelegde bedrag</translation>
     </message>
     <message>
         <source>BeginJaar: het jaar waarin de investering begon</source>
-        <translation type="unfinished"></translation>
+        <translation>BeginJaar: het jaar waarin de investering begon</translation>
     </message>
     <message>
         <source>Cash: het geld dat de investering tot dit jaar heeft opgeleverd min wat u erin stak, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash: het geld dat de investering tot dit jaar heeft opgeleverd min wat u erin stak, in euro</translation>
     </message>
     <message>
         <source>Vastgoed: de waarde van het onderpand in dit jaar, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastgoed: de waarde van het onderpand in dit jaar, in euro</translation>
     </message>
     <message>
         <source>Activa: cash plus de waarde van het onderpand, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa: cash plus de waarde van het onderpand, in euro</translation>
     </message>
     <message>
         <source>Eigen inbreng: het eigen geld dat u in de investering stak, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen inbreng: het eigen geld dat u in de investering stak, in euro</translation>
     </message>
     <message>
         <source>Schulden: de resterende aflossingen inclusief rente, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden: de resterende aflossingen inclusief rente, in euro</translation>
     </message>
     <message>
         <source>Maandelijkse Inkomsten: huur of rente die de investering per maand opbrengt, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse Inkomsten: huur of rente die de investering per maand opbrengt, in euro</translation>
     </message>
     <message>
         <source>Maandelijkse lasten: de maandelijkse aflossing met rente, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse lasten: de maandelijkse aflossing met rente, in euro</translation>
     </message>
     <message>
         <source>Maandelijkse CashFlow: inkomsten min lasten per maand, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse CashFlow: inkomsten min lasten per maand, in euro</translation>
     </message>
     <message>
         <source>ROI(%): het rendement op de eigen inbreng (activa min schulden tegenover de eigen inbreng), in procent</source>
-        <translation type="unfinished"></translation>
+        <translation>ROI(%): het rendement op de eigen inbreng (activa min schulden tegenover de eigen inbreng), in procent</translation>
     </message>
     <message>
         <source>Schulden: de resterende hoofdsom van de hypotheek, na de aflossingen tot dit jaar, in euro</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden: de resterende hoofdsom van de hypotheek, na de aflossingen tot dit jaar, in euro</translation>
     </message>
 </context>
 <context>
     <name>DutchFormat</name>
     <message>
         <source>Geen getal: de berekening geeft hier geen uitkomst, bijvoorbeeld doordat oneindig grote bedragen tegen elkaar wegvallen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen getal: de berekening geeft hier geen uitkomst, bijvoorbeeld doordat oneindig grote bedragen tegen elkaar wegvallen.</translation>
     </message>
     <message>
         <source>Geen getal: de uitkomst is oneindig groot, bijvoorbeeld door een oneindig grote invoer of een deling door nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen getal: de uitkomst is oneindig groot, bijvoorbeeld door een oneindig grote invoer of een deling door nul.</translation>
     </message>
     <message>
         <source>Geen getal: de uitkomst is oneindig negatief, bijvoorbeeld door een oneindig grote invoer of een deling door nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen getal: de uitkomst is oneindig negatief, bijvoorbeeld door een oneindig grote invoer of een deling door nul.</translation>
     </message>
 </context>
 <context>
     <name>FileFilter</name>
     <message>
         <source>CSV(*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV(*.csv);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Excel-werkmap (*.xlsx);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-werkmap (*.xlsx);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Invest(*.inv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Investering(*.inv);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
     <name>FormSetup</name>
     <message>
         <source>Financiele situatie per investering</source>
-        <translation type="unfinished"></translation>
+        <translation>Financiele situatie per investering</translation>
     </message>
     <message>
         <source>Soort investering van de Wealth Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort investering van de vermogensplanner</translation>
     </message>
 </context>
 <context>
     <name>HelpMenu</name>
     <message>
         <source>Voorbeeld openen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld openen</translation>
     </message>
     <message>
         <source>Een voorbeeldportefeuille openen (niet opgeslagen), om het programma te leren kennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Een voorbeeldportefeuille openen (niet opgeslagen), om het programma te leren kennen</translation>
     </message>
     <message>
         <source>Over Quorvant</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Quorvant</translation>
     </message>
     <message>
         <source>Versie, licentie van het lettertype en waar instellingen en herstelbestanden staan</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie, licentie van het lettertype en waar instellingen en herstelbestanden staan</translation>
     </message>
     <message>
         <source>Handleiding — Quorvant</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding — Quorvant</translation>
     </message>
     <message>
         <source>Handleiding</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Quorvant %1&lt;/h3&gt;&lt;p&gt;Projecteert hoe een portefeuille van investeringen jaar na jaar groeit.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instellingen:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Herstelbestanden:&lt;/b&gt; %3&lt;/p&gt;&lt;p&gt;&lt;b&gt;Lettertype:&lt;/b&gt; DejaVu Sans Condensed, meegeleverd onder de Bitstream Vera-licentie (vrij te gebruiken, te wijzigen en te verspreiden; de DejaVu-wijzigingen zijn publiek domein). De volledige tekst staat onder ᳞tails”.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <source>&lt;h3&gt;Quorvant %1&lt;/h3&gt;&lt;p&gt;Projecteert hoe een portefeuille van investeringen jaar na jaar groeit.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instellingen:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Herstelbestanden:&lt;/b&gt; %3&lt;/p&gt;&lt;p&gt;&lt;b&gt;Lettertype:&lt;/b&gt; DejaVu Sans Condensed, meegeleverd onder de Bitstream Vera-licentie (vrij te gebruiken, te wijzigen en te verspreiden; de DejaVu-wijzigingen zijn publiek domein). De volledige tekst staat onder “Details”.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quorvant %1&lt;/h3&gt;&lt;p&gt;Projecteert hoe een portefeuille van investeringen jaar na jaar groeit.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instellingen:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Herstelbestanden:&lt;/b&gt; %3&lt;/p&gt;&lt;p&gt;&lt;b&gt;Lettertype:&lt;/b&gt; DejaVu Sans Condensed, meegeleverd onder de Bitstream Vera-licentie (vrij te gebruiken, te wijzigen en te verspreiden; de DejaVu-wijzigingen zijn publiek domein). De volledige tekst staat onder “Details”.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>InvestFormat</name>
     <message>
         <source>File too large (more than %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand te groot (meer dan %1 bytes)</translation>
     </message>
     <message>
         <source>“%1” is geen investeringsbestand: er staat geen enkel investeringstype in.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen investeringsbestand: er staat geen enkel investeringstype in.</translation>
     </message>
     <message>
         <source>“%1” lijkt onvolledig: %2 van de %3 velden.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” lijkt onvolledig: %2 van de %3 velden.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Origineel</source>
-        <translation type="unfinished"></translation>
+        <translation>Origineel</translation>
     </message>
     <message>
         <source>Deze taal gebruiken vanaf de volgende start</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze taal gebruiken vanaf de volgende start</translation>
     </message>
     <message>
         <source>Geldt vanaf de volgende start</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldt vanaf de volgende start</translation>
     </message>
 </context>
 <context>
     <name>LineGraphs</name>
     <message>
         <source>Financiële groei</source>
-        <translation type="unfinished"></translation>
+        <translation>Financiële groei</translation>
     </message>
     <message>
         <source>overige (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>overige (%1)</translation>
     </message>
     <message>
         <source>Som</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Uitgaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgaven</translation>
     </message>
     <message>
         <source>Financieel vrij in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Financieel vrij in %1</translation>
     </message>
     <message>
         <source>Mediaan</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediaan</translation>
     </message>
     <message>
         <source>Opslaan als afbeelding...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als afbeelding...</translation>
     </message>
     <message>
         <source>De grafiek opslaan als PNG- of SVG-afbeelding (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek opslaan als PNG- of SVG-afbeelding (%1)</translation>
     </message>
     <message>
         <source>Kopiëren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message>
         <source>De grafiek als afbeelding naar het klembord kopiëren (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek als afbeelding naar het klembord kopiëren (%1)</translation>
     </message>
     <message>
         <source>Afdrukken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken...</translation>
     </message>
     <message>
         <source>De grafiek afdrukken op één pagina (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek afdrukken op één pagina (%1)</translation>
     </message>
     <message>
         <source>Grafiek bewaren</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek bewaren</translation>
     </message>
     <message>
         <source>Grafiek opslaan als afbeelding</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek opslaan als afbeelding</translation>
     </message>
     <message>
         <source>Afbeelding niet opgeslagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding niet opgeslagen</translation>
     </message>
     <message>
         <source>De grafiek kon niet worden opgeslagen in %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kon niet worden opgeslagen in %1:
+%2</translation>
     </message>
     <message>
         <source>Grafiek afdrukken</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek afdrukken</translation>
     </message>
     <message>
         <source>De printer %1 neemt de opdracht niet aan.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer %1 neemt de opdracht niet aan.</translation>
     </message>
     <message>
         <source>Het bestand %1 kon niet worden geschreven.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kon niet worden geschreven.</translation>
     </message>
     <message>
         <source>Afdrukken mislukt</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken mislukt</translation>
     </message>
     <message>
         <source>De grafiek kon niet worden afgedrukt. </source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kon niet worden afgedrukt. </translation>
     </message>
     <message>
         <source> (bovenrand)</source>
-        <translation type="unfinished"></translation>
+        <translation> (bovenrand)</translation>
     </message>
     <message>
         <source> (onderrand)</source>
-        <translation type="unfinished"></translation>
+        <translation> (onderrand)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Quorvant</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvant</translation>
     </message>
     <message>
         <source>Manuele input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen invoer</translation>
     </message>
     <message>
         <source>Uw financiele situatie in jaar :</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw financiele situatie in jaar :</translation>
     </message>
     <message>
         <source>Wealth Generator (optioneel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogensplanner (optioneel)</translation>
     </message>
     <message>
         <source>1) Vul bestaande investeringen in de tabel aan</source>
-        <translation type="unfinished"></translation>
+        <translation>1) Vul bestaande investeringen in de tabel aan</translation>
     </message>
     <message>
         <source>2) Wealthgenerator investeert automatisch voor jou, en toont hoe snel je aantal investeringen kunnen groeien.  Geef hieronder een paar parameters in, en druk op de Get Wealthy knop</source>
-        <translation type="unfinished"></translation>
+        <translation>2) De vermogensplanner investeert automatisch voor jou en toont hoe snel je aantal investeringen kan groeien. Vul hieronder een paar gegevens in en druk op de knop Rijk plannen</translation>
     </message>
     <message>
         <source>3) Kies een jaar voor een indicatie van je financiele situatie in dat jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>3) Kies een jaar voor een indicatie van je financiele situatie in dat jaar</translation>
     </message>
     <message>
         <source>4) Toon een grafiek naar keuze + de som van alle investeringen</source>
-        <translation type="unfinished"></translation>
+        <translation>4) Toon een grafiek naar keuze + de som van alle investeringen</translation>
     </message>
     <message>
         <source>Nettowaarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>Onderpand met hefboom  (Vastgoed, forex, opties)
 Onderpand zonder hefboom  (Vastgoed)
 Cash for cashflow (Je leent geld uit)
 Compounded interest (Spaarboekje, beursrendement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderpand met hefboom  (Vastgoed, forex, opties)
+Onderpand zonder hefboom  (Vastgoed)
+Cash voor cashflow (Je leent geld uit)
+Compounded interest (Spaarboekje, beursrendement)</translation>
     </message>
     <message>
         <source>Get Wealthy</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijk plannen</translation>
     </message>
     <message>
         <source>Investeringen</source>
-        <translation type="unfinished"></translation>
+        <translation>Investeringen</translation>
     </message>
     <message>
         <source>Clear Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Investeringen wissen</translation>
     </message>
     <message>
         <source>Toon de grafiek voor :</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon de grafiek voor :</translation>
     </message>
     <message>
         <source>NettoWaarde</source>
-        <translation type="unfinished"></translation>
+        <translation>NettoWaarde</translation>
     </message>
     <message>
         <source>Cashflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen...</translation>
     </message>
     <message>
         <source>Online Handleiding</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exporteren...</translation>
     </message>
     <message>
         <source>Opslaan</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>De portefeuille opslaan in het huidige bestand</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>actionExportXlsx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>actionExportCsvNl</source>
-        <translation type="unfinished"></translation>
+        <translation>De portefeuille opslaan in het huidige bestand</translation>
     </message>
     <message>
         <source>De doorrekening als Excel-werkmap: een blad met de jaartotalen en een blad per investering</source>
-        <translation type="unfinished"></translation>
+        <translation>De doorrekening als Excel-werkmap: een blad met de jaartotalen en een blad per investering</translation>
     </message>
     <message>
         <source>De doorrekening als CSV die Nederlandse Excel in kolommen opent: puntkomma&apos;s en decimale komma&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>De doorrekening als CSV die Nederlandse Excel in kolommen opent: puntkomma&apos;s en decimale komma&apos;s</translation>
     </message>
     <message>
         <source>Bewerken</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Ongedaan maken</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Opnieuw</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Cellen wissen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellen wissen</translation>
     </message>
     <message>
         <source>Basis openen</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis openen</translation>
     </message>
     <message>
         <source>Naamloos</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
     <message>
         <source>Voorbeeld</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld</translation>
     </message>
     <message>
         <source>Geen getal — telt als 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen getal — telt als 0</translation>
     </message>
     <message>
         <source>%1: “%2” is geen getal — telt als 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: “%2” is geen getal — telt als 0</translation>
     </message>
     <message>
         <source>Jaartal fout</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaartal fout</translation>
     </message>
     <message>
         <source>Vul een geldig jaartal in , bv 2020</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een geldig jaartal in , bv 2020</translation>
     </message>
     <message>
         <source>Cel wijzigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel wijzigen</translation>
     </message>
     <message>
         <source>Type wijzigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Type wijzigen</translation>
     </message>
     <message>
         <source>Min. inleg</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. inleg</translation>
     </message>
     <message>
         <source>Duurtijd(j)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duurtijd(j)</translation>
     </message>
     <message>
         <source>Rij %1, %2: “%3” is geen getal — telt als 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1, %2: “%3” is geen getal — telt als 0</translation>
     </message>
     <message>
         <source>Rij %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1, %2: %3</translation>
     </message>
     <message>
         <source>Unable to save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden opgeslagen</translation>
     </message>
     <message>
         <source>Save invest file</source>
-        <translation type="unfinished"></translation>
+        <translation>Investeringsbestand opslaan</translation>
     </message>
     <message>
         <source>Open Invest File</source>
-        <translation type="unfinished"></translation>
+        <translation>Investeringsbestand openen</translation>
     </message>
     <message>
         <source>Unable to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden geopend</translation>
     </message>
     <message>
         <source>Openen</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exporteren</translation>
     </message>
     <message>
         <source>rij %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1</translation>
     </message>
     <message>
         <source>de rijen %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de rijen %1</translation>
     </message>
     <message>
         <source>Vul een geldig jaartal in , bv 2020
 
 Het jaartal van %1 is leeg gelaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een geldig jaartal in , bv 2020
+
+Het jaartal van %1 is leeg gelaten.</translation>
     </message>
     <message>
         <source>De portefeuille is gewijzigd. Wijzigingen opslaan?</source>
-        <translation type="unfinished"></translation>
+        <translation>De portefeuille is gewijzigd. Wijzigingen opslaan?</translation>
     </message>
     <message>
         <source>Herstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellen</translation>
     </message>
 </context>
 <context>
     <name>NumberTips</name>
     <message>
         <source>Geen getal — telt als 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen getal — telt als 0</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzen</translation>
     </message>
     <message>
         <source>Beperk het jaaroverzicht tot :</source>
-        <translation type="unfinished"></translation>
+        <translation>Beperk het jaaroverzicht tot :</translation>
     </message>
     <message>
         <source>Beperk het aantal investeringen tot :</source>
-        <translation type="unfinished"></translation>
+        <translation>Beperk het aantal investeringen tot :</translation>
     </message>
     <message>
         <source>Geen geheel getal — de grens blijft zoals hij was</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen geheel getal — de grens blijft zoals hij was</translation>
     </message>
 </context>
 <context>
     <name>PlanReport</name>
     <message>
         <source>&lt;h3&gt;Wealth Generator: %1&lt;/h3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Vermogensplanner: %1&lt;/h3&gt;</translation>
     </message>
     <message>
         <source>leeg</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>&lt;b&gt;Rij %1&lt;/b&gt; – %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rij %1&lt;/b&gt; – %2: %3</translation>
     </message>
     <message>
         <source>Geen volledige investering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen volledige investering.</translation>
     </message>
     <message>
         <source>(nieuwe portefeuille)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nieuwe portefeuille)</translation>
     </message>
     <message>
         <source>in euro&apos;s van vandaag (%1, %2 % inflatie per jaar)</source>
-        <translation type="unfinished"></translation>
+        <translation>in euro&apos;s van vandaag (%1, %2 % inflatie per jaar)</translation>
     </message>
     <message>
         <source>in euro&apos;s van elk jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>in euro&apos;s van elk jaar</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Plan: %1&lt;/h1&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h1&gt;Plan: %1&lt;/h1&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Datum: %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Datum: %1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Deze portefeuille heeft nog geen volledige investering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze portefeuille heeft nog geen volledige investering.</translation>
     </message>
     <message>
         <source>&lt;p&gt;Horizon: %1 t/m %2; bedragen %3.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Horizon: %1 t/m %2; bedragen %3.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2 style=&quot;page-break-before: always;&quot;&gt;Invoer&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2 style=&quot;page-break-before: always;&quot;&gt;Invoer&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Aannames&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Aannames&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>Grenzen: %1 jaren, %2 investeringen</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzen: %1 jaren, %2 investeringen</translation>
     </message>
     <message>
         <source>Inflatie: %1 % per jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflatie: %1 % per jaar</translation>
     </message>
     <message>
         <source>Bedragen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedragen: %1</translation>
     </message>
     <message>
         <source>Maandelijkse uitgaven: %1 (euro&apos;s van vandaag)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse uitgaven: %1 (euro&apos;s van vandaag)</translation>
     </message>
     <message>
         <source>Maandelijkse uitgaven: geen doel</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse uitgaven: geen doel</translation>
     </message>
     <message>
         <source>Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt</translation>
     </message>
     <message>
         <source>Kosten en belasting (Box 3): niet meegerekend</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten en belasting (Box 3): niet meegerekend</translation>
     </message>
     <message>
         <source>Vergeleken met: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergeleken met: %1</translation>
     </message>
     <message>
         <source>Vergeleken met: geen basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergeleken met: geen basis</translation>
     </message>
     <message>
         <source>&lt;h2 style=&quot;page-break-before: always;&quot;&gt;Jaaroverzicht&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2 style=&quot;page-break-before: always;&quot;&gt;Jaaroverzicht&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Geen jaren: de portefeuille heeft geen volledige investering.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Geen jaren: de portefeuille heeft geen volledige investering.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Bedragen %1.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Bedragen %1.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Uitgaven, spreiding%1&lt;/h3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Uitgaven, spreiding%1&lt;/h3&gt;</translation>
     </message>
     <message>
         <source> en basis</source>
-        <translation type="unfinished"></translation>
+        <translation> en basis</translation>
     </message>
     <message>
         <source>Maandelijkse cashflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse cashflow</translation>
     </message>
     <message>
         <source>Nettowaarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Reproduceerbaarheid&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Reproduceerbaarheid&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>Programma: Quorvant %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma: Quorvant %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwaarde (seed): %1</translation>
     </message>
     <message>
         <source>Aantal paden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal paden: %1</translation>
     </message>
     <message>
         <source>SHA-256 van de portefeuilletekst: &lt;tt&gt;%1&lt;/tt&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 van de portefeuilletekst: &lt;tt&gt;%1&lt;/tt&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Let op:&lt;/b&gt; het plan bevat wijzigingen die nog niet zijn opgeslagen; de SHA-256 hoort bij de tekst zoals die nu zou worden opgeslagen, niet bij het bestand.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Let op:&lt;/b&gt; het plan bevat wijzigingen die nog niet zijn opgeslagen; de SHA-256 hoort bij de tekst zoals die nu zou worden opgeslagen, niet bij het bestand.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Dezelfde portefeuilletekst geeft met dezelfde versie, aannames, seed en hetzelfde aantal paden hetzelfde rapport.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Dezelfde portefeuilletekst geeft met dezelfde versie, aannames, seed en hetzelfde aantal paden hetzelfde rapport.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Plan: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan: %1</translation>
     </message>
     <message>
         <source>quorvant: gebruik: quorvant --report RAPPORT.pdf BESTAND
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorvant: gebruik: quorvant --report RAPPORT.pdf BESTAND
+</translation>
     </message>
     <message>
         <source>quorvant: %1 kan niet worden gelezen: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorvant: %1 kan niet worden gelezen: %2
+</translation>
     </message>
     <message>
         <source>quorvant: het rapport kan niet worden geschreven naar %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorvant: het rapport kan niet worden geschreven naar %1: %2
+</translation>
     </message>
 </context>
 <context>
     <name>PlanViews</name>
     <message>
         <source>Jaaroverzicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaaroverzicht</translation>
     </message>
     <message>
         <source>Alle jaren van de horizon in één tabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle jaren van de horizon in één tabel</translation>
     </message>
     <message>
         <source>Rapport...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport...</translation>
     </message>
     <message>
         <source>Het hele plan als PDF op A4</source>
-        <translation type="unfinished"></translation>
+        <translation>Het hele plan als PDF op A4</translation>
     </message>
     <message>
         <source>Rapport afdrukken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport afdrukken...</translation>
     </message>
     <message>
         <source>Het hele plan afdrukken</source>
-        <translation type="unfinished"></translation>
+        <translation>Het hele plan afdrukken</translation>
     </message>
     <message>
         <source>Toon alle jaren van de horizon in één tabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon alle jaren van de horizon in één tabel</translation>
     </message>
     <message>
         <source>Rapport opslaan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport opslaan</translation>
     </message>
     <message>
         <source>Rapport niet opgeslagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport niet opgeslagen</translation>
     </message>
     <message>
         <source>Het rapport kon niet worden opgeslagen in %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet worden opgeslagen in %1:
+%2</translation>
     </message>
     <message>
         <source>Rapport afdrukken</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport afdrukken</translation>
     </message>
 </context>
 <context>
     <name>PlanningPanel</name>
     <message>
         <source>Inflatie (%/j)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflatie (%/j)</translation>
     </message>
     <message>
         <source>Verwachte inflatie per jaar in procenten; wordt onthouden, niet in het bestand bewaard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwachte inflatie per jaar in procenten; wordt onthouden, niet in het bestand bewaard</translation>
     </message>
     <message>
         <source>Toon in euro&apos;s van vandaag</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon in euro&apos;s van vandaag</translation>
     </message>
     <message>
         <source>Alle bedragen omgerekend naar de koopkracht van dit jaar; ROI en jaartallen blijven gelijk</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bedragen omgerekend naar de koopkracht van dit jaar; ROI en jaartallen blijven gelijk</translation>
     </message>
     <message>
         <source>Schuld als restschuld</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuld als restschuld</translation>
     </message>
     <message>
         <source>Toon als schuld wat van elke hypotheek nog af te lossen is; uit: alle betalingen die nog komen, rente inbegrepen</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon als schuld wat van elke hypotheek nog af te lossen is; uit: alle betalingen die nog komen, rente inbegrepen</translation>
     </message>
     <message>
         <source>Maandelijkse uitgaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse uitgaven</translation>
     </message>
     <message>
         <source>Wat u per maand uitgeeft, in euro&apos;s van vandaag; leeg: geen doel</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat u per maand uitgeeft, in euro&apos;s van vandaag; leeg: geen doel</translation>
     </message>
     <message>
         <source>(euro&apos;s van vandaag, %1 % inflatie)</source>
-        <translation type="unfinished"></translation>
+        <translation>(euro&apos;s van vandaag, %1 % inflatie)</translation>
     </message>
     <message>
         <source>Niet binnen de horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet binnen de horizon</translation>
     </message>
     <message>
         <source>Financieel vrij in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Financieel vrij in %1</translation>
     </message>
 </context>
 <context>
     <name>Plausibility</name>
     <message>
         <source>Een negatief bedrag is niet aannemelijk</source>
-        <translation type="unfinished"></translation>
+        <translation>Een negatief bedrag is niet aannemelijk</translation>
     </message>
     <message>
         <source>LTV hoort tussen 0 en 100 % te liggen</source>
-        <translation type="unfinished"></translation>
+        <translation>LTV hoort tussen 0 en 100 % te liggen</translation>
     </message>
     <message>
         <source>Een daling van 100 % of meer per jaar is niet aannemelijk: de waarde is meteen weg</source>
-        <translation type="unfinished"></translation>
+        <translation>Een daling van 100 % of meer per jaar is niet aannemelijk: de waarde is meteen weg</translation>
     </message>
     <message>
         <source>Een lening zonder looptijd telt nergens mee: vul het aantal jaren in</source>
-        <translation type="unfinished"></translation>
+        <translation>Een lening zonder looptijd telt nergens mee: vul het aantal jaren in</translation>
     </message>
     <message>
         <source>Inflatie buiten %1 .. %2 %: telt als 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflatie buiten %1 .. %2 %: telt als 0</translation>
     </message>
     <message>
         <source>Uitgaven buiten 0 .. 10.000.000 per maand: geen doel</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgaven buiten 0 .. 10.000.000 per maand: geen doel</translation>
     </message>
 </context>
 <context>
     <name>PortfolioDocument</name>
     <message>
         <source>Naamloos</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
     <message>
         <source>[*] — Quorvant</source>
-        <translation type="unfinished"></translation>
+        <translation>[*] — Quorvant</translation>
     </message>
     <message>
         <source>Recente bestanden</source>
-        <translation type="unfinished"></translation>
+        <translation>Recente bestanden</translation>
     </message>
 </context>
 <context>
     <name>RealValues</name>
     <message>
         <source>Het eerste jaar vanaf wanneer de maandelijkse cashflow, in euro&apos;s van vandaag, de maandelijkse uitgaven dekt in dat jaar en in elk later jaar van de horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Het eerste jaar vanaf wanneer de maandelijkse cashflow, in euro&apos;s van vandaag, de maandelijkse uitgaven dekt in dat jaar en in elk later jaar van de horizon</translation>
     </message>
 </context>
 <context>
     <name>RecoveryController</name>
     <message>
         <source>Naamloos</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
     <message>
         <source>Unable to open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden geopend</translation>
     </message>
     <message>
         <source>Quorvant</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvant</translation>
     </message>
     <message>
         <source>Er is niet-opgeslagen werk van %1 gevonden (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niet-opgeslagen werk van %1 gevonden (%2).</translation>
     </message>
     <message>
         <source>Herstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>Verwerpen</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerpen</translation>
     </message>
 </context>
 <context>
     <name>RecoveryFile</name>
     <message>
         <source>Het herstelbestand is beschadigd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het herstelbestand is beschadigd.</translation>
     </message>
     <message>
         <source>Naamloos</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
     <message>
         <source>Het herstelbestand is te groot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het herstelbestand is te groot.</translation>
     </message>
 </context>
 <context>
     <name>SafeSave</name>
     <message>
         <source>een map</source>
-        <translation type="unfinished"></translation>
+        <translation>een map</translation>
     </message>
     <message>
         <source>een pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>een pipe (FIFO)</translation>
     </message>
     <message>
         <source>een socket</source>
-        <translation type="unfinished"></translation>
+        <translation>een socket</translation>
     </message>
     <message>
         <source>een apparaat</source>
-        <translation type="unfinished"></translation>
+        <translation>een apparaat</translation>
     </message>
     <message>
         <source>een bijzonder bestand</source>
-        <translation type="unfinished"></translation>
+        <translation>een bijzonder bestand</translation>
     </message>
     <message>
         <source>Geen gewoon bestand: %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen gewoon bestand: %1 is %2.</translation>
     </message>
     <message>
         <source>Geen gewoon bestand: %1 is een kring van symbolische koppelingen (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen gewoon bestand: %1 is een kring van symbolische koppelingen (%2).</translation>
     </message>
     <message>
         <source>In de map %1 mag geen nieuw bestand worden gemaakt (alleen-lezen map), dus het bestand kon niet veilig worden vervangen</source>
-        <translation type="unfinished"></translation>
+        <translation>In de map %1 mag geen nieuw bestand worden gemaakt (alleen-lezen map), dus het bestand kon niet veilig worden vervangen</translation>
     </message>
     <message>
         <source>De map %1 is beschermd (sticky) en het bestand is van een andere gebruiker, dus het bestand kon niet veilig worden vervangen</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 is beschermd (sticky) en het bestand is van een andere gebruiker, dus het bestand kon niet veilig worden vervangen</translation>
     </message>
     <message>
         <source>; het bestand zelf overschrijven lukte ook niet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; het bestand zelf overschrijven lukte ook niet: %1</translation>
     </message>
     <message>
         <source>De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).</translation>
     </message>
 </context>
 <context>
     <name>SheetExport</name>
     <message>
         <source>CSV voor Excel (puntkomma)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV voor Excel (puntkomma)</translation>
     </message>
     <message>
         <source>Excel-werkmap (.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-werkmap (.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>SpreadDialog</name>
     <message>
         <source> procentpunt</source>
-        <translation type="unfinished"></translation>
+        <translation> procentpunt</translation>
     </message>
     <message>
         <source>Spreiding</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding</translation>
     </message>
     <message>
         <source>Spreiding van de waardestijging</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding van de waardestijging</translation>
     </message>
     <message>
         <source>Hoeveel de waardestijging van jaar tot jaar rond de ingevulde waarde schommelt (standaardafwijking in procentpunten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel de waardestijging van jaar tot jaar rond de ingevulde waarde schommelt (standaardafwijking in procentpunten)</translation>
     </message>
     <message>
         <source>Spreiding van de huurstijging</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding van de huurstijging</translation>
     </message>
     <message>
         <source>Hoeveel de huurstijging van jaar tot jaar rond de ingevulde waarde schommelt (standaardafwijking in procentpunten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel de huurstijging van jaar tot jaar rond de ingevulde waarde schommelt (standaardafwijking in procentpunten)</translation>
     </message>
     <message>
         <source>Spreiding van het rendement</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding van het rendement</translation>
     </message>
     <message>
         <source>Hoeveel het rendement van jaar tot jaar rond de ingevulde waarde schommelt (standaardafwijking in procentpunten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel het rendement van jaar tot jaar rond de ingevulde waarde schommelt (standaardafwijking in procentpunten)</translation>
     </message>
     <message>
         <source>Aantal paden</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal paden</translation>
     </message>
     <message>
         <source>Hoeveel mogelijke verlopen worden doorgerekend; meer paden geven gladdere banden maar rekenen langer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel mogelijke verlopen worden doorgerekend; meer paden geven gladdere banden maar rekenen langer</translation>
     </message>
     <message>
         <source>&amp;Waardestijging:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Waardestijging:</translation>
     </message>
     <message>
         <source>&amp;Huurstijging:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Huurstijging:</translation>
     </message>
     <message>
         <source>&amp;Rendement:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rendement:</translation>
     </message>
     <message>
         <source>Aantal &amp;paden:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal &amp;paden:</translation>
     </message>
     <message>
         <source>De hypotheekrente blijft vast.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hypotheekrente blijft vast.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>UncertaintyPanel</name>
     <message>
         <source>Spreiding</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding</translation>
     </message>
     <message>
         <source>Toon hoe breed de uitkomsten zijn: duizenden paden met wisselende waardestijging, huurstijging en rendement</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon hoe breed de uitkomsten zijn: duizenden paden met wisselende waardestijging, huurstijging en rendement</translation>
     </message>
     <message>
         <source>Instellingen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen...</translation>
     </message>
     <message>
         <source>De spreiding per jaar en het aantal paden</source>
-        <translation type="unfinished"></translation>
+        <translation>De spreiding per jaar en het aantal paden</translation>
     </message>
     <message>
         <source>Spreiding: %1 van %2 paden berekend</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding: %1 van %2 paden berekend</translation>
     </message>
     <message>
         <source>Spreiding wordt berekend...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreiding wordt berekend...</translation>
     </message>
     <message>
         <source>Nettowaarde %1: 10%: %2 · 50%: %3 · 90%: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde %1: 10%: %2 · 50%: %3 · 90%: %4</translation>
     </message>
     <message>
         <source>Kans financieel vrij uiterlijk %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kans financieel vrij uiterlijk %1: %2</translation>
     </message>
 </context>
 <context>
     <name>WealthLabelTable</name>
     <message>
         <source>BeginJaar</source>
-        <translation type="unfinished"></translation>
+        <translation>BeginJaar</translation>
     </message>
     <message>
         <source>Eenmalige inleg</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenmalige inleg</translation>
     </message>
     <message>
         <source>Maandelijkse inleg</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse inleg</translation>
     </message>
     <message>
         <source>Kostprijs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostprijs</translation>
     </message>
     <message>
         <source>Inlegperiode(jaar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inlegperiode(jaar)</translation>
     </message>
     <message>
         <source>Netto Huur/maand</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto Huur/maand</translation>
     </message>
     <message>
         <source>Minimum inleg</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum inleg</translation>
     </message>
     <message>
         <source>Huurstijging (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurstijging (%)</translation>
     </message>
     <message>
         <source>Rendement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement</translation>
     </message>
     <message>
         <source>Waardestijging (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waardestijging (%)</translation>
     </message>
     <message>
         <source>LTV (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>LTV (%)</translation>
     </message>
     <message>
         <source>Hypotheekrente (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotheekrente (%)</translation>
     </message>
     <message>
         <source>Hypotheekduur(j)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotheekduur(j)</translation>
     </message>
     <message>
         <source>bv. 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 2026</translation>
     </message>
     <message>
         <source>bv. 50.000</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 50.000</translation>
     </message>
     <message>
         <source>bv. 500</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 500</translation>
     </message>
     <message>
         <source>bv. 200.000</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 200.000</translation>
     </message>
     <message>
         <source>bv. 150.000</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 150.000</translation>
     </message>
     <message>
         <source>bv. 10</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 10</translation>
     </message>
     <message>
         <source>bv. 1.000</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 1.000</translation>
     </message>
     <message>
         <source>bv. 800</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 800</translation>
     </message>
     <message>
         <source>bv. 10.000</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 10.000</translation>
     </message>
     <message>
         <source>bv. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 2</translation>
     </message>
     <message>
         <source>bv. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 4</translation>
     </message>
     <message>
         <source>bv. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 3</translation>
     </message>
     <message>
         <source>bv. 80</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 80</translation>
     </message>
     <message>
         <source>bv. 20</source>
-        <translation type="unfinished"></translation>
+        <translation>bv. 20</translation>
     </message>
 </context>
 <context>
     <name>YearOverview</name>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash</translation>
     </message>
     <message>
         <source>Totale cash aan het eind van het jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale cash aan het eind van het jaar</translation>
     </message>
     <message>
         <source>Vastgoed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastgoed</translation>
     </message>
     <message>
         <source>Totale waarde van het vastgoed</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale waarde van het vastgoed</translation>
     </message>
     <message>
         <source>Activa</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Cash plus vastgoed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash plus vastgoed</translation>
     </message>
     <message>
         <source>Eigen inbreng</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen inbreng</translation>
     </message>
     <message>
         <source>Totale eigen inbreng</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale eigen inbreng</translation>
     </message>
     <message>
         <source>Schulden</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden</translation>
     </message>
     <message>
         <source>Totale schulden</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale schulden</translation>
     </message>
     <message>
         <source>Inkomsten p/m</source>
-        <translation type="unfinished"></translation>
+        <translation>Inkomsten p/m</translation>
     </message>
     <message>
         <source>Maandelijkse inkomsten</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse inkomsten</translation>
     </message>
     <message>
         <source>Lasten p/m</source>
-        <translation type="unfinished"></translation>
+        <translation>Lasten p/m</translation>
     </message>
     <message>
         <source>Maandelijkse lasten</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse lasten</translation>
     </message>
     <message>
         <source>Cashflow p/m</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow p/m</translation>
     </message>
     <message>
         <source>Maandelijkse cashflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandelijkse cashflow</translation>
     </message>
     <message>
         <source>Nettowaarde</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde</translation>
     </message>
     <message>
         <source>Activa min schulden</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa min schulden</translation>
     </message>
     <message>
         <source>Jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>Kalenderjaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderjaar</translation>
     </message>
     <message>
         <source>Uitgaven p/m</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgaven p/m</translation>
     </message>
     <message>
         <source>De maandelijkse uitgaven in de euro&apos;s van de tabel</source>
-        <translation type="unfinished"></translation>
+        <translation>De maandelijkse uitgaven in de euro&apos;s van de tabel</translation>
     </message>
     <message>
         <source>Vrij</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij</translation>
     </message>
     <message>
         <source>Het eerste jaar waarin de cashflow de uitgaven dekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Het eerste jaar waarin de cashflow de uitgaven dekt</translation>
     </message>
     <message>
         <source>Nettowaarde: 10e percentiel van de paden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde: 10e percentiel van de paden</translation>
     </message>
     <message>
         <source>Nettowaarde: mediaan van de paden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde: mediaan van de paden</translation>
     </message>
     <message>
         <source>Nettowaarde: 90e percentiel van de paden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde: 90e percentiel van de paden</translation>
     </message>
     <message>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Nettowaarde van de basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde van de basis</translation>
     </message>
     <message>
         <source>Verschil</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschil</translation>
     </message>
     <message>
         <source>Nettowaarde min die van de basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettowaarde min die van de basis</translation>
     </message>
     <message>
         <source> mln</source>
-        <translation type="unfinished"></translation>
+        <translation> mln</translation>
     </message>
     <message>
         <source>is de maandelijkse cashflow in %1 hoger dan de uitgaven van %2</source>
-        <translation type="unfinished"></translation>
+        <translation>is de maandelijkse cashflow in %1 hoger dan de uitgaven van %2</translation>
     </message>
     <message>
         <source>dekt de maandelijkse cashflow binnen de horizon de uitgaven van %1 niet</source>
-        <translation type="unfinished"></translation>
+        <translation>dekt de maandelijkse cashflow binnen de horizon de uitgaven van %1 niet</translation>
     </message>
     <message>
         <source>is de maandelijkse cashflow in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>is de maandelijkse cashflow in %1 %2</translation>
     </message>
     <message>
         <source>de nettowaarde in %1 is %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (10᎐ %: %1–%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>de nettowaarde in %1 is %2</translation>
     </message>
     <message>
         <source>Met deze portefeuille %1; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze portefeuille %1; %2.</translation>
+    </message>
+    <message>
+        <source> (10–90 %: %1–%2)</source>
+        <translation> (10–90 %: %1–%2)</translation>
     </message>
 </context>
 <context>
     <name>YearOverviewWindow</name>
     <message>
         <source>Jaaroverzicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaaroverzicht</translation>
     </message>
     <message>
         <source>De hele portefeuille of één investering per jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>De hele portefeuille of één investering per jaar</translation>
     </message>
     <message>
         <source>Weergave</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>Kopiëren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message>
         <source>Kopieer de gekozen cellen (of de hele tabel) voor een spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieer de gekozen cellen (of de hele tabel) voor een spreadsheet</translation>
     </message>
     <message>
         <source>Kies een rij om dat jaar in het hoofdvenster te tonen; Ctrl+C kopieert</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een rij om dat jaar in het hoofdvenster te tonen; Ctrl+C kopieert</translation>
     </message>
     <message>
         <source>Weergave:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave:</translation>
     </message>
     <message>
         <source>Portefeuille (totalen)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portefeuille (totalen)</translation>
     </message>
     <message>
         <source>Rij %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1: %2</translation>
     </message>
     <message>
         <source>In euro&apos;s van vandaag (%1 % inflatie)</source>
-        <translation type="unfinished"></translation>
+        <translation>In euro&apos;s van vandaag (%1 % inflatie)</translation>
     </message>
     <message>
         <source>In euro&apos;s van elk jaar</source>
-        <translation type="unfinished"></translation>
+        <translation>In euro&apos;s van elk jaar</translation>
     </message>
     <message>
         <source>Nog geen volledige investering</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen volledige investering</translation>
     </message>
 </context>
 </TS>

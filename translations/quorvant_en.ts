@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Inleg periode(j)</source>
-        <translation>Deposit term(y)</translation>
+        <translation>Dep. term(y)</translation>
     </message>
     <message>
         <source>Kostprijs</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>rente(%)</source>
-        <translation>interest(%)</translation>
+        <translation>rate(%)</translation>
     </message>
     <message>
         <source>Hypotheek jaren</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Inleg periode(j): hoeveel jaar u inlegt; bij Cash voor cashflow de looptijd van de lening, in jaren</source>
-        <translation>Deposit term(y): for how many years you put money in; for Cash voor cashflow the term of the loan, in years</translation>
+        <translation>Dep. term(y): for how many years you put money in; for Cash voor cashflow the term of the loan, in years</translation>
     </message>
     <message>
         <source>Kostprijs: de aankoopprijs van het onderpand, in euro; bij Cash voor cashflow de minimale inleg</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>rente(%): de hypotheekrente per jaar, in procent</source>
-        <translation>interest(%): the mortgage interest per year, in percent</translation>
+        <translation>rate(%): the mortgage interest rate per year, in percent</translation>
     </message>
     <message>
         <source>Hypotheek jaren: de looptijd van de hypotheek, in jaren</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Uw financiele situatie in jaar :</source>
-        <translation>Your financial situation in year :</translation>
+        <translation>Your situation in year :</translation>
     </message>
     <message>
         <source>Wealth Generator (optioneel)</source>
@@ -664,7 +664,7 @@ Compounded interest (savings, stock returns)</translation>
     </message>
     <message>
         <source>Min. inleg</source>
-        <translation>Min. deposit</translation>
+        <translation>Min. dep.</translation>
     </message>
     <message>
         <source>Duurtijd(j)</source>
@@ -1321,7 +1321,7 @@ The year of %1 has been left empty.</translation>
     </message>
     <message>
         <source>Hypotheekrente (%)</source>
-        <translation>Mortgage interest (%)</translation>
+        <translation>Mortgage rate (%)</translation>
     </message>
     <message>
         <source>Hypotheekduur(j)</source>

@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Soort investering van de Wealth Generator</source>
-        <translation>Soort investering van de vermogensplanner</translation>
+        <translation>Soort investering van de groeiplanner</translation>
     </message>
 </context>
 <context>
@@ -498,7 +498,7 @@
     </message>
     <message>
         <source>Wealth Generator (optioneel)</source>
-        <translation>Vermogensplanner (optioneel)</translation>
+        <translation>Groeiplanner (optioneel)</translation>
     </message>
     <message>
         <source>1) Vul bestaande investeringen in de tabel aan</source>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>2) Wealthgenerator investeert automatisch voor jou, en toont hoe snel je aantal investeringen kunnen groeien.  Geef hieronder een paar parameters in, en druk op de Get Wealthy knop</source>
-        <translation>2) De vermogensplanner investeert automatisch voor jou en toont hoe snel je aantal investeringen kan groeien. Vul hieronder een paar gegevens in en druk op de knop Rijk plannen</translation>
+        <translation>2) De groeiplanner investeert automatisch voor jou en toont hoe snel je aantal investeringen kan groeien. Vul hieronder een paar gegevens in en druk op de knop Rijk plannen</translation>
     </message>
     <message>
         <source>3) Kies een jaar voor een indicatie van je financiele situatie in dat jaar</source>
@@ -757,7 +757,7 @@ Het jaartal van %1 is leeg gelaten.</translation>
     <name>PlanReport</name>
     <message>
         <source>&lt;h3&gt;Wealth Generator: %1&lt;/h3&gt;</source>
-        <translation>&lt;h3&gt;Vermogensplanner: %1&lt;/h3&gt;</translation>
+        <translation>&lt;h3&gt;Groeiplanner: %1&lt;/h3&gt;</translation>
     </message>
     <message>
         <source>leeg</source>

@@ -70,6 +70,7 @@ BaselineController::BaselineController(QWidget *form, QMenu *fileMenu, QAction *
     m_panel->setObjectName(QStringLiteral("BasisVergelijking"));
     m_panel->setGeometry(PanelGeometry);
     const QString names[2] = { QStringLiteral("Basis"), QStringLiteral("Verschil") };
+    const QString captions[2] = { tr("Basis"), tr("Verschil") };
     const QString tips[2][2] = {
         { tr("Maandelijkse cashflow van de basis in het gekozen jaar"),
             tr("Nettowaarde van de basis in het gekozen jaar") },
@@ -81,8 +82,8 @@ BaselineController::BaselineController(QWidget *form, QMenu *fileMenu, QAction *
     for (int row = 0; row < 2; ++row) {
         const int y = row * RowStep;
         QLabel *caption = panelLabel(m_panel, names[row] + QStringLiteral("_Label"),
-            QRect(0, y, CaptionWidth, RowHeight), names[row]);
-        caption->setText(names[row]);
+            QRect(0, y, CaptionWidth, RowHeight), captions[row]);
+        caption->setText(captions[row]);
         caption->setFont(bold);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_figures[row][0] = panelLabel(m_panel, names[row] + QStringLiteral("_Cashflow"),

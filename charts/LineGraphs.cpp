@@ -496,7 +496,7 @@ void LineGraphs::AddBaselineSeries(int fromX, const QVector<double> &values)
     auto *series = new QLineSeries(this);
     series->append(points);
     series->setPen(QPen(QBrush(QColor(128, 128, 128)), SumLineWidth / 2, Qt::DashLine));
-    series->setName(QStringLiteral("Basis"));
+    series->setName(tr("Basis"));
     AttachToAxes(series);
 }
 

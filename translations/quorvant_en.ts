@@ -55,6 +55,14 @@
         <source>Basis: %1</source>
         <translation>Baseline: %1</translation>
     </message>
+    <message>
+        <source>Basis</source>
+        <translation>Baseline</translation>
+    </message>
+    <message>
+        <source>Verschil</source>
+        <translation>Difference</translation>
+    </message>
 </context>
 <context>
     <name>ChartData</name>
@@ -481,6 +489,10 @@
         <source> (onderrand)</source>
         <translation> (lower edge)</translation>
     </message>
+    <message>
+        <source>Basis</source>
+        <translation>Baseline</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -738,7 +750,7 @@ The year of %1 has been left empty.</translation>
     <name>Options</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>Beperk het jaaroverzicht tot :</source>

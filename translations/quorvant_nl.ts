@@ -55,6 +55,14 @@
         <source>Basis: %1</source>
         <translation>Basis: %1</translation>
     </message>
+    <message>
+        <source>Basis</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Verschil</source>
+        <translation>Verschil</translation>
+    </message>
 </context>
 <context>
     <name>ChartData</name>
@@ -480,6 +488,10 @@
     <message>
         <source> (onderrand)</source>
         <translation> (onderrand)</translation>
+    </message>
+    <message>
+        <source>Basis</source>
+        <translation>Basis</translation>
     </message>
 </context>
 <context>

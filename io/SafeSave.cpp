@@ -302,7 +302,7 @@ QString WriteErrorText(int error)
 bool SaveBytesFile(const QString &path, const QByteArray &bytes, QString *error, FileTargets targets)
 {
     if (path.isEmpty()) {
-        setError(error, QStringLiteral("No file name given"));
+        setError(error, QCoreApplication::translate("SafeSave", "No file name given"));
         return false;
     }
     const QByteArray nativePath = QFile::encodeName(path);

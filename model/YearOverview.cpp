@@ -112,7 +112,7 @@ OverviewTable YearOverviewTable(const InvestmentStore &store, const OverviewFigu
             // Constant in today's money; grown by inflation in the euros of each year.
             const double shownSpending = figures.real ? *figures.monthlySpending
                                                       : figures.today->nominal(*figures.monthlySpending, row.year);
-            cells << DutchTotal(shownSpending) << (row.freeYear ? QStringLiteral("vrij") : QString());
+            cells << DutchTotal(shownSpending) << (row.freeYear ? QCoreApplication::translate("YearOverview", "vrij") : QString());
         }
         if (bands)
             cells << DutchTotal(row.p10) << DutchTotal(row.p50) << DutchTotal(row.p90);

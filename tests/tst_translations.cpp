@@ -6,6 +6,7 @@
 #include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
 #include "app/Manual.h"
+#include "app/ShownAmount.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
 #include "settings/Options.h"
@@ -258,6 +259,18 @@ private slots:
             const bool english = manual.readAll().contains("<html lang=\"en\">");
             QCOMPARE(english, language == Language::English);
         }
+    }
+
+    // A label that showed no number gets its own tip back with the next number, in English too.
+    void ownTipReturnsInEnglish()
+    {
+        QVERIFY(InstallLanguage(qApp, Language::English));
+        QLabel label;
+        label.setToolTip(QStringLiteral("own tip"));
+        ShowShownAmount(&label, std::nan(""));
+        QVERIFY(label.toolTip().startsWith(QLatin1String("Not a number")));
+        ShowShownAmount(&label, 12.0);
+        QCOMPARE(label.toolTip(), QStringLiteral("own tip"));
     }
 
     // The menu remembers the choice for the next start; an unknown stored value is Origineel.

@@ -1167,6 +1167,10 @@ The year of %1 has been left empty.</translation>
         <source>De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).</source>
         <translation>The disk is full: there is no room to write the file (%1).</translation>
     </message>
+    <message>
+        <source>No file name given</source>
+        <translation>No file name given</translation>
+    </message>
 </context>
 <context>
     <name>SheetExport</name>
@@ -1177,6 +1181,14 @@ The year of %1 has been left empty.</translation>
     <message>
         <source>Excel-werkmap (.xlsx)</source>
         <translation>Excel workbook (.xlsx)</translation>
+    </message>
+    <message>
+        <source>werkblad &apos;%1&apos; kan niet worden gemaakt</source>
+        <translation>the sheet &apos;%1&apos; cannot be made</translation>
+    </message>
+    <message>
+        <source>werkmap kan niet worden gemaakt</source>
+        <translation>the workbook cannot be made</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1561,10 @@ The year of %1 has been left empty.</translation>
     <message>
         <source> (10–90 %: %1–%2)</source>
         <translation> (10–90 %: %1–%2)</translation>
+    </message>
+    <message>
+        <source>vrij</source>
+        <translation>free</translation>
     </message>
 </context>
 <context>

@@ -1167,6 +1167,10 @@ Het jaartal van %1 is leeg gelaten.</translation>
         <source>De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).</source>
         <translation>De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).</translation>
     </message>
+    <message>
+        <source>No file name given</source>
+        <translation>Geen bestandsnaam opgegeven</translation>
+    </message>
 </context>
 <context>
     <name>SheetExport</name>
@@ -1177,6 +1181,14 @@ Het jaartal van %1 is leeg gelaten.</translation>
     <message>
         <source>Excel-werkmap (.xlsx)</source>
         <translation>Excel-werkmap (.xlsx)</translation>
+    </message>
+    <message>
+        <source>werkblad &apos;%1&apos; kan niet worden gemaakt</source>
+        <translation>werkblad &apos;%1&apos; kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>werkmap kan niet worden gemaakt</source>
+        <translation>werkmap kan niet worden gemaakt</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1561,10 @@ Het jaartal van %1 is leeg gelaten.</translation>
     <message>
         <source> (10–90 %: %1–%2)</source>
         <translation> (10–90 %: %1–%2)</translation>
+    </message>
+    <message>
+        <source>vrij</source>
+        <translation>vrij</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,11 @@ class TranslationTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initResources(); }
+    void initTestCase()
+    {
+        initResources();
+        ProgramSettings().clear(); // this test's own settings (tests/CMakeLists.txt)
+    }
     void cleanup() { InstallLanguage(qApp, Language::Original); }
 
     // A few texts of each window in each language; Origineel shows the program's own texts.

@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     Language language = LanguageSettings::load().language;
     if (!TakeLanguageOption(&arguments, &language)) {
-        std::fputs("quorvant: --lang takes en, nl or origineel\n", stderr);
+        std::fputs("quorvant: --lang kent en, nl of origineel\n", stderr);
         return 2;
     }
     InstallLanguage(&a, language);

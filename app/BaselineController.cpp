@@ -45,19 +45,19 @@ BaselineController::BaselineController(QWidget *form, QMenu *fileMenu, QAction *
     QObject *parent)
     : QObject(parent)
 {
-    auto *compare = new QAction(QStringLiteral("Vergelijk met..."), fileMenu);
+    auto *compare = new QAction(tr("Vergelijk met..."), fileMenu);
     compare->setObjectName(QStringLiteral("actionVergelijkMet"));
     compare->setToolTip(
-        QStringLiteral("Een investeringsbestand openen als basis om deze portefeuille mee te vergelijken"));
+        tr("Een investeringsbestand openen als basis om deze portefeuille mee te vergelijken"));
     connect(compare, &QAction::triggered, this, &BaselineController::compareRequested);
-    auto *take = new QAction(QStringLiteral("Huidige als basis vastleggen"), fileMenu);
+    auto *take = new QAction(tr("Huidige als basis vastleggen"), fileMenu);
     take->setObjectName(QStringLiteral("actionBasisVastleggen"));
     take->setToolTip(
-        QStringLiteral("Een kopie van deze portefeuille bewaren om latere wijzigingen mee te vergelijken"));
+        tr("Een kopie van deze portefeuille bewaren om latere wijzigingen mee te vergelijken"));
     connect(take, &QAction::triggered, this, &BaselineController::copyRequested);
-    m_clear = new QAction(QStringLiteral("Vergelijking wissen"), fileMenu);
+    m_clear = new QAction(tr("Vergelijking wissen"), fileMenu);
     m_clear->setObjectName(QStringLiteral("actionVergelijkingWissen"));
-    m_clear->setToolTip(QStringLiteral("De basis loslaten; het venster toont weer alleen deze portefeuille"));
+    m_clear->setToolTip(tr("De basis loslaten; het venster toont weer alleen deze portefeuille"));
     connect(m_clear, &QAction::triggered, this, &BaselineController::clear);
     for (QAction *action : { compare, take, m_clear }) {
         action->setStatusTip(action->toolTip());
@@ -70,19 +70,20 @@ BaselineController::BaselineController(QWidget *form, QMenu *fileMenu, QAction *
     m_panel->setObjectName(QStringLiteral("BasisVergelijking"));
     m_panel->setGeometry(PanelGeometry);
     const QString names[2] = { QStringLiteral("Basis"), QStringLiteral("Verschil") };
+    const QString captions[2] = { tr("Basis"), tr("Verschil") };
     const QString tips[2][2] = {
-        { QStringLiteral("Maandelijkse cashflow van de basis in het gekozen jaar"),
-            QStringLiteral("Nettowaarde van de basis in het gekozen jaar") },
-        { QStringLiteral("Maandelijkse cashflow van deze portefeuille min die van de basis"),
-            QStringLiteral("Nettowaarde van deze portefeuille min die van de basis") },
+        { tr("Maandelijkse cashflow van de basis in het gekozen jaar"),
+            tr("Nettowaarde van de basis in het gekozen jaar") },
+        { tr("Maandelijkse cashflow van deze portefeuille min die van de basis"),
+            tr("Nettowaarde van deze portefeuille min die van de basis") },
     };
     QFont bold = m_panel->font();
     bold.setBold(true);
     for (int row = 0; row < 2; ++row) {
         const int y = row * RowStep;
         QLabel *caption = panelLabel(m_panel, names[row] + QStringLiteral("_Label"),
-            QRect(0, y, CaptionWidth, RowHeight), names[row]);
-        caption->setText(names[row]);
+            QRect(0, y, CaptionWidth, RowHeight), captions[row]);
+        caption->setText(captions[row]);
         caption->setFont(bold);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_figures[row][0] = panelLabel(m_panel, names[row] + QStringLiteral("_Cashflow"),
@@ -105,7 +106,7 @@ bool BaselineController::compareWithFile(const QString &path, int maxInvestment,
     // as it was.
     QString error;
     if (!m_baseline.loadFile(path, maxInvestment, maxJaren, &error, FileTargets::RegularOnly)) {
-        QMessageBox::information(dialogParent, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
+        QMessageBox::information(dialogParent, tr("Unable to open file"), error, QMessageBox::Ok,
             QMessageBox::NoButton);
         return false;
     }
@@ -115,7 +116,7 @@ bool BaselineController::compareWithFile(const QString &path, int maxInvestment,
 
 void BaselineController::takeCopyOf(const InvestmentStore &store, const QString &documentName)
 {
-    m_baseline.setCopyOf(store, QStringLiteral("%1 (vastgelegd)").arg(documentName));
+    m_baseline.setCopyOf(store, tr("%1 (vastgelegd)").arg(documentName));
     showState();
 }
 
@@ -140,7 +141,7 @@ void BaselineController::showState()
 {
     const bool set = m_baseline.isSet();
     m_panel->setVisible(set);
-    m_status->setText(set ? QStringLiteral("Basis: %1").arg(m_baseline.name()) : QString());
+    m_status->setText(set ? tr("Basis: %1").arg(m_baseline.name()) : QString());
     m_status->setVisible(set);
     m_clear->setEnabled(set);
     emit changed();

@@ -5,6 +5,7 @@
 #include "grid/ColumnHelp.h"
 #include "grid/GridKeys.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -70,9 +71,9 @@ void FinishMainForm(QMainWindow *window, Ui::MainWindow *ui)
     }
 
     ui->Vastgoed->setAccessibleName(Caption(ui->label_7));
-    ui->Output->setAccessibleName(QStringLiteral("Financiele situatie per investering"));
+    ui->Output->setAccessibleName(QCoreApplication::translate("FormSetup", "Financiele situatie per investering"));
     ui->Situatie_Jaartal->setAccessibleName(Caption(ui->label_6));
-    ui->WealthSelect->setAccessibleName(QStringLiteral("Soort investering van de Wealth Generator"));
+    ui->WealthSelect->setAccessibleName(QCoreApplication::translate("FormSetup", "Soort investering van de Wealth Generator"));
     new DeleteEmptiesCells(ui->Vastgoed);
     for (QTextEdit *edit : { ui->wealth_edit1, ui->wealth_edit2, ui->wealth_edit3, ui->wealth_edit4,
              ui->wealth_edit5, ui->wealth_edit6, ui->wealth_edit7, ui->wealth_edit8, ui->wealth_edit9,

@@ -1,5 +1,6 @@
 #include "app/HelpMenu.h"
 
+#include "app/Manual.h"
 #include "io/RecoveryFile.h"
 #include "settings/ProgramSettings.h"
 
@@ -14,15 +15,13 @@
 
 namespace {
 
-QString ResourceText(const char *path)
+QString ResourceText(const QString &path)
 {
-    QFile file(QString::fromLatin1(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
 }
-
-const char *const ManualResource = ":/rec/doc/handleiding.html";
 
 } // namespace
 
@@ -31,16 +30,16 @@ HelpMenu::HelpMenu(QMenu *menu, QWidget *window)
     , m_window(window)
     , m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
-    auto *example = new QAction(QStringLiteral("Voorbeeld openen"), this);
+    auto *example = new QAction(tr("Voorbeeld openen"), this);
     example->setObjectName(QStringLiteral("actionVoorbeeld"));
-    example->setToolTip(QStringLiteral("Een voorbeeldportefeuille openen (niet opgeslagen), om het programma te leren kennen"));
+    example->setToolTip(tr("Een voorbeeldportefeuille openen (niet opgeslagen), om het programma te leren kennen"));
     example->setStatusTip(example->toolTip());
     connect(example, &QAction::triggered, this, [this]() { emit exampleRequested(exampleText()); });
 
-    auto *about = new QAction(QStringLiteral("Over Quorvant"), this);
+    auto *about = new QAction(tr("Over Quorvant"), this);
     about->setObjectName(QStringLiteral("actionOverQuorvant"));
     about->setMenuRole(QAction::AboutRole);
-    about->setToolTip(QStringLiteral("Versie, licentie van het lettertype en waar instellingen en herstelbestanden staan"));
+    about->setToolTip(tr("Versie, licentie van het lettertype en waar instellingen en herstelbestanden staan"));
     about->setStatusTip(about->toolTip());
     connect(about, &QAction::triggered, this, &HelpMenu::showAbout);
 
@@ -63,8 +62,8 @@ void HelpMenu::showManualWindow(const QUrl &url)
         m_manualWindow = new QTextBrowser;
         m_manualWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_manualWindow->setObjectName(QStringLiteral("manualWindow"));
-        m_manualWindow->setWindowTitle(QStringLiteral("Handleiding \u2014 Quorvant"));
-        m_manualWindow->setAccessibleName(QStringLiteral("Handleiding"));
+        m_manualWindow->setWindowTitle(tr("Handleiding \u2014 Quorvant"));
+        m_manualWindow->setAccessibleName(tr("Handleiding"));
         m_manualWindow->setOpenExternalLinks(true);
         m_manualWindow->resize(800, 600);
         connect(m_window, &QObject::destroyed, m_manualWindow.data(), &QObject::deleteLater);
@@ -72,33 +71,33 @@ void HelpMenu::showManualWindow(const QUrl &url)
     if (url.isLocalFile())
         m_manualWindow->setSource(url);
     else
-        m_manualWindow->setHtml(ResourceText(ManualResource));
+        m_manualWindow->setHtml(ResourceText(ManualResourcePath()));
     m_manualWindow->show();
     m_manualWindow->raise();
 }
 
 QString HelpMenu::exampleText()
 {
-    return ResourceText(":/rec/examples/voorbeeld.inv");
+    return ResourceText(QStringLiteral(":/rec/examples/voorbeeld.inv"));
 }
 
 QString HelpMenu::aboutText()
 {
-    return QStringLiteral("<h3>Quorvant %1</h3>"
+    return tr("<h3>Quorvant %1</h3>"
                           "<p>Projecteert hoe een portefeuille van investeringen jaar na jaar groeit.</p>"
                           "<p><b>Instellingen:</b> %2<br><b>Herstelbestanden:</b> %3</p>"
                           "<p><b>Lettertype:</b> DejaVu Sans Condensed, meegeleverd onder de Bitstream Vera-licentie "
                           "(vrij te gebruiken, te wijzigen en te verspreiden; de DejaVu-wijzigingen zijn publiek domein). "
-                          "De volledige tekst staat onder \u201cDetails\u201d.</p>")
+                          "De volledige tekst staat onder “Details”.</p>")
         .arg(QStringLiteral(QUORVANT_VERSION), QDir::toNativeSeparators(ProgramSettings().fileName()).toHtmlEscaped(),
             QDir::toNativeSeparators(DefaultRecoveryFolder()).toHtmlEscaped());
 }
 
 void HelpMenu::showAbout()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Over Quorvant"), aboutText(), QMessageBox::Ok, m_window);
+    QMessageBox box(QMessageBox::Information, tr("Over Quorvant"), aboutText(), QMessageBox::Ok, m_window);
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setTextFormat(Qt::RichText);
-    box.setDetailedText(ResourceText(":/rec/fonts/LICENSE-DejaVu.txt"));
+    box.setDetailedText(ResourceText(QStringLiteral(":/rec/fonts/LICENSE-DejaVu.txt")));
     box.exec();
 }

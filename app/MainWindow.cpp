@@ -5,6 +5,7 @@
 #include "app/Manual.h"
 #include "app/PlanViews.h"
 #include "app/HelpMenu.h"
+#include "app/LanguageMenu.h"
 #include "app/EditorUndo.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
@@ -78,11 +79,11 @@ MainWindow::MainWindow(QWidget *parent)
     ui->Vastgoed->horizontalHeader()->setMinimumSectionSize(1);
     for (int c = 0; c < InputColumnCount; ++c) {
         ui->Vastgoed->setColumnWidth(c, InputColumns[c].width);
-        ui->Vastgoed->setHorizontalHeaderItem(c, new QTableWidgetItem(InputColumns[c].header));
+        ui->Vastgoed->setHorizontalHeaderItem(c, new QTableWidgetItem(ShownHeader(InputColumns[c].header)));
     }
     for (int c = 0; c < OutputColumnCount; ++c) {
         ui->Output->setColumnWidth(c, OutputColumns[c].width);
-        ui->Output->setHorizontalHeaderItem(c, new QTableWidgetItem(OutputColumns[c].header));
+        ui->Output->setHorizontalHeaderItem(c, new QTableWidgetItem(ShownHeader(OutputColumns[c].header)));
     }
 
     // Typed numbers are normalised when committed; the Type column has its own editor.
@@ -119,10 +120,10 @@ void MainWindow::ComposeParts()
 
     // The document: File's Opslaan before "Save as...", the recent files after it, Bewerken
     // with undo and redo; shortcuts as desktop programs have them.
-    auto *actionSave = new QAction(QStringLiteral("Opslaan"), this);
+    auto *actionSave = new QAction(tr("Opslaan"), this);
     actionSave->setObjectName(QStringLiteral("actionSave"));
     actionSave->setShortcut(QKeySequence::Save);
-    actionSave->setToolTip(QStringLiteral("De portefeuille opslaan in het huidige bestand"));
+    actionSave->setToolTip(tr("De portefeuille opslaan in het huidige bestand"));
     connect(actionSave, &QAction::triggered, this, [this]() { Save(); });
     ui->actionOpen->setShortcut(QKeySequence::Open);
     // Not every desktop's standard keys name one for Save as; this one does.
@@ -136,10 +137,10 @@ void MainWindow::ComposeParts()
 
     // Spreadsheets for Dutch readers, after the plain CSV.
     for (const bool workbook : { false, true }) {
-        auto *action = new QAction(QStringLiteral("%1...").arg(QString::fromUtf8(workbook ? WorkbookCaption : DutchCsvCaption)), this);
+        auto *action = new QAction(QStringLiteral("%1...").arg(QCoreApplication::translate("SheetExport", workbook ? WorkbookCaption : DutchCsvCaption)), this);
         action->setObjectName(workbook ? QStringLiteral("actionExportXlsx") : QStringLiteral("actionExportCsvNl"));
-        action->setToolTip(workbook ? QStringLiteral("De doorrekening als Excel-werkmap: een blad met de jaartotalen en een blad per investering")
-                                    : QStringLiteral("De doorrekening als CSV die Nederlandse Excel in kolommen opent: puntkomma's en decimale komma's"));
+        action->setToolTip(workbook ? tr("De doorrekening als Excel-werkmap: een blad met de jaartotalen en een blad per investering")
+                                    : tr("De doorrekening als CSV die Nederlandse Excel in kolommen opent: puntkomma's en decimale komma's"));
         action->setStatusTip(action->toolTip());
         connect(action, &QAction::triggered, this, [this, workbook]() { ExportSpreadsheet(workbook); });
         const QList<QAction *> actions = fileMenu->actions();
@@ -147,12 +148,12 @@ void MainWindow::ComposeParts()
         fileMenu->insertAction(actions.value(exportAt + 1 + (workbook ? 1 : 0)), action);
     }
 
-    QMenu *editMenu = new QMenu(QStringLiteral("Bewerken"), this);
+    QMenu *editMenu = new QMenu(tr("Bewerken"), this);
     editMenu->setObjectName(QStringLiteral("menuBewerken"));
-    QAction *undo = document->undoStack()->createUndoAction(this, QStringLiteral("Ongedaan maken"));
+    QAction *undo = document->undoStack()->createUndoAction(this, tr("Ongedaan maken"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = document->undoStack()->createRedoAction(this, QStringLiteral("Opnieuw"));
+    QAction *redo = document->undoStack()->createRedoAction(this, tr("Opnieuw"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts({ QKeySequence(Qt::CTRL + Qt::Key_Y), QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z) });
     editMenu->addAction(undo);
@@ -178,19 +179,19 @@ void MainWindow::ComposeParts()
     // Delete empties many cells at once: one step.
     if (auto *keys = ui->Vastgoed->findChild<DeleteEmptiesCells *>()) {
         connect(keys, &DeleteEmptiesCells::emptying, document, &PortfolioDocument::beginGroup);
-        connect(keys, &DeleteEmptiesCells::emptied, this, [this]() { document->endGroup(QStringLiteral("Cellen wissen")); });
+        connect(keys, &DeleteEmptiesCells::emptied, this, [this]() { document->endGroup(tr("Cellen wissen")); });
     }
 
     // The baseline: its File actions before the export, its figures under the totals.
     baselines = new BaselineController(ui->centralwidget, fileMenu, ui->actionExport_CSV, statusBar(), this);
     connect(baselines, &BaselineController::compareRequested, this, [this]() {
-        const QString name = AskFileName(openFileName, false, QStringLiteral("Basis openen"), InvestFileFilter);
+        const QString name = AskFileName(openFileName, false, tr("Basis openen"), InvestFileFilter);
         if (!name.isEmpty())
             CompareWithFile(name);
     });
     connect(baselines, &BaselineController::copyRequested, this, [this]() {
         const QString file = document->file();
-        baselines->takeCopyOf(portfolio, file.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(file).fileName());
+        baselines->takeCopyOf(portfolio, file.isEmpty() ? tr("Naamloos") : QFileInfo(file).fileName());
     });
     connect(baselines, &BaselineController::changed, this, [this]() {
         baselines->showYear(portfolio, ChosenYearIndex(), ShownInflation());
@@ -268,9 +269,11 @@ void MainWindow::ComposeParts()
     // Help: the manual in a window of the program when no browser answers, the example
     // portfolio as an unsaved document, About.
     help = new HelpMenu(ui->menuHelp, this);
+    // Taal, before Help: the language of the next start.
+    new LanguageMenu(menuBar(), ui->menuHelp->menuAction(), this);
     connect(help, &HelpMenu::exampleRequested, this, [this](const QString &text) {
         if (!text.isEmpty() && MaybeSave())
-            ShowOpenedText(text, QString(), false, QStringLiteral("Voorbeeld"));
+            ShowOpenedText(text, QString(), false, tr("Voorbeeld"));
     });
 
     // The year chosen for a file is remembered for the next time it is opened.

@@ -1,5 +1,7 @@
 #include "app/Manual.h"
 
+#include "app/LanguageMenu.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,13 +12,19 @@
 #define QUORVANT_DOC_FROM_BIN "../share/doc/quorvant"
 #endif
 
-namespace {
-const char *const ManualResource = ":/rec/doc/handleiding.html";
+QString ManualFileName()
+{
+    return ActiveLanguage() == Language::English ? QStringLiteral("manual-en.html") : QStringLiteral("handleiding.html");
+}
+
+QString ManualResourcePath()
+{
+    return QStringLiteral(":/rec/doc/") + ManualFileName();
 }
 
 QString InstalledManualPath(const QString &programDir)
 {
-    return QDir::cleanPath(programDir + QStringLiteral("/" QUORVANT_DOC_FROM_BIN "/handleiding.html"));
+    return QDir::cleanPath(programDir + QStringLiteral("/" QUORVANT_DOC_FROM_BIN "/") + ManualFileName());
 }
 
 QUrl ManualUrl()
@@ -28,8 +36,8 @@ QUrl ManualUrl()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    const QString copy = folder + QStringLiteral("/handleiding.html");
-    QFile source(QString::fromLatin1(ManualResource));
+    const QString copy = folder + QLatin1Char('/') + ManualFileName();
+    QFile source(ManualResourcePath());
     if (!QDir().mkpath(folder) || !source.open(QIODevice::ReadOnly))
         return QUrl();
     const QByteArray text = source.readAll();

@@ -1,5 +1,7 @@
 #include "app/PlanReport.h"
 
+#include "app/LanguageMenu.h"
+
 #include "charts/ChartExport.h"
 #include "charts/ChartMath.h"
 #include "charts/LineGraphs.h"
@@ -176,7 +178,7 @@ QString generatorHtml(const InvestFields &fields)
     const int kind = std::max(0, static_cast<int>(InvestmentTypeNames.indexOf(fields.kind)));
     QStringList items;
     for (int k = 0; k < GeneratorFieldCount; ++k) {
-        const QString label = WealthLabelTable[k].value(kind);
+        const QString label = QCoreApplication::translate("WealthLabelTable", WealthLabelTable[k].value(kind).toUtf8().constData());
         if (label.isEmpty())
             continue;
         const QString stored = fields.generator[k].trimmed();
@@ -190,7 +192,7 @@ QString generatorHtml(const InvestFields &fields)
         }
         items << QStringLiteral("%1: %2").arg(esc(label), esc(shown));
     }
-    return QStringLiteral("<h3>Wealth Generator: %1</h3>").arg(esc(fields.kind)) + listHtml(items);
+    return PlanReport::tr("<h3>Wealth Generator: %1</h3>").arg(esc(fields.kind)) + listHtml(items);
 }
 
 QString inputsHtml(const InvestmentStore &store, const InvestFields &fields)
@@ -205,12 +207,12 @@ QString inputsHtml(const InvestmentStore &store, const InvestFields &fields)
             if (!ColumnApplies(type, c) || InputColumns[c].header.isEmpty())
                 continue;
             const double value = store.input(r).field[c];
-            figures << QStringLiteral("%1 %2").arg(InputColumns[c].header, value == -1.0 ? QStringLiteral("leeg") : inputFigure(value, c));
+            figures << QStringLiteral("%1 %2").arg(ShownHeader(InputColumns[c].header), value == -1.0 ? PlanReport::tr("leeg") : inputFigure(value, c));
         }
-        items << QStringLiteral("<b>Rij %1</b> \u2013 %2: %3").arg(r + 1).arg(esc(InvestmentTypeNames.value(type)), esc(figures.join(QStringLiteral(", "))));
+        items << PlanReport::tr("<b>Rij %1</b> \u2013 %2: %3").arg(r + 1).arg(esc(InvestmentTypeNames.value(type)), esc(figures.join(QStringLiteral(", "))));
     }
     if (items.isEmpty())
-        items << QStringLiteral("Geen volledige investering.");
+        items << PlanReport::tr("Geen volledige investering.");
     return listHtml(items) + generatorHtml(fields);
 }
 
@@ -255,54 +257,54 @@ void PlanReport::build(const PlanState &given, const QDate &date)
     const QVector<OverviewRow> rows = YearOverviewRows(*m_store, figures);
     const OverviewTable table = YearOverviewTable(*m_store, figures);
 
-    const QString name = given.fileName.isEmpty() ? QStringLiteral("(nieuwe portefeuille)") : QFileInfo(given.fileName).fileName();
-    const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
+    const QString name = given.fileName.isEmpty() ? tr("(nieuwe portefeuille)") : QFileInfo(given.fileName).fileName();
+    const QLocale shown = ShownLocale();
     const QString money = state.realValues
-        ? QStringLiteral("in euro's van vandaag (%1, %2 % inflatie per jaar)")
+        ? tr("in euro's van vandaag (%1, %2 % inflatie per jaar)")
               .arg(CurrentCalendarYear())
               .arg(DutchPercentage(state.inflationPercent))
-        : QStringLiteral("in euro's van elk jaar");
+        : tr("in euro's van elk jaar");
 
     QString html = QStringLiteral("<html><body style=\"font-size: 10pt;\">");
     // Title page.
-    html += QStringLiteral("<h1>Plan: %1</h1>").arg(esc(name));
-    html += QStringLiteral("<p>Datum: %1</p>").arg(esc(dutch.toString(date, QStringLiteral("d MMMM yyyy"))));
+    html += tr("<h1>Plan: %1</h1>").arg(esc(name));
+    html += tr("<p>Datum: %1</p>").arg(esc(shown.toString(date, QStringLiteral("d MMMM yyyy"))));
     const QString summary = PlanSummary(rows, figures);
     html += QStringLiteral("<p style=\"font-size: 12pt;\">%1</p>")
-                .arg(esc(summary.isEmpty() ? QStringLiteral("Deze portefeuille heeft nog geen volledige investering.") : summary));
+                .arg(esc(summary.isEmpty() ? tr("Deze portefeuille heeft nog geen volledige investering.") : summary));
     if (!rows.isEmpty())
-        html += QStringLiteral("<p>Horizon: %1 t/m %2; bedragen %3.</p>").arg(rows.first().year).arg(rows.last().year).arg(esc(money));
+        html += tr("<p>Horizon: %1 t/m %2; bedragen %3.</p>").arg(rows.first().year).arg(rows.last().year).arg(esc(money));
 
     // Inputs and assumptions.
-    html += QStringLiteral("<h2 style=\"page-break-before: always;\">Invoer</h2>");
+    html += tr("<h2 style=\"page-break-before: always;\">Invoer</h2>");
     html += inputsHtml(*m_store, fields);
-    html += QStringLiteral("<h2>Aannames</h2>");
+    html += tr("<h2>Aannames</h2>");
     QStringList assumptions;
-    assumptions << QStringLiteral("Grenzen: %1 jaren, %2 investeringen").arg(m_store->maxJaren()).arg(m_store->maxInvestment());
-    assumptions << QStringLiteral("Inflatie: %1 % per jaar").arg(DutchPercentage(state.inflationPercent));
-    assumptions << QStringLiteral("Bedragen: %1").arg(esc(money));
+    assumptions << tr("Grenzen: %1 jaren, %2 investeringen").arg(m_store->maxJaren()).arg(m_store->maxInvestment());
+    assumptions << tr("Inflatie: %1 % per jaar").arg(DutchPercentage(state.inflationPercent));
+    assumptions << tr("Bedragen: %1").arg(esc(money));
     assumptions << (state.monthlySpending
-            ? QStringLiteral("Maandelijkse uitgaven: %1 (euro's van vandaag)").arg(DutchTotal(*state.monthlySpending))
-            : QStringLiteral("Maandelijkse uitgaven: geen doel"));
-    assumptions << QStringLiteral("Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt")
+            ? tr("Maandelijkse uitgaven: %1 (euro's van vandaag)").arg(DutchTotal(*state.monthlySpending))
+            : tr("Maandelijkse uitgaven: geen doel"));
+    assumptions << tr("Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt")
                        .arg(DutchPercentage(paths.valueSpread), DutchPercentage(paths.rentSpread), DutchPercentage(paths.returnSpread));
-    assumptions << QStringLiteral("Kosten en belasting (Box 3): niet meegerekend");
-    assumptions << (state.baseline ? QStringLiteral("Vergeleken met: %1").arg(esc(state.baselineName))
-                                   : QStringLiteral("Vergeleken met: geen basis"));
+    assumptions << tr("Kosten en belasting (Box 3): niet meegerekend");
+    assumptions << (state.baseline ? tr("Vergeleken met: %1").arg(esc(state.baselineName))
+                                   : tr("Vergeleken met: geen basis"));
     html += listHtml(assumptions);
 
     // The year overview: the totals, then the planning figures.
-    html += QStringLiteral("<h2 style=\"page-break-before: always;\">Jaaroverzicht</h2>");
+    html += tr("<h2 style=\"page-break-before: always;\">Jaaroverzicht</h2>");
     if (table.cells.isEmpty()) {
-        html += QStringLiteral("<p>Geen jaren: de portefeuille heeft geen volledige investering.</p>");
+        html += tr("<p>Geen jaren: de portefeuille heeft geen volledige investering.</p>");
     } else {
         QVector<int> totals, planning { 0 };
         for (int c = 0; c < table.headers.size(); ++c)
             (c < TotalsTableColumns ? totals : planning) << c;
-        html += QStringLiteral("<p>Bedragen %1.</p>").arg(esc(money));
+        html += tr("<p>Bedragen %1.</p>").arg(esc(money));
         html += tableHtml(table, totals);
         if (planning.size() > 1) {
-            html += QStringLiteral("<h3>Uitgaven, spreiding%1</h3>").arg(state.baseline ? QStringLiteral(" en basis") : QString());
+            html += tr("<h3>Uitgaven, spreiding%1</h3>").arg(state.baseline ? tr(" en basis") : QString());
             html += tableHtml(table, planning);
         }
     }
@@ -317,29 +319,29 @@ void PlanReport::build(const PlanState &given, const QDate &date)
         m_document->addResource(QTextDocument::ImageResource, url, image);
         const int height = image.height() * ChartWidthOnPage / std::max(1, image.width());
         html += QStringLiteral("<h2 style=\"page-break-before: always;\">%1</h2><p><img src=\"%2\" width=\"%3\" height=\"%4\"></p>")
-                    .arg(cashFlow ? QStringLiteral("Maandelijkse cashflow") : QStringLiteral("Nettowaarde"), url.toString())
+                    .arg(cashFlow ? tr("Maandelijkse cashflow") : tr("Nettowaarde"), url.toString())
                     .arg(ChartWidthOnPage)
                     .arg(height);
     }
 
     // Reproducibility.
-    html += QStringLiteral("<h2>Reproduceerbaarheid</h2>");
+    html += tr("<h2>Reproduceerbaarheid</h2>");
     QStringList facts;
-    facts << QStringLiteral("Programma: Quorvant %1").arg(esc(ProgramVersion()));
-    facts << QStringLiteral("Seed: %1").arg(paths.seed);
-    facts << QStringLiteral("Aantal paden: %1").arg(paths.paths);
-    facts << QStringLiteral("SHA-256 van de portefeuilletekst: <tt>%1</tt>").arg(PortfolioHash(given.portfolioText));
+    facts << tr("Programma: Quorvant %1").arg(esc(ProgramVersion()));
+    facts << tr("Seed: %1").arg(paths.seed);
+    facts << tr("Aantal paden: %1").arg(paths.paths);
+    facts << tr("SHA-256 van de portefeuilletekst: <tt>%1</tt>").arg(PortfolioHash(given.portfolioText));
     html += listHtml(facts);
     if (given.unsaved)
-        html += QStringLiteral("<p><b>Let op:</b> het plan bevat wijzigingen die nog niet zijn opgeslagen; de "
+        html += tr("<p><b>Let op:</b> het plan bevat wijzigingen die nog niet zijn opgeslagen; de "
                                "SHA-256 hoort bij de tekst zoals die nu zou worden opgeslagen, niet bij het bestand.</p>");
-    html += QStringLiteral("<p>Dezelfde portefeuilletekst geeft met dezelfde versie, aannames, seed en "
+    html += tr("<p>Dezelfde portefeuilletekst geeft met dezelfde versie, aannames, seed en "
                            "hetzelfde aantal paden hetzelfde rapport.</p>");
     html += QStringLiteral("</body></html>");
 
     m_html = html;
     m_document->setHtml(html);
-    m_document->setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Plan: %1").arg(name));
+    m_document->setMetaInformation(QTextDocument::DocumentTitle, tr("Plan: %1").arg(name));
 }
 
 void PlanReport::print(QPagedPaintDevice *device) const
@@ -385,7 +387,7 @@ void writeError(const QString &text)
 int RunReportCommand(const QStringList &arguments)
 {
     if (arguments.size() != 4 || arguments.at(2).isEmpty() || arguments.at(3).isEmpty()) {
-        writeError(QStringLiteral("quorvant: gebruik: quorvant --report RAPPORT.pdf BESTAND\n"));
+        writeError(PlanReport::tr("quorvant: gebruik: quorvant --report RAPPORT.pdf BESTAND\n"));
         return 1;
     }
     const QString output = arguments.at(2);
@@ -393,7 +395,7 @@ int RunReportCommand(const QStringList &arguments)
     QString text;
     QString error;
     if (!ReadInvestTextFile(input, &text, &error)) {
-        writeError(QStringLiteral("quorvant: %1 kan niet worden gelezen: %2\n").arg(input, error));
+        writeError(PlanReport::tr("quorvant: %1 kan niet worden gelezen: %2\n").arg(input, error));
         return 1;
     }
     // The planning settings the window remembers; real values are not remembered, so the
@@ -415,7 +417,7 @@ int RunReportCommand(const QStringList &arguments)
     state.portfolioText = text;
     const PlanReport report(state);
     if (!report.writePdf(output, &error)) {
-        writeError(QStringLiteral("quorvant: het rapport kan niet worden geschreven naar %1: %2\n").arg(output, error));
+        writeError(PlanReport::tr("quorvant: het rapport kan niet worden geschreven naar %1: %2\n").arg(output, error));
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include "model/YearOverview.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QImage>
 #include <QString>
@@ -22,6 +23,8 @@ QT_END_NAMESPACE
 // it, so that the same file gives the same report wherever it is made; only the date differs.
 class PlanReport
 {
+    Q_DECLARE_TR_FUNCTIONS(PlanReport)
+
 public:
     // Runs the paths of the portfolio (with the state's settings) and draws the charts.
     // The state's store gives the limits; the baseline must live as long as the report.

@@ -22,15 +22,15 @@ PlanViews::PlanViews(QWidget *window, QMenu *fileMenu, QComboBox *yearList, Plan
     , m_source(std::move(source))
 {
     setObjectName(QStringLiteral("PlanViews"));
-    auto *overviewAction = new QAction(QStringLiteral("Jaaroverzicht"), window);
+    auto *overviewAction = new QAction(tr("Jaaroverzicht"), window);
     overviewAction->setObjectName(QStringLiteral("actionJaaroverzicht"));
-    overviewAction->setToolTip(QStringLiteral("Alle jaren van de horizon in één tabel"));
-    auto *reportAction = new QAction(QStringLiteral("Rapport..."), window);
+    overviewAction->setToolTip(tr("Alle jaren van de horizon in één tabel"));
+    auto *reportAction = new QAction(tr("Rapport..."), window);
     reportAction->setObjectName(QStringLiteral("actionRapport"));
-    reportAction->setToolTip(QStringLiteral("Het hele plan als PDF op A4"));
-    auto *printAction = new QAction(QStringLiteral("Rapport afdrukken..."), window);
+    reportAction->setToolTip(tr("Het hele plan als PDF op A4"));
+    auto *printAction = new QAction(tr("Rapport afdrukken..."), window);
     printAction->setObjectName(QStringLiteral("actionRapportAfdrukken"));
-    printAction->setToolTip(QStringLiteral("Het hele plan afdrukken"));
+    printAction->setToolTip(tr("Het hele plan afdrukken"));
     printAction->setShortcut(QKeySequence::Print);
     connect(overviewAction, &QAction::triggered, this, &PlanViews::openOverview);
     connect(reportAction, &QAction::triggered, this, &PlanViews::saveReport);
@@ -48,10 +48,10 @@ PlanViews::PlanViews(QWidget *window, QMenu *fileMenu, QComboBox *yearList, Plan
     window->addAction(printAction);
 
     if (yearList && yearList->parentWidget()) {
-        auto *button = new QPushButton(QStringLiteral("Jaaroverzicht"), yearList->parentWidget());
+        auto *button = new QPushButton(tr("Jaaroverzicht"), yearList->parentWidget());
         button->setObjectName(QStringLiteral("JaaroverzichtKnop"));
-        button->setToolTip(QStringLiteral("Toon alle jaren van de horizon in één tabel"));
-        button->setAccessibleName(QStringLiteral("Jaaroverzicht"));
+        button->setToolTip(tr("Toon alle jaren van de horizon in één tabel"));
+        button->setAccessibleName(tr("Jaaroverzicht"));
         button->setGeometry(1100, yearList->y(), 140, yearList->height());
         connect(button, &QPushButton::clicked, this, &PlanViews::openOverview);
     }
@@ -95,15 +95,15 @@ bool PlanViews::saveReport()
         : file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
     QString path = m_reportFileName
         ? m_reportFileName(suggested)
-        : QFileDialog::getSaveFileName(m_window, QStringLiteral("Rapport opslaan"), suggested, QStringLiteral("PDF (*.pdf)"));
+        : QFileDialog::getSaveFileName(m_window, tr("Rapport opslaan"), suggested, QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return false;
     path = WithDefaultSuffix(path, QStringLiteral("pdf"));
     QString error;
     const PlanReport report(state);
     if (!report.writePdf(path, &error)) {
-        QMessageBox::warning(m_window, QStringLiteral("Rapport niet opgeslagen"),
-            QStringLiteral("Het rapport kon niet worden opgeslagen in %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+        QMessageBox::warning(m_window, tr("Rapport niet opgeslagen"),
+            tr("Het rapport kon niet worden opgeslagen in %1:\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     return true;
@@ -114,7 +114,7 @@ void PlanViews::printReport()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(QStringLiteral("Rapport afdrukken"));
+    dialog.setWindowTitle(tr("Rapport afdrukken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PlanReport report(m_source.state());

@@ -10,6 +10,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -43,7 +44,7 @@ QLineEdit *newNumberEdit(QWidget *form, const char *name, const QRect &where, Nu
     return edit;
 }
 
-const char *const NotANumberTip = "Geen getal \u2014 telt als 0";
+const char *const NotANumberTip = QT_TRANSLATE_NOOP("NumberTips", "Geen getal \u2014 telt als 0");
 
 // Marks a field whose text is no number, or a number out of its range, as the grid marks a
 // cell: red, with the reason as tip. The field's own tip returns when the mark goes.
@@ -71,7 +72,7 @@ std::optional<double> fieldNumber(const QLineEdit *edit, NumberKind kind, QStrin
     const TypedNumber typed = ReadTypedNumber(edit->text(), kind);
     QString why;
     if (typed.state == TypedState::NotANumber)
-        why = QString::fromUtf8(NotANumberTip);
+        why = QCoreApplication::translate("NumberTips", NotANumberTip);
     else if (typed.ok())
         why = rangeProblem(typed.value);
     if (problem)
@@ -88,29 +89,29 @@ PlanningPanel::PlanningPanel(QWidget *form, QObject *parent)
 {
     const PlanningSettings kept = PlanningSettings::load();
 
-    newLabel(form, QStringLiteral("Inflatie (%/j)"), QRect(440, 736, 150, 22));
+    newLabel(form, tr("Inflatie (%/j)"), QRect(440, 736, 150, 22));
     m_inflation = newNumberEdit(form, "Inflatie", QRect(600, 736, 71, 22), NumberKind::Percentage,
-        QStringLiteral("Verwachte inflatie per jaar in procenten; wordt onthouden, niet in het bestand bewaard"));
-    m_inflation->setAccessibleName(QStringLiteral("Inflatie (%/j)"));
+        tr("Verwachte inflatie per jaar in procenten; wordt onthouden, niet in het bestand bewaard"));
+    m_inflation->setAccessibleName(tr("Inflatie (%/j)"));
     m_inflation->setText(kept.haveInflation ? kept.inflation : QString::number(DefaultInflation));
 
-    m_real = new QCheckBox(QStringLiteral("Toon in euro's van vandaag"), form);
+    m_real = new QCheckBox(tr("Toon in euro's van vandaag"), form);
     m_real->setObjectName(QStringLiteral("ToonEurosVanVandaag"));
     m_real->setGeometry(440, 764, 330, 22);
-    m_real->setToolTip(QStringLiteral("Alle bedragen omgerekend naar de koopkracht van dit jaar; ROI en jaartallen blijven gelijk"));
+    m_real->setToolTip(tr("Alle bedragen omgerekend naar de koopkracht van dit jaar; ROI en jaartallen blijven gelijk"));
 
-    m_principal = new QCheckBox(QStringLiteral("Schuld als restschuld"), form);
+    m_principal = new QCheckBox(tr("Schuld als restschuld"), form);
     m_principal->setObjectName(QStringLiteral("SchuldAlsRestschuld"));
     m_principal->setGeometry(690, 736, 155, 22);
-    m_principal->setToolTip(QStringLiteral("Toon als schuld wat van elke hypotheek nog af te lossen is; uit: alle "
+    m_principal->setToolTip(tr("Toon als schuld wat van elke hypotheek nog af te lossen is; uit: alle "
                                            "betalingen die nog komen, rente inbegrepen"));
     m_principal->setAccessibleName(m_principal->text());
     m_principal->setChecked(kept.debtAsPrincipal);
 
-    newLabel(form, QStringLiteral("Maandelijkse uitgaven"), QRect(440, 796, 150, 22));
+    newLabel(form, tr("Maandelijkse uitgaven"), QRect(440, 796, 150, 22));
     m_spending = newNumberEdit(form, "MaandelijkseUitgaven", QRect(600, 796, 71, 22), NumberKind::Amount,
-        QStringLiteral("Wat u per maand uitgeeft, in euro's van vandaag; leeg: geen doel"));
-    m_spending->setAccessibleName(QStringLiteral("Maandelijkse uitgaven"));
+        tr("Wat u per maand uitgeeft, in euro's van vandaag; leeg: geen doel"));
+    m_spending->setAccessibleName(tr("Maandelijkse uitgaven"));
     m_spending->setText(kept.monthlySpending);
 
     m_freeYear = newLabel(form, QString(), QRect(440, 646, 480, 20));
@@ -191,7 +192,7 @@ const InflationTable *PlanningPanel::shownInflation(const InvestmentStore &store
 
 QString PlanningPanel::realMoneyCaption() const
 {
-    return QStringLiteral("(euro's van vandaag, %1 % inflatie)").arg(QLocale(QLocale::Dutch).toString(inflationPercent(), 'f', 1));
+    return tr("(euro's van vandaag, %1 % inflatie)").arg(QLocale(QLocale::Dutch).toString(inflationPercent(), 'f', 1));
 }
 
 void PlanningPanel::showFreeYear(const InvestmentStore &store)
@@ -203,9 +204,9 @@ void PlanningPanel::showFreeYear(const InvestmentStore &store)
     }
     const int index = FreeYearIndex(store, inflationToday(store), *spending);
     if (index == NoFreeYear) {
-        m_freeYear->setText(QStringLiteral("Niet binnen de horizon"));
+        m_freeYear->setText(tr("Niet binnen de horizon"));
     } else {
         const long long year = static_cast<long long>(store.earliestStartYear()) + index;
-        m_freeYear->setText(QStringLiteral("Financieel vrij in %1").arg(year));
+        m_freeYear->setText(tr("Financieel vrij in %1").arg(year));
     }
 }

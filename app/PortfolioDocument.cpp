@@ -50,9 +50,9 @@ PortfolioDocument::~PortfolioDocument()
 
 QString PortfolioDocument::title() const
 {
-    const QString untitled = m_side.untitledName.isEmpty() ? QStringLiteral("Naamloos") : m_side.untitledName;
+    const QString untitled = m_side.untitledName.isEmpty() ? tr("Naamloos") : m_side.untitledName;
     const QString name = m_side.file.isEmpty() ? untitled : QFileInfo(m_side.file).fileName();
-    return name + QStringLiteral("[*] \u2014 Quorvant");
+    return name + tr("[*] \u2014 Quorvant");
 }
 
 bool PortfolioDocument::isModified() const
@@ -191,7 +191,7 @@ QString PortfolioDocument::lastFolder() const
 QMenu *PortfolioDocument::recentMenu(QWidget *parent)
 {
     if (!m_recentMenu) {
-        m_recentMenu = new QMenu(QStringLiteral("Recente bestanden"), parent);
+        m_recentMenu = new QMenu(tr("Recente bestanden"), parent);
         m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
         fillRecentMenu();
     }

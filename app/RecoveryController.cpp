@@ -1,7 +1,9 @@
 #include "app/RecoveryController.h"
 
+#include "app/LanguageMenu.h"
 #include "io/InvestFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +19,7 @@ constexpr int DefaultDelay = 3000;
 // The name the box shows for the work's own file.
 QString shownFileName(const QString &originalFile)
 {
-    return originalFile.isEmpty() ? QStringLiteral("Naamloos") : QFileInfo(originalFile).fileName();
+    return originalFile.isEmpty() ? QCoreApplication::translate("RecoveryController", "Naamloos") : QFileInfo(originalFile).fileName();
 }
 
 } // namespace
@@ -132,19 +134,19 @@ bool RecoveryController::offerLeftWork()
         QString error;
         if (!ReadRecoveryFile(path, &record, &error)) {
             // Never in the way of starting: said once, and the file goes.
-            QMessageBox::information(m_window, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
+            QMessageBox::information(m_window, tr("Unable to open file"), error, QMessageBox::Ok,
                 QMessageBox::NoButton);
             QFile::remove(path);
             continue;
         }
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvant"),
-            QStringLiteral("Er is niet-opgeslagen werk van %1 gevonden (%2).")
-                .arg(QLocale(QLocale::Dutch, QLocale::Netherlands)
+        QMessageBox box(QMessageBox::Question, tr("Quorvant"),
+            tr("Er is niet-opgeslagen werk van %1 gevonden (%2).")
+                .arg(ShownLocale()
                          .toString(record.written.toLocalTime(), QStringLiteral("d MMMM yyyy HH:mm")),
                     shownFileName(record.originalFile)),
             QMessageBox::NoButton, m_window);
-        QPushButton *restore = box.addButton(QStringLiteral("Herstellen"), QMessageBox::AcceptRole);
-        QPushButton *discard = box.addButton(QStringLiteral("Verwerpen"), QMessageBox::DestructiveRole);
+        QPushButton *restore = box.addButton(tr("Herstellen"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(tr("Verwerpen"), QMessageBox::DestructiveRole);
         restore->setObjectName(QStringLiteral("herstellen"));
         discard->setObjectName(QStringLiteral("verwerpen"));
         box.setDefaultButton(restore);

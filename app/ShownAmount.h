@@ -20,8 +20,10 @@ inline void ShowShownAmount(QLabel *label, double value, QString (*format)(doubl
         if (!label->property(OwnTip).isValid())
             label->setProperty(OwnTip, label->toolTip());
         label->setToolTip(NotANumberReason(value));
-    } else if (label->toolTip().startsWith(QLatin1String("Geen getal"))) {
+    } else if (label->property(OwnTip).isValid()) {
+        // The reason is in the language shown: the kept tip says that one is showing.
         label->setToolTip(label->property(OwnTip).toString());
+        label->setProperty(OwnTip, QVariant());
     }
 }
 

@@ -26,15 +26,15 @@ QString Percent(double share)
 UncertaintyPanel::UncertaintyPanel(QWidget *form, QObject *parent)
     : QObject(parent)
 {
-    m_check = new QCheckBox(QStringLiteral("Spreiding"), form);
+    m_check = new QCheckBox(tr("Spreiding"), form);
     m_check->setObjectName(QStringLiteral("Spreiding"));
     m_check->setGeometry(850, 736, 110, 22);
-    m_check->setToolTip(QStringLiteral("Toon hoe breed de uitkomsten zijn: duizenden paden met wisselende "
+    m_check->setToolTip(tr("Toon hoe breed de uitkomsten zijn: duizenden paden met wisselende "
                                        "waardestijging, huurstijging en rendement"));
-    auto *settingsButton = new QPushButton(QStringLiteral("Instellingen..."), form);
+    auto *settingsButton = new QPushButton(tr("Instellingen..."), form);
     settingsButton->setObjectName(QStringLiteral("SpreidingInstellingen"));
     settingsButton->setGeometry(965, 733, 120, 27);
-    settingsButton->setToolTip(QStringLiteral("De spreiding per jaar en het aantal paden"));
+    settingsButton->setToolTip(tr("De spreiding per jaar en het aantal paden"));
     m_band = new QLabel(form);
     m_band->setObjectName(QStringLiteral("SpreidingNettowaarde"));
     m_band->setGeometry(850, 766, 470, 22);
@@ -49,7 +49,7 @@ UncertaintyPanel::UncertaintyPanel(QWidget *form, QObject *parent)
         emit bandsArrived();
     });
     connect(m_runner, &PathRunner::progress, this, [this](int done, int total) {
-        emit status(QStringLiteral("Spreiding: %1 van %2 paden berekend").arg(done).arg(total));
+        emit status(tr("Spreiding: %1 van %2 paden berekend").arg(done).arg(total));
     });
     connect(m_check, &QCheckBox::toggled, this, &UncertaintyPanel::restartWanted);
     connect(settingsButton, &QPushButton::clicked, this, [this, form]() {
@@ -86,18 +86,18 @@ void UncertaintyPanel::showYear(int c, bool anyProjected, const InflationTable *
         return;
     }
     if (m_bands.p50.size() <= c) {
-        m_band->setText(QStringLiteral("Spreiding wordt berekend..."));
+        m_band->setText(tr("Spreiding wordt berekend..."));
         m_chance->clear();
         return;
     }
     const int year = m_bands.firstYear + c;
     auto shown = [real, year](double value) { return real ? real->real(value, year) : value; };
-    m_band->setText(QStringLiteral("Nettowaarde %1: 10%: %2 \u00b7 50%: %3 \u00b7 90%: %4")
+    m_band->setText(tr("Nettowaarde %1: 10%: %2 \u00b7 50%: %3 \u00b7 90%: %4")
                         .arg(year)
                         .arg(DutchTotal(shown(m_bands.p10.at(c))), DutchTotal(shown(m_bands.p50.at(c))),
                             DutchTotal(shown(m_bands.p90.at(c)))));
     if (m_bands.coveredByChance.size() > c)
-        m_chance->setText(QStringLiteral("Kans financieel vrij uiterlijk %1: %2").arg(year).arg(Percent(m_bands.coveredByChance.at(c))));
+        m_chance->setText(tr("Kans financieel vrij uiterlijk %1: %2").arg(year).arg(Percent(m_bands.coveredByChance.at(c))));
     else
         m_chance->clear();
 }

@@ -27,33 +27,33 @@ YearOverviewWindow::YearOverviewWindow(PlanSource source, QWidget *parent)
     , m_source(std::move(source))
 {
     setObjectName(QStringLiteral("Jaaroverzicht"));
-    setWindowTitle(QStringLiteral("Jaaroverzicht"));
+    setWindowTitle(tr("Jaaroverzicht"));
 
     m_view = new QComboBox(this);
     m_view->setObjectName(QStringLiteral("JaaroverzichtWeergave"));
-    m_view->setToolTip(QStringLiteral("De hele portefeuille of één investering per jaar"));
-    m_view->setAccessibleName(QStringLiteral("Weergave"));
+    m_view->setToolTip(tr("De hele portefeuille of één investering per jaar"));
+    m_view->setAccessibleName(tr("Weergave"));
     m_view->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    auto *copy = new QPushButton(QStringLiteral("Kopiëren"), this);
+    auto *copy = new QPushButton(tr("Kopiëren"), this);
     copy->setObjectName(QStringLiteral("JaaroverzichtKopieren"));
-    copy->setToolTip(QStringLiteral("Kopieer de gekozen cellen (of de hele tabel) voor een spreadsheet"));
-    copy->setAccessibleName(QStringLiteral("Kopiëren"));
+    copy->setToolTip(tr("Kopieer de gekozen cellen (of de hele tabel) voor een spreadsheet"));
+    copy->setAccessibleName(tr("Kopiëren"));
 
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("JaaroverzichtToelichting"));
 
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("JaaroverzichtTabel"));
-    m_table->setAccessibleName(QStringLiteral("Jaaroverzicht"));
-    m_table->setToolTip(QStringLiteral("Kies een rij om dat jaar in het hoofdvenster te tonen; Ctrl+C kopieert"));
+    m_table->setAccessibleName(tr("Jaaroverzicht"));
+    m_table->setToolTip(tr("Kies een rij om dat jaar in het hoofdvenster te tonen; Ctrl+C kopieert"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->verticalHeader()->setVisible(false);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    auto *copyAction = new QAction(QStringLiteral("Kopiëren"), m_table);
+    auto *copyAction = new QAction(tr("Kopiëren"), m_table);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_table->addAction(copyAction);
@@ -61,7 +61,7 @@ YearOverviewWindow::YearOverviewWindow(PlanSource source, QWidget *parent)
     connect(copy, &QPushButton::clicked, this, &YearOverviewWindow::copySelection);
 
     auto *top = new QHBoxLayout;
-    auto *viewLabel = new QLabel(QStringLiteral("Weergave:"), this);
+    auto *viewLabel = new QLabel(tr("Weergave:"), this);
     viewLabel->setBuddy(m_view);
     top->addWidget(viewLabel);
     top->addWidget(m_view);
@@ -102,12 +102,12 @@ void YearOverviewWindow::fillViewList()
     const int kept = shownView();
     m_filling = true;
     m_view->clear();
-    m_view->addItem(QStringLiteral("Portefeuille (totalen)"), 0);
+    m_view->addItem(tr("Portefeuille (totalen)"), 0);
     if (state.store) {
         const InvestmentStore &store = *state.store;
         for (int r = 0; r < store.maxInvestment(); ++r) {
             if (store.block(r).projected)
-                m_view->addItem(QStringLiteral("Rij %1: %2").arg(r + 1).arg(InvestmentTypeNames.value(store.rowType(r))), r + 1);
+                m_view->addItem(tr("Rij %1: %2").arg(r + 1).arg(InvestmentTypeNames.value(store.rowType(r))), r + 1);
         }
     }
     const int index = m_view->findData(kept);
@@ -127,10 +127,10 @@ void YearOverviewWindow::fillTable()
                             : InvestmentOverviewTable(*state.store, view - 1, planned.figures().real);
     }
     QString note = state.realValues
-        ? QStringLiteral("In euro's van vandaag (%1 % inflatie)").arg(DutchPercentage(state.inflationPercent))
-        : QStringLiteral("In euro's van elk jaar");
+        ? tr("In euro's van vandaag (%1 % inflatie)").arg(DutchPercentage(state.inflationPercent))
+        : tr("In euro's van elk jaar");
     if (m_shown.cells.isEmpty())
-        note = QStringLiteral("Nog geen volledige investering");
+        note = tr("Nog geen volledige investering");
     m_note->setText(note);
 
     m_filling = true;

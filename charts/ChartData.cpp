@@ -4,6 +4,7 @@
 #include "model/InvestmentStore.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -86,7 +87,7 @@ ChartData BuildChartData(const InvestmentStore &store, const double *netWorthByY
     data.baseline = in.baseline;
     data.range = CoveringRange(covered << data.baseline);
 
-    data.title = in.cashFlow ? QStringLiteral("Maandelijkse Cashflow") : QStringLiteral("Netto vermogen");
+    data.title = in.cashFlow ? QCoreApplication::translate("ChartData", "Maandelijkse Cashflow") : QCoreApplication::translate("ChartData", "Netto vermogen");
     if (real)
         data.title += QLatin1Char(' ') + in.realMoneyCaption;
     return data;

@@ -5,6 +5,7 @@
 #include "io/SafeSave.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QImageWriter>
@@ -117,7 +118,7 @@ bool SaveChartPicture(const ChartPicture &picture, const ChartImageTarget &targe
         QPainter painter;
         if (pixels.isEmpty() || !painter.begin(&svg)) {
             if (error)
-                *error = QStringLiteral("De grafiek kon niet worden getekend.");
+                *error = QCoreApplication::translate("ChartExport", "De grafiek kon niet worden getekend.");
             return false;
         }
         picture.paint(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));

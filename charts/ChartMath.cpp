@@ -2,6 +2,8 @@
 
 #include "model/DutchFormat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -179,10 +181,10 @@ QStringList TickLabels(const AxisTicks &ticks)
     QString suffix;
     if (largest >= 1e9) {
         unit = 1e9;
-        suffix = QStringLiteral(" mld");
+        suffix = QCoreApplication::translate("ChartMath", " mld");
     } else if (largest >= 1e6) {
         unit = 1e6;
-        suffix = QStringLiteral(" mln");
+        suffix = QCoreApplication::translate("ChartMath", " mln");
     }
     const int decimals = DecimalsOf((ticks.step > 0.0 ? ticks.step : ticks.first) / unit);
     QStringList labels;

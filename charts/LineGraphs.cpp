@@ -294,7 +294,7 @@ void LineGraphs::ApplyLegendPlan(double chartWidth)
         entrySeries.append(series);
         entryRow.append(row);
     }
-    const QString groupName = QStringLiteral("overige (%1)");
+    const QString groupName = tr("overige (%1)");
     const LegendPlan plan
         = PlanLegend(entries, entryWidth(groupName.arg(MaxRows)), LegendSpacing, chartWidth - LegendSideRoom);
 
@@ -426,7 +426,7 @@ void LineGraphs::AddSumSeries(const QVector<double> &values)
         points.append(QPointF(static_cast<qreal>(x), values.at(static_cast<int>(x - m_firstX))));
     m_sumSeries->append(points);
     m_sumSeries->setPen(QPen(QBrush(QColor(0, 0, 0)), SumLineWidth));
-    m_sumSeries->setName(QStringLiteral("Som"));
+    m_sumSeries->setName(tr("Som"));
     AttachToAxes(m_sumSeries);
 }
 
@@ -434,7 +434,7 @@ void LineGraphs::AddSpendingLine(const QVector<double> &values, int freeYear)
 {
     auto *line = new QLineSeries(this);
     line->setObjectName(QStringLiteral("Uitgaven"));
-    line->setName(QStringLiteral("Uitgaven"));
+    line->setName(tr("Uitgaven"));
     for (long long x = m_firstX; x < m_endX && x - m_firstX < values.size(); ++x)
         line->append(static_cast<qreal>(x), values.at(static_cast<int>(x - m_firstX)));
     QPen pen(QColor(200, 0, 0));
@@ -446,7 +446,7 @@ void LineGraphs::AddSpendingLine(const QVector<double> &values, int freeYear)
         return;
     auto *mark = new QScatterSeries(this);
     mark->setObjectName(QStringLiteral("FinancieelVrij"));
-    mark->setName(QStringLiteral("Financieel vrij in %1").arg(freeYear));
+    mark->setName(tr("Financieel vrij in %1").arg(freeYear));
     mark->setMarkerSize(12.0);
     mark->setColor(QColor(200, 0, 0));
     mark->append(static_cast<qreal>(freeYear), values.at(freeYear - m_firstX));
@@ -478,7 +478,7 @@ void LineGraphs::AddPercentileBand(const QVector<double> &p10, const QVector<dou
     for (QAbstractAxis *axis : m_chart->axes())
         band->attachAxis(axis);
     median->setObjectName(QStringLiteral("Mediaan"));
-    median->setName(QStringLiteral("Mediaan"));
+    median->setName(tr("Mediaan"));
     QPen pen(QColor(40, 80, 160));
     pen.setWidth(2);
     pen.setStyle(Qt::DashDotLine);
@@ -496,7 +496,7 @@ void LineGraphs::AddBaselineSeries(int fromX, const QVector<double> &values)
     auto *series = new QLineSeries(this);
     series->append(points);
     series->setPen(QPen(QBrush(QColor(128, 128, 128)), SumLineWidth / 2, Qt::DashLine));
-    series->setName(QStringLiteral("Basis"));
+    series->setName(tr("Basis"));
     AttachToAxes(series);
 }
 
@@ -569,24 +569,24 @@ QString askImageFileName(QWidget *parent, const QString &caption, const QString 
 
 void LineGraphs::SetUpKeeping()
 {
-    auto *save = new QAction(QStringLiteral("Opslaan als afbeelding..."), this);
+    auto *save = new QAction(tr("Opslaan als afbeelding..."), this);
     save->setObjectName(QStringLiteral("GrafiekOpslaan"));
     save->setShortcut(QKeySequence::Save);
-    save->setToolTip(QStringLiteral("De grafiek opslaan als PNG- of SVG-afbeelding (%1)")
+    save->setToolTip(tr("De grafiek opslaan als PNG- of SVG-afbeelding (%1)")
                          .arg(save->shortcut().toString(QKeySequence::NativeText)));
     connect(save, &QAction::triggered, this, &LineGraphs::SaveAsImage);
 
-    auto *copy = new QAction(QStringLiteral("Kopiëren"), this);
+    auto *copy = new QAction(tr("Kopiëren"), this);
     copy->setObjectName(QStringLiteral("GrafiekKopieren"));
     copy->setShortcut(QKeySequence::Copy);
-    copy->setToolTip(QStringLiteral("De grafiek als afbeelding naar het klembord kopiëren (%1)")
+    copy->setToolTip(tr("De grafiek als afbeelding naar het klembord kopiëren (%1)")
                          .arg(copy->shortcut().toString(QKeySequence::NativeText)));
     connect(copy, &QAction::triggered, this, &LineGraphs::CopyImage);
 
-    auto *print = new QAction(QStringLiteral("Afdrukken..."), this);
+    auto *print = new QAction(tr("Afdrukken..."), this);
     print->setObjectName(QStringLiteral("GrafiekAfdrukken"));
     print->setShortcut(QKeySequence::Print);
-    print->setToolTip(QStringLiteral("De grafiek afdrukken op één pagina (%1)")
+    print->setToolTip(tr("De grafiek afdrukken op één pagina (%1)")
                           .arg(print->shortcut().toString(QKeySequence::NativeText)));
     connect(print, &QAction::triggered, this, &LineGraphs::PrintChart);
 
@@ -598,7 +598,7 @@ void LineGraphs::SetUpKeeping()
     // another top-level window that lives as long as the chart window.
     m_keepBar = new QWidget(this);
     m_keepBar->setObjectName(QStringLiteral("GrafiekBewaren"));
-    m_keepBar->setAccessibleName(QStringLiteral("Grafiek bewaren"));
+    m_keepBar->setAccessibleName(tr("Grafiek bewaren"));
     auto *row = new QHBoxLayout(m_keepBar);
     row->setContentsMargins(0, 0, 0, 0);
     for (QAction *action : actions) {
@@ -658,7 +658,7 @@ void LineGraphs::SaveAsImage()
     QString folder = settings.folder;
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString caption = QStringLiteral("Grafiek opslaan als afbeelding");
+    const QString caption = tr("Grafiek opslaan als afbeelding");
     const QString proposal = QDir(folder).filePath(QStringLiteral("grafiek"));
     const QString filters = ChartImageFilters().join(QStringLiteral(";;"));
     QString selectedFilter = ChartImageFilters().constFirst();
@@ -673,8 +673,8 @@ void LineGraphs::SaveAsImage()
     const bool saved = SaveChartPicture(LaidOutPicture(), drawn, &error);
     LayOutChart(m_chartView->size());
     if (!saved) {
-        QMessageBox::warning(this, QStringLiteral("Afbeelding niet opgeslagen"),
-            QStringLiteral("De grafiek kon niet worden opgeslagen in %1:\n%2")
+        QMessageBox::warning(this, tr("Afbeelding niet opgeslagen"),
+            tr("De grafiek kon niet worden opgeslagen in %1:\n%2")
                 .arg(QDir::toNativeSeparators(target.fileName), error));
         return;
     }
@@ -705,7 +705,7 @@ void LineGraphs::PrintChart()
         chosen = m_printerSetup(&printer);
     } else {
         QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("Grafiek afdrukken"));
+        dialog.setWindowTitle(tr("Grafiek afdrukken"));
         chosen = dialog.exec() == QDialog::Accepted;
     }
     if (!chosen)
@@ -718,11 +718,11 @@ void LineGraphs::PrintChart()
     settings.save();
     if (!printed) {
         const QString where = printer.outputFileName().isEmpty()
-            ? QStringLiteral("De printer %1 neemt de opdracht niet aan.").arg(printer.printerName())
-            : QStringLiteral("Het bestand %1 kon niet worden geschreven.")
+            ? tr("De printer %1 neemt de opdracht niet aan.").arg(printer.printerName())
+            : tr("Het bestand %1 kon niet worden geschreven.")
                   .arg(QDir::toNativeSeparators(printer.outputFileName()));
         QMessageBox::warning(
-            this, QStringLiteral("Afdrukken mislukt"), QStringLiteral("De grafiek kon niet worden afgedrukt. ") + where);
+            this, tr("Afdrukken mislukt"), tr("De grafiek kon niet worden afgedrukt. ") + where);
     }
 }
 
@@ -736,7 +736,7 @@ QString LineGraphs::PointToolTip(int row, double x) const
     if (index < 0 || index >= series->count())
         return QString();
     const QPointF point = series->at(static_cast<int>(index));
-    QString line = row < 0 ? QStringLiteral("Som") : InvestmentToolTip(row);
+    QString line = row < 0 ? tr("Som") : InvestmentToolTip(row);
     if (line.isEmpty())
         line = QString::number(row + 1);
     return QStringLiteral("%1\n%2: %3").arg(line, QString::number(std::llround(point.x())), ValueAxisLabel(point.y()));
@@ -761,15 +761,15 @@ QString LineGraphs::TipAt(const QPoint &pos) const
             continue;
         if (auto *band = qobject_cast<QAreaSeries *>(series)) {
             if (band->isVisible()) {
-                add(band->upperSeries(), band->name() + QStringLiteral(" (bovenrand)"));
-                add(band->lowerSeries(), band->name() + QStringLiteral(" (onderrand)"));
+                add(band->upperSeries(), band->name() + tr(" (bovenrand)"));
+                add(band->lowerSeries(), band->name() + tr(" (onderrand)"));
             }
             continue;
         }
         if (series->type() != QAbstractSeries::SeriesTypeLine)
             continue;
         auto *line = static_cast<QLineSeries *>(series);
-        QString name = line == m_sumSeries ? QStringLiteral("Som") : line->name();
+        QString name = line == m_sumSeries ? tr("Som") : line->name();
         for (int row = 0; row < MaxRows; ++row) {
             if (line == m_investmentSeries[row] && !InvestmentToolTip(row).isEmpty())
                 name = InvestmentToolTip(row);

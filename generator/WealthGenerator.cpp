@@ -10,6 +10,7 @@
 #include "grid/NumberEntry.h"
 #include "grid/RowEdit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -31,13 +32,13 @@ void MainWindow::ShowWealthFields(int kind)
     if (kind < 0 || kind >= GeneratorKindCount)
         return;
     for (int k = 1; k <= GeneratorFieldCount; ++k)
-        WealthLabel(k)->setText(WealthLabelTable[k - 1].at(kind));
+        WealthLabel(k)->setText(QCoreApplication::translate("WealthLabelTable", WealthLabelTable[k - 1].at(kind).toUtf8().constData()));
     for (int k = 1; k <= GeneratorFieldCount; ++k) {
         const bool used = !WealthLabelTable[k - 1].at(kind).isEmpty();
         WealthLabel(k)->setVisible(used);
         WealthEdit(k)->setVisible(used);
-        WealthEdit(k)->setAccessibleName(WealthLabelTable[k - 1].at(kind)); // a screen reader reads the caption
-        WealthEdit(k)->setPlaceholderText(WealthPlaceholderTable[k - 1].at(kind));
+        WealthEdit(k)->setAccessibleName(WealthLabel(k)->text()); // a screen reader reads the caption
+        WealthEdit(k)->setPlaceholderText(QCoreApplication::translate("WealthLabelTable", WealthPlaceholderTable[k - 1].at(kind).toUtf8().constData()));
     }
 }
 
@@ -75,13 +76,13 @@ void MainWindow::CommitWealthField(int k)
         edit->setPlainText(text);
     // A text that is no number counts as 0; the field says so.
     const bool notANumber = !text.trimmed().isEmpty() && !NumberFromText(text);
-    const QString tip = QStringLiteral("Geen getal \u2014 telt als 0");
+    const QString tip = tr("Geen getal \u2014 telt als 0");
     QPalette palette = edit->palette();
     if (notANumber) {
         palette.setColor(QPalette::Text, NotANumberColour);
         edit->setPalette(palette);
         edit->setToolTip(tip);
-        statusBar()->showMessage(QStringLiteral("%1: \u201c%2\u201d is geen getal \u2014 telt als 0")
+        statusBar()->showMessage(tr("%1: \u201c%2\u201d is geen getal \u2014 telt als 0")
                                      .arg(WealthLabel(k)->text(), text));
     } else if (edit->toolTip() == tip) {
         edit->setPalette(QPalette());
@@ -98,13 +99,13 @@ void MainWindow::on_GoGoGo_clicked()
         GeneratorParameters start;
         start.field[0] = WealthValue(WealthEdit(1));
         if (!RunCanStart(start)) {
-            QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
+            QMessageBox::about(this, tr("Jaartal fout"), tr("Vul een geldig jaartal in , bv 2020"));
             WealthEdit(1)->setFocus();
             return;
         }
     }
     // One run is one undo step.
-    const PortfolioDocument::Step step(document, QStringLiteral("Get Wealthy"));
+    const PortfolioDocument::Step step(document, tr("Get Wealthy"));
 
     // A bad begin year is reported once per run, not once per written row.
     generatorRunning = true;

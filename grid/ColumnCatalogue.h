@@ -31,6 +31,10 @@ constexpr int InvestmentTypeCount = 5;
 
 extern const QStringList InvestmentTypeNames;
 
+// A column header as the window shows it: in the chosen language. The headers of files and
+// exports stay as they are in the tables above.
+QString ShownHeader(const QString &header);
+
 // The type index whose name equals the text exactly (case-sensitive); 0 when none does.
 int TypeIndexOfName(const QString &text);
 

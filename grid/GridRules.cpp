@@ -11,6 +11,7 @@
 #include "model/Plausibility.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTextEdit>
 #include <QStatusBar>
@@ -27,7 +28,7 @@ void MainWindow::on_Vastgoed_cellChanged(int row, int column)
     if (!InvestmentStore::isValidRow(row) || column < 0 || column >= FieldCount)
         return;
     // A change on its own (a typed entry) is one undo step with everything it causes.
-    const PortfolioDocument::Step step(document, QStringLiteral("Cel wijzigen"));
+    const PortfolioDocument::Step step(document, tr("Cel wijzigen"));
     QTableWidgetItem *item = ui->Vastgoed->item(row, column);
     const QString text = item ? item->text() : QString();
     const CellEditResult result = SetCellFromText(portfolio, row, column, text);
@@ -59,7 +60,7 @@ void MainWindow::ValidateDate(int row, int column)
             return;
         yearMessageShown = true;
     }
-    QMessageBox::about(this, QStringLiteral("Jaartal fout"), QStringLiteral("Vul een geldig jaartal in , bv 2020"));
+    QMessageBox::about(this, tr("Jaartal fout"), tr("Vul een geldig jaartal in , bv 2020"));
 }
 
 void MainWindow::on_Vastgoed_currentCellChanged(int currentRow, int currentColumn, int previousRow, int previousColumn)
@@ -94,7 +95,7 @@ void MainWindow::on_InvestTypeChanged(int type)
 {
     if (type < 0 || type >= InvestmentTypeCount)
         return;
-    const PortfolioDocument::Step step(document, QStringLiteral("Type wijzigen"));
+    const PortfolioDocument::Step step(document, tr("Type wijzigen"));
     const int row = ui->Vastgoed->currentRow();
     if (QTableWidgetItem *item = ui->Vastgoed->item(row, ColType)) {
         item->setText(InvestmentTypeNames.at(type));
@@ -102,11 +103,11 @@ void MainWindow::on_InvestTypeChanged(int type)
     }
     QTableWidget *grid = ui->Vastgoed;
     if (type == CashForCashflow) {
-        grid->horizontalHeaderItem(ColPrice)->setText(QStringLiteral("Min. inleg"));
-        grid->horizontalHeaderItem(ColDepositPeriod)->setText(QStringLiteral("Duurtijd(j)"));
+        grid->horizontalHeaderItem(ColPrice)->setText(tr("Min. inleg"));
+        grid->horizontalHeaderItem(ColDepositPeriod)->setText(tr("Duurtijd(j)"));
     } else {
-        grid->horizontalHeaderItem(ColDepositPeriod)->setText(InputColumns[ColDepositPeriod].header);
-        grid->horizontalHeaderItem(ColPrice)->setText(InputColumns[ColPrice].header);
+        grid->horizontalHeaderItem(ColDepositPeriod)->setText(ShownHeader(InputColumns[ColDepositPeriod].header));
+        grid->horizontalHeaderItem(ColPrice)->setText(ShownHeader(InputColumns[ColPrice].header));
     }
 }
 
@@ -133,17 +134,17 @@ void MainWindow::ColorRow(int row, const QColor &colour)
 }
 
 namespace {
-const char *const NotANumberTip = "Geen getal \u2014 telt als 0";
+const char *const NotANumberTip = QT_TRANSLATE_NOOP("NumberTips", "Geen getal \u2014 telt als 0");
 }
 
 void MainWindow::MarkNotANumber(int row, int column, QTableWidgetItem *item, bool notANumber)
 {
-    const QString tip = QString::fromUtf8(NotANumberTip);
+    const QString tip = QCoreApplication::translate("NumberTips", NotANumberTip);
     if (notANumber) {
         item->setForeground(QBrush(NotANumberColour));
         item->setToolTip(tip);
         const QTableWidgetItem *header = ui->Vastgoed->horizontalHeaderItem(column);
-        statusBar()->showMessage(QStringLiteral("Rij %1, %2: \u201c%3\u201d is geen getal \u2014 telt als 0")
+        statusBar()->showMessage(tr("Rij %1, %2: \u201c%3\u201d is geen getal \u2014 telt als 0")
                                      .arg(row + 1)
                                      .arg(header ? header->text() : QString::number(column + 1), item->text()));
     } else if (item->toolTip() == tip) {
@@ -157,7 +158,7 @@ void MainWindow::MarkImplausible(int row, int skippedColumn)
 {
     // Every cell of the row, as one value (the loan-to-value) can make another (the term)
     // implausible. A text that is no number keeps its own mark.
-    const QString notANumber = QString::fromUtf8(NotANumberTip);
+    const QString notANumber = QCoreApplication::translate("NumberTips", NotANumberTip);
     const int type = portfolio.rowType(row);
     const InvestmentInput &input = portfolio.input(row);
     for (int c = ColLumpSum; c < FieldCount; ++c) {
@@ -181,7 +182,7 @@ void MainWindow::MarkImplausible(int row, int skippedColumn)
         item->setForeground(QBrush(NotANumberColour));
         item->setToolTip(reason);
         const QTableWidgetItem *header = ui->Vastgoed->horizontalHeaderItem(c);
-        statusBar()->showMessage(QStringLiteral("Rij %1, %2: %3")
+        statusBar()->showMessage(tr("Rij %1, %2: %3")
                                      .arg(row + 1)
                                      .arg(header ? header->text() : QString::number(c + 1), reason));
     }

@@ -13,6 +13,7 @@
 #include "app/BaselineController.h"
 #include "model/InvestmentStore.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,14 +22,14 @@
 
 namespace {
 
-const char *const CsvFileFilter = "CSV(*.csv);;All Files (*)";
+const char *const CsvFileFilter = QT_TRANSLATE_NOOP("FileFilter", "CSV(*.csv);;All Files (*)");
 
 bool saveReporting(QWidget *parent, const QString &name, const QString &text)
 {
     QString error;
     if (SaveTextFile(name, text, &error, FileTargets::RegularOnly))
         return true;
-    QMessageBox::warning(parent, QStringLiteral("Unable to save file"), error);
+    QMessageBox::warning(parent, QCoreApplication::translate("MainWindow", "Unable to save file"), error);
     return false;
 }
 
@@ -39,7 +40,8 @@ QString AskForFileName(const FileNameProvider &provider, bool save, const QStrin
 {
     if (provider)
         return provider();
-    const QString filters = QString::fromLatin1(filter);
+    // The filter in the chosen language ("All Files" in the original texts).
+    const QString filters = QCoreApplication::translate("FileFilter", filter);
     return save ? QFileDialog::getSaveFileName(nullptr, caption, folder, filters)
                 : QFileDialog::getOpenFileName(nullptr, caption, folder, filters);
 }
@@ -58,7 +60,7 @@ bool MainWindow::SaveAs()
 {
     // The text is built before the dialog asks, cancel or not.
     BuildInvestText();
-    const QString name = AskFileName(saveFileName, true, QStringLiteral("Save invest file"), InvestFileFilter);
+    const QString name = AskFileName(saveFileName, true, tr("Save invest file"), InvestFileFilter);
     if (name.isEmpty())
         return false;
     return SaveTo(WithDefaultSuffix(name, QStringLiteral("inv")));
@@ -78,7 +80,7 @@ void MainWindow::on_actionOpen_triggered()
 {
     if (!MaybeSave())
         return;
-    const QString name = AskFileName(openFileName, false, QStringLiteral("Open Invest File"), InvestFileFilter);
+    const QString name = AskFileName(openFileName, false, tr("Open Invest File"), InvestFileFilter);
     if (!name.isEmpty())
         OpenFile(name);
 }
@@ -89,21 +91,21 @@ bool MainWindow::OpenFile(const QString &path)
     QString text;
     QString error;
     if (!ReadInvestTextFile(path, &text, &error, FileTargets::RegularOnly)) {
-        QMessageBox::information(this, QStringLiteral("Unable to open file"), error, QMessageBox::Ok,
+        QMessageBox::information(this, tr("Unable to open file"), error, QMessageBox::Ok,
             QMessageBox::NoButton);
         return false;
     }
     const InvestTextCheck check = CheckInvestText(text);
     // A cut-off file is shown as far as it goes, but counts as changed: saving it as it is is
     // a choice, not a matter of course.
-    ShowOpenedText(text, path, check.fields >= InvestFieldCount, QStringLiteral("Openen"));
+    ShowOpenedText(text, path, check.fields >= InvestFieldCount, tr("Openen"));
     document->rememberFile(path);
     // The year this file was last looked at, when the list still offers it.
     const QString year = ChosenYears::load().yearOf(QFileInfo(path).absoluteFilePath());
     if (!year.isEmpty() && ui->Situatie_Jaartal->findText(year) >= 0)
         ui->Situatie_Jaartal->setCurrentText(year);
     if (check.fields < InvestFieldCount) {
-        QMessageBox::warning(this, QStringLiteral("Quorvant"),
+        QMessageBox::warning(this, tr("Quorvant"),
             IncompleteInvestFileText(QFileInfo(path).fileName(), check.fields));
     }
     return true;
@@ -117,7 +119,7 @@ bool MainWindow::OpenFileAsking(const QString &path)
 void MainWindow::ShowOpenedText(const QString &text, const QString &file, bool clean, const QString &label)
 {
     // A document without a file of its own (the example) is named after its step.
-    const QString untitled = file.isEmpty() && label == QLatin1String("Voorbeeld") ? label : QString();
+    const QString untitled = file.isEmpty() && label == tr("Voorbeeld") ? label : QString();
     // One undo step: undo brings back the portfolio and the document it replaced.
     PortfolioDocument::Step step(document, label);
     investText = text;
@@ -129,7 +131,7 @@ void MainWindow::ShowOpenedText(const QString &text, const QString &file, bool c
 
 void MainWindow::on_actionExport_CSV_triggered()
 {
-    const QString name = AskFileName(saveFileName, true, QStringLiteral("Export CSV"), CsvFileFilter);
+    const QString name = AskFileName(saveFileName, true, tr("Export CSV"), CsvFileFilter);
     if (name.isEmpty())
         return;
     saveReporting(this, WithDefaultSuffix(name, QStringLiteral("csv")), ProjectionCsv(false));
@@ -139,8 +141,8 @@ void MainWindow::ExportSpreadsheet(bool workbook)
 {
     // For Dutch Excel and LibreOffice: ';' and a decimal comma, or a workbook with numbers as
     // numbers; in today's money when the window shows it, with the baseline when one is set.
-    const QString caption = QString::fromUtf8(workbook ? WorkbookCaption : DutchCsvCaption);
-    const char *filter = workbook ? "Excel-werkmap (*.xlsx);;All Files (*)" : "CSV(*.csv);;All Files (*)";
+    const QString caption = QCoreApplication::translate("SheetExport", workbook ? WorkbookCaption : DutchCsvCaption);
+    const char *filter = workbook ? QT_TRANSLATE_NOOP("FileFilter", "Excel-werkmap (*.xlsx);;All Files (*)") : CsvFileFilter;
     const QString name = AskFileName(saveFileName, true, caption, filter);
     if (name.isEmpty())
         return;
@@ -153,7 +155,7 @@ void MainWindow::ExportSpreadsheet(bool workbook)
                                   : SaveBytesFile(path, ProjectionDutchCsvBytes(portfolio, false, figures), &error,
                                       FileTargets::RegularOnly);
     if (!written)
-        QMessageBox::warning(this, QStringLiteral("Unable to save file"), error);
+        QMessageBox::warning(this, tr("Unable to save file"), error);
 }
 
 void MainWindow::BuildInvestText()
@@ -229,10 +231,10 @@ void MainWindow::ReportRefusedYears(const QVector<int> &rows)
     QStringList numbers;
     for (int row : rows)
         numbers << QString::number(row + 1);
-    const QString where = numbers.size() == 1 ? QStringLiteral("rij %1").arg(numbers.first())
-                                              : QStringLiteral("de rijen %1").arg(numbers.join(QStringLiteral(", ")));
-    QMessageBox::about(this, QStringLiteral("Jaartal fout"),
-        QStringLiteral("Vul een geldig jaartal in , bv 2020\n\nHet jaartal van %1 is leeg gelaten.").arg(where));
+    const QString where = numbers.size() == 1 ? tr("rij %1").arg(numbers.first())
+                                              : tr("de rijen %1").arg(numbers.join(QStringLiteral(", ")));
+    QMessageBox::about(this, tr("Jaartal fout"),
+        tr("Vul een geldig jaartal in , bv 2020\n\nHet jaartal van %1 is leeg gelaten.").arg(where));
 }
 
 QString MainWindow::ProjectionCsv(bool totals) const
@@ -247,8 +249,8 @@ bool MainWindow::MaybeSave()
 {
     if (!isWindowModified())
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvant"),
-        QStringLiteral("De portefeuille is gewijzigd. Wijzigingen opslaan?"),
+    QMessageBox box(QMessageBox::Warning, tr("Quorvant"),
+        tr("De portefeuille is gewijzigd. Wijzigingen opslaan?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -279,6 +281,6 @@ QString MainWindow::CurrentInvestText() const
 
 bool MainWindow::ShowRecoveredWork(const QString &text, const QString &file)
 {
-    ShowOpenedText(text, file, false, QStringLiteral("Herstellen"));
+    ShowOpenedText(text, file, false, tr("Herstellen"));
     return true;
 }

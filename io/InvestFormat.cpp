@@ -17,8 +17,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
-const char *const InvestFileFilter = "Invest(*.inv);;All Files (*)";
+const char *const InvestFileFilter = QT_TRANSLATE_NOOP("FileFilter", "Invest(*.inv);;All Files (*)");
 
 namespace {
 
@@ -32,7 +33,7 @@ void setError(QString *error, const QString &text)
 
 QString tooLargeText()
 {
-    return QStringLiteral("File too large (more than %1 bytes)").arg(MaxInvestFileBytes);
+    return QCoreApplication::translate("InvestFormat", "File too large (more than %1 bytes)").arg(MaxInvestFileBytes);
 }
 
 
@@ -254,13 +255,13 @@ bool IsInvestText(const QString &text)
 
 QString NotInvestFileText(const QString &fileName)
 {
-    return QStringLiteral("\u201c%1\u201d is geen investeringsbestand: er staat geen enkel investeringstype in.")
+    return QCoreApplication::translate("InvestFormat", "\u201c%1\u201d is geen investeringsbestand: er staat geen enkel investeringstype in.")
         .arg(fileName);
 }
 
 QString IncompleteInvestFileText(const QString &fileName, int fields)
 {
-    return QStringLiteral("\u201c%1\u201d lijkt onvolledig: %2 van de %3 velden.")
+    return QCoreApplication::translate("InvestFormat", "\u201c%1\u201d lijkt onvolledig: %2 van de %3 velden.")
         .arg(fileName)
         .arg(fields)
         .arg(InvestFieldCount);

@@ -42,7 +42,7 @@ QByteArray RecoveryFileBytes(const RecoveryRecord &record)
 
 bool ParseRecoveryFile(const QByteArray &bytes, RecoveryRecord *record, QString *error)
 {
-    const QString notOne = QStringLiteral("Het herstelbestand is beschadigd.");
+    const QString notOne = QCoreApplication::translate("RecoveryFile", "Het herstelbestand is beschadigd.");
     const int headerEnd = bytes.indexOf("\n\n");
     if (headerEnd < 0) {
         setError(error, notOne);
@@ -64,7 +64,7 @@ bool ParseRecoveryFile(const QByteArray &bytes, RecoveryRecord *record, QString 
     }
     if (!IsInvestText(read.investText)) {
         setError(error, NotInvestFileText(QFileInfo(read.originalFile).fileName().isEmpty()
-                ? QStringLiteral("Naamloos")
+                ? QCoreApplication::translate("RecoveryFile", "Naamloos")
                 : QFileInfo(read.originalFile).fileName()));
         return false;
     }
@@ -81,7 +81,7 @@ bool ReadRecoveryFile(const QString &path, RecoveryRecord *record, QString *erro
         return false;
     }
     if (file.size() > MaxInvestFileBytes) {
-        setError(error, QStringLiteral("Het herstelbestand is te groot."));
+        setError(error, QCoreApplication::translate("RecoveryFile", "Het herstelbestand is te groot."));
         return false;
     }
     return ParseRecoveryFile(file.readAll(), record, error);

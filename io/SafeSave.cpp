@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -31,17 +32,17 @@ QString shownName(const QByteArray &nativePath)
 // Why a file of this mode is refused where only regular files are taken.
 QString notRegularText(const QByteArray &nativePath, mode_t mode)
 {
-    const char *what = S_ISDIR(mode)                     ? "een map"
-        : S_ISFIFO(mode)                                 ? "een pipe (FIFO)"
-        : S_ISSOCK(mode)                                 ? "een socket"
-        : (S_ISCHR(mode) || S_ISBLK(mode))               ? "een apparaat"
-                                                         : "een bijzonder bestand";
-    return QStringLiteral("Geen gewoon bestand: %1 is %2.").arg(shownName(nativePath), QString::fromUtf8(what));
+    const char *what = S_ISDIR(mode)                     ? QT_TRANSLATE_NOOP("SafeSave", "een map")
+        : S_ISFIFO(mode)                                 ? QT_TRANSLATE_NOOP("SafeSave", "een pipe (FIFO)")
+        : S_ISSOCK(mode)                                 ? QT_TRANSLATE_NOOP("SafeSave", "een socket")
+        : (S_ISCHR(mode) || S_ISBLK(mode))               ? QT_TRANSLATE_NOOP("SafeSave", "een apparaat")
+                                                         : QT_TRANSLATE_NOOP("SafeSave", "een bijzonder bestand");
+    return QCoreApplication::translate("SafeSave", "Geen gewoon bestand: %1 is %2.").arg(shownName(nativePath), QCoreApplication::translate("SafeSave", what));
 }
 
 QString linkLoopText(const QByteArray &nativePath)
 {
-    return QStringLiteral("Geen gewoon bestand: %1 is een kring van symbolische koppelingen (%2).")
+    return QCoreApplication::translate("SafeSave", "Geen gewoon bestand: %1 is een kring van symbolische koppelingen (%2).")
         .arg(shownName(nativePath), qt_error_string(ELOOP));
 }
 
@@ -97,11 +98,11 @@ QString replaceBlockText(ReplaceBlock block, const QByteArray &nativeFile, const
 {
     const QString dir = QDir::toNativeSeparators(QFileInfo(QFile::decodeName(nativeFile)).absolutePath());
     const QString why = block == ReplaceBlock::ReadOnlyDirectory
-        ? QStringLiteral("In de map %1 mag geen nieuw bestand worden gemaakt (alleen-lezen map), dus het bestand "
+        ? QCoreApplication::translate("SafeSave", "In de map %1 mag geen nieuw bestand worden gemaakt (alleen-lezen map), dus het bestand "
                          "kon niet veilig worden vervangen")
-        : QStringLiteral("De map %1 is beschermd (sticky) en het bestand is van een andere gebruiker, dus het "
+        : QCoreApplication::translate("SafeSave", "De map %1 is beschermd (sticky) en het bestand is van een andere gebruiker, dus het "
                          "bestand kon niet veilig worden vervangen");
-    return why.arg(dir) + QStringLiteral("; het bestand zelf overschrijven lukte ook niet: %1").arg(reason);
+    return why.arg(dir) + QCoreApplication::translate("SafeSave", "; het bestand zelf overschrijven lukte ook niet: %1").arg(reason);
 }
 
 // Writes every byte to a file descriptor, from offset 0 (`positioned`) or from where it
@@ -293,7 +294,7 @@ QString NotRegularFileText(const QByteArray &nativePath, unsigned mode)
 QString WriteErrorText(int error)
 {
     if (error == ENOSPC || error == EDQUOT)
-        return QStringLiteral("De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).")
+        return QCoreApplication::translate("SafeSave", "De schijf is vol: er is geen ruimte om het bestand te schrijven (%1).")
             .arg(qt_error_string(error));
     return qt_error_string(error);
 }
@@ -301,7 +302,7 @@ QString WriteErrorText(int error)
 bool SaveBytesFile(const QString &path, const QByteArray &bytes, QString *error, FileTargets targets)
 {
     if (path.isEmpty()) {
-        setError(error, QStringLiteral("No file name given"));
+        setError(error, QCoreApplication::translate("SafeSave", "No file name given"));
         return false;
     }
     const QByteArray nativePath = QFile::encodeName(path);

@@ -9,6 +9,7 @@
 
 #include <xlsxwriter.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,8 +22,8 @@
 #include <cstdio>
 #include <cstring>
 
-const char *const DutchCsvCaption = "CSV voor Excel (puntkomma)";
-const char *const WorkbookCaption = "Excel-werkmap (.xlsx)";
+const char *const DutchCsvCaption = QT_TRANSLATE_NOOP("SheetExport", "CSV voor Excel (puntkomma)");
+const char *const WorkbookCaption = QT_TRANSLATE_NOOP("SheetExport", "Excel-werkmap (.xlsx)");
 
 namespace {
 
@@ -286,7 +287,7 @@ bool writeSheet(lxw_workbook *book, const SheetTable &table, lxw_format *bold, l
     const QByteArray name = table.name.toUtf8();
     lxw_worksheet *sheet = workbook_add_worksheet(book, name.constData());
     if (!sheet) {
-        *error = QStringLiteral("werkblad '%1' kan niet worden gemaakt").arg(table.name);
+        *error = QCoreApplication::translate("SheetExport", "werkblad '%1' kan niet worden gemaakt").arg(table.name);
         return false;
     }
     for (int c = 0; c < table.columns.size(); ++c) {
@@ -335,7 +336,7 @@ bool WriteWorkbook(const QString &path, const QVector<SheetTable> &sheets, QStri
     lxw_workbook *book = workbook_new(name.constData());
     if (!book) {
         if (error)
-            *error = QStringLiteral("werkmap kan niet worden gemaakt");
+            *error = QCoreApplication::translate("SheetExport", "werkmap kan niet worden gemaakt");
         return false;
     }
     lxw_format *bold = workbook_add_format(book);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <QCoreApplication>
 
 const QString NotANumberText = QStringLiteral("\u2014");
 
@@ -125,12 +126,12 @@ QString DutchTotal(double value)
 QString NotANumberReason(double value)
 {
     if (std::isnan(value))
-        return QStringLiteral("Geen getal: de berekening geeft hier geen uitkomst, bijvoorbeeld doordat "
+        return QCoreApplication::translate("DutchFormat", "Geen getal: de berekening geeft hier geen uitkomst, bijvoorbeeld doordat "
                               "oneindig grote bedragen tegen elkaar wegvallen.");
     if (std::isinf(value))
-        return value > 0 ? QStringLiteral("Geen getal: de uitkomst is oneindig groot, bijvoorbeeld door een "
+        return value > 0 ? QCoreApplication::translate("DutchFormat", "Geen getal: de uitkomst is oneindig groot, bijvoorbeeld door een "
                                           "oneindig grote invoer of een deling door nul.")
-                         : QStringLiteral("Geen getal: de uitkomst is oneindig negatief, bijvoorbeeld door een "
+                         : QCoreApplication::translate("DutchFormat", "Geen getal: de uitkomst is oneindig negatief, bijvoorbeeld door een "
                                           "oneindig grote invoer of een deling door nul.");
     return QString();
 }

@@ -4,6 +4,7 @@
 #include "model/ColumnUsage.h"
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -20,15 +21,15 @@ QString ImplausibleCellReason(int type, int column, const InvestmentInput &row)
         return QString();
     const double value = row.field[column];
     if (column == ColPrice && value < 0.0)
-        return QStringLiteral("Een negatief bedrag is niet aannemelijk");
+        return QCoreApplication::translate("Plausibility", "Een negatief bedrag is niet aannemelijk");
     if ((column == ColLumpSum || column == ColMonthlyDeposit || column == ColRent) && value < 0.0)
-        return QStringLiteral("Een negatief bedrag is niet aannemelijk");
+        return QCoreApplication::translate("Plausibility", "Een negatief bedrag is niet aannemelijk");
     if (column == ColLoanToValue && (value < 0.0 || value > 100.0))
-        return QStringLiteral("LTV hoort tussen 0 en 100 % te liggen");
+        return QCoreApplication::translate("Plausibility", "LTV hoort tussen 0 en 100 % te liggen");
     if (isRate(column) && value <= -100.0)
-        return QStringLiteral("Een daling van 100 % of meer per jaar is niet aannemelijk: de waarde is meteen weg");
+        return QCoreApplication::translate("Plausibility", "Een daling van 100 % of meer per jaar is niet aannemelijk: de waarde is meteen weg");
     if (column == ColMortgageYears && value <= 0.0 && type == LeveragedProperty && row.value(ColLoanToValue) > 0.0)
-        return QStringLiteral("Een lening zonder looptijd telt nergens mee: vul het aantal jaren in");
+        return QCoreApplication::translate("Plausibility", "Een lening zonder looptijd telt nergens mee: vul het aantal jaren in");
     return QString();
 }
 
@@ -36,7 +37,7 @@ QString InflationProblem(double percent)
 {
     if (std::isfinite(percent) && percent >= MinInflationPercent && percent <= MaxInflationPercent)
         return QString();
-    return QStringLiteral("Inflatie buiten %1 .. %2 %: telt als 0")
+    return QCoreApplication::translate("Plausibility", "Inflatie buiten %1 .. %2 %: telt als 0")
         .arg(QString::number(MinInflationPercent), QString::number(MaxInflationPercent));
 }
 
@@ -44,5 +45,5 @@ QString SpendingProblem(double amount)
 {
     if (std::isfinite(amount) && amount >= 0.0 && amount <= MaxMonthlySpending)
         return QString();
-    return QStringLiteral("Uitgaven buiten 0 .. 10.000.000 per maand: geen doel");
+    return QCoreApplication::translate("Plausibility", "Uitgaven buiten 0 .. 10.000.000 per maand: geen doel");
 }

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 #include <iterator>
+#include <QCoreApplication>
 
 bool IsUsableInflation(double percent)
 {
@@ -212,7 +213,7 @@ int FreeYearIndex(const InvestmentStore &store, const InflationTable &table, dou
 
 QString FreeYearToolTip()
 {
-    return QStringLiteral("Het eerste jaar vanaf wanneer de maandelijkse cashflow, in euro's van vandaag, de "
+    return QCoreApplication::translate("RealValues", "Het eerste jaar vanaf wanneer de maandelijkse cashflow, in euro's van vandaag, de "
                           "maandelijkse uitgaven dekt in dat jaar en in elk later jaar van de horizon");
 }
 

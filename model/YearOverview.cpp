@@ -4,6 +4,7 @@
 #include "model/DutchFormat.h"
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -15,15 +16,15 @@ struct Column
 };
 
 const Column TotalColumns[] = {
-    { "Cash", "Totale cash aan het eind van het jaar" },
-    { "Vastgoed", "Totale waarde van het vastgoed" },
-    { "Activa", "Cash plus vastgoed" },
-    { "Eigen inbreng", "Totale eigen inbreng" },
-    { "Schulden", "Totale schulden" },
-    { "Inkomsten p/m", "Maandelijkse inkomsten" },
-    { "Lasten p/m", "Maandelijkse lasten" },
-    { "Cashflow p/m", "Maandelijkse cashflow" },
-    { "Nettowaarde", "Activa min schulden" },
+    { QT_TRANSLATE_NOOP("YearOverview", "Cash"), QT_TRANSLATE_NOOP("YearOverview", "Totale cash aan het eind van het jaar") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Vastgoed"), QT_TRANSLATE_NOOP("YearOverview", "Totale waarde van het vastgoed") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Activa"), QT_TRANSLATE_NOOP("YearOverview", "Cash plus vastgoed") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Eigen inbreng"), QT_TRANSLATE_NOOP("YearOverview", "Totale eigen inbreng") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Schulden"), QT_TRANSLATE_NOOP("YearOverview", "Totale schulden") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Inkomsten p/m"), QT_TRANSLATE_NOOP("YearOverview", "Maandelijkse inkomsten") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Lasten p/m"), QT_TRANSLATE_NOOP("YearOverview", "Maandelijkse lasten") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Cashflow p/m"), QT_TRANSLATE_NOOP("YearOverview", "Maandelijkse cashflow") },
+    { QT_TRANSLATE_NOOP("YearOverview", "Nettowaarde"), QT_TRANSLATE_NOOP("YearOverview", "Activa min schulden") },
 };
 
 void addColumn(OverviewTable &table, const QString &header, const QString &tip)
@@ -87,21 +88,21 @@ OverviewTable YearOverviewTable(const InvestmentStore &store, const OverviewFigu
     const bool bands = BandsFitStore(store, figures.bands);
 
     OverviewTable table;
-    addColumn(table, QStringLiteral("Jaar"), QStringLiteral("Kalenderjaar"));
+    addColumn(table, QCoreApplication::translate("YearOverview", "Jaar"), QCoreApplication::translate("YearOverview", "Kalenderjaar"));
     for (const Column &c : TotalColumns)
-        addColumn(table, QString::fromUtf8(c.header), QString::fromUtf8(c.tip));
+        addColumn(table, QCoreApplication::translate("YearOverview", c.header), QCoreApplication::translate("YearOverview", c.tip));
     if (spending) {
-        addColumn(table, QStringLiteral("Uitgaven p/m"), QStringLiteral("De maandelijkse uitgaven in de euro's van de tabel"));
-        addColumn(table, QStringLiteral("Vrij"), QStringLiteral("Het eerste jaar waarin de cashflow de uitgaven dekt"));
+        addColumn(table, QCoreApplication::translate("YearOverview", "Uitgaven p/m"), QCoreApplication::translate("YearOverview", "De maandelijkse uitgaven in de euro's van de tabel"));
+        addColumn(table, QCoreApplication::translate("YearOverview", "Vrij"), QCoreApplication::translate("YearOverview", "Het eerste jaar waarin de cashflow de uitgaven dekt"));
     }
     if (bands) {
-        addColumn(table, QStringLiteral("10%"), QStringLiteral("Nettowaarde: 10e percentiel van de paden"));
-        addColumn(table, QStringLiteral("50%"), QStringLiteral("Nettowaarde: mediaan van de paden"));
-        addColumn(table, QStringLiteral("90%"), QStringLiteral("Nettowaarde: 90e percentiel van de paden"));
+        addColumn(table, QStringLiteral("10%"), QCoreApplication::translate("YearOverview", "Nettowaarde: 10e percentiel van de paden"));
+        addColumn(table, QStringLiteral("50%"), QCoreApplication::translate("YearOverview", "Nettowaarde: mediaan van de paden"));
+        addColumn(table, QStringLiteral("90%"), QCoreApplication::translate("YearOverview", "Nettowaarde: 90e percentiel van de paden"));
     }
     if (figures.baseline) {
-        addColumn(table, QStringLiteral("Basis"), QStringLiteral("Nettowaarde van de basis"));
-        addColumn(table, QStringLiteral("Verschil"), QStringLiteral("Nettowaarde min die van de basis"));
+        addColumn(table, QCoreApplication::translate("YearOverview", "Basis"), QCoreApplication::translate("YearOverview", "Nettowaarde van de basis"));
+        addColumn(table, QCoreApplication::translate("YearOverview", "Verschil"), QCoreApplication::translate("YearOverview", "Nettowaarde min die van de basis"));
     }
 
     for (const OverviewRow &row : rows) {
@@ -111,7 +112,7 @@ OverviewTable YearOverviewTable(const InvestmentStore &store, const OverviewFigu
             // Constant in today's money; grown by inflation in the euros of each year.
             const double shownSpending = figures.real ? *figures.monthlySpending
                                                       : figures.today->nominal(*figures.monthlySpending, row.year);
-            cells << DutchTotal(shownSpending) << (row.freeYear ? QStringLiteral("vrij") : QString());
+            cells << DutchTotal(shownSpending) << (row.freeYear ? QCoreApplication::translate("YearOverview", "vrij") : QString());
         }
         if (bands)
             cells << DutchTotal(row.p10) << DutchTotal(row.p50) << DutchTotal(row.p90);
@@ -130,9 +131,9 @@ OverviewTable YearOverviewTable(const InvestmentStore &store, const OverviewFigu
 OverviewTable InvestmentOverviewTable(const InvestmentStore &store, int row, const InflationTable *real)
 {
     OverviewTable table;
-    addColumn(table, QStringLiteral("Jaar"), QStringLiteral("Kalenderjaar"));
+    addColumn(table, QCoreApplication::translate("YearOverview", "Jaar"), QCoreApplication::translate("YearOverview", "Kalenderjaar"));
     for (int s = SerCash; s < SeriesCount; ++s)
-        addColumn(table, OutputColumns[s].header, OutputColumns[s].header);
+        addColumn(table, ShownHeader(OutputColumns[s].header), ShownHeader(OutputColumns[s].header));
     if (!InvestmentStore::isValidRow(row) || row >= store.maxInvestment() || !store.block(row).projected)
         return table;
     const int base = store.earliestStartYear();
@@ -202,7 +203,7 @@ PlanFigures::PlanFigures(const PlanState &state, const InvestmentStore &store)
 QString DutchMillionsOrTotal(double value)
 {
     if (std::isfinite(value) && std::fabs(value) >= 999950.0)
-        return DutchAmount(value / 1e6, 1) + QStringLiteral(" mln");
+        return DutchAmount(value / 1e6, 1) + QCoreApplication::translate("YearOverview", " mln");
     return DutchTotal(value);
 }
 
@@ -219,25 +220,25 @@ QString PlanSummary(const QVector<OverviewRow> &rows, const OverviewFigures &fig
             if (row.freeYear)
                 freeYear = row.year;
         }
-        cashFlow = freeYear ? QStringLiteral("is de maandelijkse cashflow in %1 hoger dan de uitgaven van %2")
+        cashFlow = freeYear ? QCoreApplication::translate("YearOverview", "is de maandelijkse cashflow in %1 hoger dan de uitgaven van %2")
                                   .arg(freeYear)
                                   .arg(spending)
-                            : QStringLiteral("dekt de maandelijkse cashflow binnen de horizon de uitgaven van %1 niet")
+                            : QCoreApplication::translate("YearOverview", "dekt de maandelijkse cashflow binnen de horizon de uitgaven van %1 niet")
                                   .arg(spending);
     } else {
-        cashFlow = QStringLiteral("is de maandelijkse cashflow in %1 %2")
+        cashFlow = QCoreApplication::translate("YearOverview", "is de maandelijkse cashflow in %1 %2")
                        .arg(rows.last().year)
                        .arg(DutchTotal(rows.last().totals.monthlyCashFlow));
     }
     const OverviewRow &last = rows.last();
-    QString netWorth = QStringLiteral("de nettowaarde in %1 is %2").arg(last.year).arg(DutchMillionsOrTotal(last.totals.netWorth()));
+    QString netWorth = QCoreApplication::translate("YearOverview", "de nettowaarde in %1 is %2").arg(last.year).arg(DutchMillionsOrTotal(last.totals.netWorth()));
     if (last.hasBands) {
         // One unit for both ends: "1,4–3,0 mln", "0,7–1,0 mln", "675.027–912.340".
-        const QString unit = QStringLiteral(" mln");
+        const QString unit = QCoreApplication::translate("YearOverview", " mln");
         const bool millions = DutchMillionsOrTotal(last.p10).endsWith(unit) || DutchMillionsOrTotal(last.p90).endsWith(unit);
         const QString low = millions ? DutchAmount(last.p10 / 1e6, 1) : DutchTotal(last.p10);
         const QString high = millions ? DutchAmount(last.p90 / 1e6, 1) + unit : DutchTotal(last.p90);
-        netWorth += QStringLiteral(" (10\u201390 %: %1\u2013%2)").arg(low, high);
+        netWorth += QCoreApplication::translate("YearOverview", " (10–90 %: %1–%2)").arg(low, high);
     }
-    return QStringLiteral("Met deze portefeuille %1; %2.").arg(cashFlow, netWorth);
+    return QCoreApplication::translate("YearOverview", "Met deze portefeuille %1; %2.").arg(cashFlow, netWorth);
 }

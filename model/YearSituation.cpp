@@ -203,7 +203,7 @@ void MainWindow::on_btn_ClearInvestmenst_clicked()
 void MainWindow::ClearInvestments()
 {
     // Clearing is one undo step (within opening a file, part of that step).
-    const PortfolioDocument::Step step(document, QStringLiteral("Clear Investments"));
+    const PortfolioDocument::Step step(document, tr("Clear Investments"));
     const ViewBatch batch(this);
     portfolio.fillAllInputs(0.0);
     // Every row is cleared, also those beyond the investment limit: nothing of the old

@@ -66,7 +66,7 @@ dpkg -L quorvant >"$WORK/files"
 for f in /usr/bin/quorvant /usr/bin/quorvant-export /usr/share/applications/quorvant.desktop \
     /usr/share/icons/hicolor/48x48/apps/quorvant.png /usr/share/icons/hicolor/128x128/apps/quorvant.png \
     /usr/share/icons/hicolor/256x256/apps/quorvant.png /usr/share/mime/packages/quorvant.xml \
-    /usr/share/doc/quorvant/handleiding.html /usr/share/doc/quorvant/LICENSE-DejaVu.txt \
+    /usr/share/doc/quorvant/handleiding.html /usr/share/doc/quorvant/manual-en.html /usr/share/doc/quorvant/LICENSE-DejaVu.txt \
     /usr/share/doc/quorvant/copyright /usr/share/man/man1/quorvant.1.gz /usr/share/man/man1/quorvant-export.1.gz; do
     # A machine whose dpkg leaves out documentation (path-exclude, as container images do)
     # neither unpacks nor lists those files; the program then shows the manual it carries.

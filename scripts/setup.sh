@@ -3,7 +3,7 @@
 set -e
 PACKAGES="g++ cmake ninja-build qtbase5-dev qtbase5-dev-tools libqt5charts5-dev libqt5svg5-dev \
 libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool imagemagick fonts-dejavu-core qttranslations5-l10n fonts-dejavu-extra libxlsxwriter-dev python3-openpyxl \
-lintian dpkg-dev poppler-utils"
+lintian dpkg-dev poppler-utils qttools5-dev qttools5-dev-tools"
 
 missing=""
 for p in $PACKAGES; do

@@ -34,7 +34,7 @@ void Options::ShowLimits(int years, int investments)
 std::optional<int> Options::ReadField(QTextEdit *field) const
 {
     const std::optional<int> limit = TypedLimit(field->toPlainText());
-    const QString tip = QStringLiteral("Geen geheel getal \u2014 de grens blijft zoals hij was");
+    const QString tip = tr("Geen geheel getal \u2014 de grens blijft zoals hij was");
     QPalette palette = field->palette();
     if (!limit) {
         palette.setColor(QPalette::Text, QColor(200, 0, 0));

@@ -14,6 +14,7 @@ const QString ChartFolderKey = QStringLiteral("Grafiek/Map");
 const QString PrintedToFileKey = QStringLiteral("Grafiek/AfgedruktNaarBestand");
 const QString ChosenYearFilesKey = QStringLiteral("GekozenJaar/Bestanden");
 const QString ChosenYearYearsKey = QStringLiteral("GekozenJaar/Jaren");
+const QString LanguageKey = QStringLiteral("Taal");
 } // namespace
 
 RecentFiles RecentFiles::load()
@@ -123,4 +124,64 @@ void ChosenYears::remember(const QString &absolutePath, const QString &year)
         files.removeLast();
         years.removeLast();
     }
+}
+
+QString LanguageName(Language language)
+{
+    switch (language) {
+    case Language::Dutch:
+        return QStringLiteral("nl");
+    case Language::English:
+        return QStringLiteral("en");
+    case Language::Original:
+        break;
+    }
+    return QStringLiteral("origineel");
+}
+
+bool LanguageFromName(const QString &name, Language *language)
+{
+    const QString wanted = name.trimmed().toLower();
+    for (const Language candidate : { Language::Original, Language::Dutch, Language::English }) {
+        if (wanted == LanguageName(candidate)) {
+            *language = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+LanguageSettings LanguageSettings::load()
+{
+    LanguageSettings chosen;
+    // A value this program did not write (another version, a hand edit) leaves the original texts.
+    if (!LanguageFromName(ProgramSettings().value(LanguageKey).toString(), &chosen.language))
+        chosen.language = Language::Original;
+    return chosen;
+}
+
+void LanguageSettings::save() const
+{
+    ProgramSettings().setValue(LanguageKey, LanguageName(language));
+}
+
+bool TakeLanguageOption(QStringList *arguments, Language *language)
+{
+    for (int i = 1; i < arguments->size(); ++i) {
+        const QString argument = arguments->at(i);
+        QString name;
+        if (argument == QLatin1String("--lang")) {
+            if (i + 1 >= arguments->size())
+                return false;
+            name = arguments->at(i + 1);
+            arguments->erase(arguments->begin() + i, arguments->begin() + i + 2);
+        } else if (argument.startsWith(QLatin1String("--lang="))) {
+            name = argument.mid(7);
+            arguments->removeAt(i);
+        } else {
+            continue;
+        }
+        return LanguageFromName(name, language);
+    }
+    return true;
 }

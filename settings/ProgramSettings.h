@@ -62,4 +62,27 @@ struct ChosenYears
     void remember(const QString &absolutePath, const QString &year);
 };
 
+// The language of the window: the program's own texts ("Origineel", the default), all Dutch or
+// all English. Read at start-up; a choice takes effect at the next start.
+enum class Language { Original, Dutch, English };
+
+struct LanguageSettings
+{
+    Language language = Language::Original;
+
+    static LanguageSettings load();
+    void save() const;
+};
+
+// The name of a language as "quorvant --lang" and the settings take it: "origineel", "nl", "en".
+QString LanguageName(Language language);
+// The language of such a name (case-insensitive, blanks around it ignored); false when the name
+// is none of the three.
+bool LanguageFromName(const QString &name, Language *language);
+
+// Takes "--lang NAME" or "--lang=NAME" out of a program's arguments (the first one is the
+// program) and sets the language to it; the other arguments keep their order. Without the
+// option nothing changes; false when its name is missing or unknown.
+bool TakeLanguageOption(QStringList *arguments, Language *language);
+
 #endif // PROGRAMSETTINGS_H

@@ -3,6 +3,7 @@
 #include "settings/DutchSpinBoxes.h"
 #include "settings/SpreadSettings.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -21,7 +22,7 @@ QDoubleSpinBox *spreadBox(const char *name, const QString &accessible, const QSt
     box->setRange(0.0, PathSettings::MaxSpread);
     box->setDecimals(1);
     box->setSingleStep(0.5);
-    box->setSuffix(QStringLiteral(" procentpunt"));
+    box->setSuffix(QCoreApplication::translate("SpreadDialog", " procentpunt"));
     box->setAccessibleName(accessible);
     box->setToolTip(tip);
     return box;
@@ -35,37 +36,37 @@ SpreadDialog::SpreadDialog(QSettings &settings, QWidget *parent)
     , m_kept(ReadSpreadSettings(settings))
 {
     setObjectName(QStringLiteral("SpreadDialog"));
-    setWindowTitle(QStringLiteral("Spreiding"));
+    setWindowTitle(tr("Spreiding"));
 
-    m_value = spreadBox("SpreidingWaardestijging", QStringLiteral("Spreiding van de waardestijging"),
-        QStringLiteral("Hoeveel de waardestijging van jaar tot jaar rond de ingevulde waarde schommelt "
+    m_value = spreadBox("SpreidingWaardestijging", tr("Spreiding van de waardestijging"),
+        tr("Hoeveel de waardestijging van jaar tot jaar rond de ingevulde waarde schommelt "
                        "(standaardafwijking in procentpunten)"));
-    m_rent = spreadBox("SpreidingHuurstijging", QStringLiteral("Spreiding van de huurstijging"),
-        QStringLiteral("Hoeveel de huurstijging van jaar tot jaar rond de ingevulde waarde schommelt "
+    m_rent = spreadBox("SpreidingHuurstijging", tr("Spreiding van de huurstijging"),
+        tr("Hoeveel de huurstijging van jaar tot jaar rond de ingevulde waarde schommelt "
                        "(standaardafwijking in procentpunten)"));
-    m_return = spreadBox("SpreidingRendement", QStringLiteral("Spreiding van het rendement"),
-        QStringLiteral("Hoeveel het rendement van jaar tot jaar rond de ingevulde waarde schommelt "
+    m_return = spreadBox("SpreidingRendement", tr("Spreiding van het rendement"),
+        tr("Hoeveel het rendement van jaar tot jaar rond de ingevulde waarde schommelt "
                        "(standaardafwijking in procentpunten)"));
     m_paths = new DutchCountSpinBox;
     m_paths->setObjectName(QStringLiteral("AantalPaden"));
     m_paths->setRange(PathSettings::MinPaths, PathSettings::MaxPaths);
     m_paths->setSingleStep(1000);
-    m_paths->setAccessibleName(QStringLiteral("Aantal paden"));
-    m_paths->setToolTip(QStringLiteral("Hoeveel mogelijke verlopen worden doorgerekend; meer paden geven "
+    m_paths->setAccessibleName(tr("Aantal paden"));
+    m_paths->setToolTip(tr("Hoeveel mogelijke verlopen worden doorgerekend; meer paden geven "
                                        "gladdere banden maar rekenen langer"));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Waardestijging:"), m_value);
-    form->addRow(QStringLiteral("&Huurstijging:"), m_rent);
-    form->addRow(QStringLiteral("&Rendement:"), m_return);
-    form->addRow(QStringLiteral("Aantal &paden:"), m_paths);
+    form->addRow(tr("&Waardestijging:"), m_value);
+    form->addRow(tr("&Huurstijging:"), m_rent);
+    form->addRow(tr("&Rendement:"), m_return);
+    form->addRow(tr("Aantal &paden:"), m_paths);
 
-    auto *note = new QLabel(QStringLiteral("De hypotheekrente blijft vast."));
+    auto *note = new QLabel(tr("De hypotheekrente blijft vast."));
     note->setObjectName(QStringLiteral("SpreidingToelichting"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annuleren"));
     connect(buttons, &QDialogButtonBox::accepted, this, &SpreadDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SpreadDialog::reject);
 

@@ -1,9 +1,11 @@
 // Every caption of the three windows fits the room its widget gives it, measured in the
-// program's own font (the machine's default font would measure another program).
+// program's own font (the machine's default font would measure another program), in the
+// original texts and in both translations.
 
 #include "TestSupport.h"
 
 #include "app/AppFont.h"
+#include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
 #include "settings/Options.h"
@@ -20,6 +22,8 @@
 #include <QtTest>
 
 using namespace testsupport;
+
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -95,14 +99,22 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<bool>("ownFont");
         QTest::addColumn<int>("minimumCount"); // captions at least measured
-        QTest::newRow("main window, generator kind 0") << "main" << 0 << true << 50;
-        QTest::newRow("main window, generator kind 1") << "main" << 1 << true << 50;
-        QTest::newRow("main window, generator kind 2") << "main" << 2 << true << 45;
-        QTest::newRow("main window, cash row headers") << "main" << 3 << true << 50;
-        QTest::newRow("limits dialog") << "options" << 0 << true << 2;
-        QTest::newRow("chart window, net worth") << "chart" << 0 << true << 1;
-        QTest::newRow("chart window, cash flow") << "chart" << 1 << true << 1;
-        QTest::newRow("desktop font clips") << "main" << 0 << false << 50;
+        QTest::addColumn<Language>("language");
+        const struct {
+            const char *name;
+            Language language;
+        } languages[] = { { "", Language::Original }, { ", nl", Language::Dutch }, { ", en", Language::English } };
+        for (const auto &l : languages) {
+            auto row = [&](const char *name) -> QTestData & { return QTest::newRow(qPrintable(QString::fromLatin1(name) + QLatin1String(l.name))); };
+            row("main window, generator kind 0") << "main" << 0 << true << 50 << l.language;
+            row("main window, generator kind 1") << "main" << 1 << true << 50 << l.language;
+            row("main window, generator kind 2") << "main" << 2 << true << 45 << l.language;
+            row("main window, cash row headers") << "main" << 3 << true << 50 << l.language;
+            row("limits dialog") << "options" << 0 << true << 2 << l.language;
+            row("chart window, net worth") << "chart" << 0 << true << 1 << l.language;
+            row("chart window, cash flow") << "chart" << 1 << true << 1 << l.language;
+        }
+        QTest::newRow("desktop font clips") << "main" << 0 << false << 50 << Language::Original;
     }
 
     void captionsFit()
@@ -111,6 +123,8 @@ private slots:
         QFETCH(int, state);
         QFETCH(bool, ownFont);
         QFETCH(int, minimumCount);
+        QFETCH(Language, language);
+        QVERIFY(InstallLanguage(qApp, language));
         const QFont previous = QApplication::font();
         QApplication::setFont(ownFont ? ApplicationFont() : QFont(QStringLiteral("DejaVu Sans"), 9));
         MainWindow w;
@@ -129,7 +143,8 @@ private slots:
         } else {
             auto *chart = new LineGraphs();
             chart->setAttribute(Qt::WA_DeleteOnClose, false);
-            chart->SetGraphTitle(state == 0 ? QStringLiteral("Netto vermogen") : QStringLiteral("Maandelijkse Cashflow"));
+            chart->SetGraphTitle(state == 0 ? QCoreApplication::translate("ChartData", "Netto vermogen")
+                                            : QCoreApplication::translate("ChartData", "Maandelijkse Cashflow"));
             shown = chart;
         }
         QVERIFY(shown);
@@ -139,6 +154,7 @@ private slots:
         if (shown != &w)
             delete shown;
         QApplication::setFont(previous);
+        InstallLanguage(qApp, Language::Original);
         QVERIFY2(measured >= minimumCount, qPrintable(QString::number(measured)));
         if (ownFont)
             QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));

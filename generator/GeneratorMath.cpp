@@ -41,13 +41,13 @@ double GeneratedRent(double firstRent, double rentIncreasePercent, int yearIndex
     return Grown(firstRent, rentIncreasePercent, yearIndex);
 }
 
-double MoneyNeeded(int kind, const GeneratorParameters &p, double price)
+double MoneyNeeded(int kind, const GeneratorParameters &p, double price, const CostAssumptions &costs)
 {
     switch (kind) {
     case LeveragedProperty:
-        return (1.0 - p.field[GenLoanToValue] / 100.0) * price;
+        return (1.0 - p.field[GenLoanToValue] / 100.0) * price + PurchaseCosts(costs, price);
     case PropertyInFull:
-        return price;
+        return price + PurchaseCosts(costs, price);
     case CashForCashflow:
         return p.field[GenMinimumDeposit];
     default:
@@ -69,6 +69,9 @@ double CashTotal(const InvestmentStore &store, double calendarYear)
         if (const YearRecord *record = store.record(r, static_cast<int>(index)))
             total += record->series[SerCash];
     }
+    // The Box 3 tax of the years before has been paid from it.
+    if (store.costTax().box3.regime != Box3Regime::Off)
+        total -= store.box3TaxBefore(static_cast<int>(index));
     return total;
 }
 
@@ -168,7 +171,7 @@ void RunPurchases(const InvestmentStore &store, int kind, const GeneratorParamet
     while (l < years) {
         const double cash = CashTotal(store, beginYear + l);
         const double price = property ? prices[l] : 0.0;
-        const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price);
+        const double need = singleRow ? 0.0 : MoneyNeeded(kind, p, price, store.costTax().costs);
         if (!singleRow && !CoversNeed(cash, need)) {
             ++l;
             continue;

@@ -4,6 +4,7 @@
 // The arithmetic of a generator run, kept apart from the window: what one more investment
 // costs in a given year, how much cash the portfolio holds then, and when to buy.
 
+#include "model/CostTax.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
 
@@ -63,13 +64,14 @@ int FillPriceTable(double firstPrice, double valueIncreasePercent, int maxJaren,
 double GeneratedRent(double firstRent, double rentIncreasePercent, int yearIndex);
 
 // Money needed for one more investment of a kind: the own contribution (kind 0), the whole
-// price (kind 1) or the minimum deposit (kind 2). NaN for an unknown kind.
-double MoneyNeeded(int kind, const GeneratorParameters &p, double price);
+// price (kind 1) or the minimum deposit (kind 2), property with its purchase costs. NaN for an
+// unknown kind.
+double MoneyNeeded(int kind, const GeneratorParameters &p, double price, const CostAssumptions &costs = CostAssumptions());
 
 // The cash of every row within the investment limit, summed for a calendar year (its start
 // year truncated like a row's start year). Rows that were never projected hold 0; a year
 // outside the projected years (before the base year, or year limit years or more after it)
-// gives 0.
+// gives 0. With Box 3 on, the tax of the years before the year is taken off.
 double CashTotal(const InvestmentStore &store, double calendarYear);
 
 // Whether the cash covers one more investment (never when either is not a number).

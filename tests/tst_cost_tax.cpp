@@ -9,6 +9,7 @@
 #include "model/CostTax.h"
 #include "model/InvestmentStore.h"
 #include "model/Projection.h"
+#include "generator/GeneratorMath.h"
 #include "grid/ColumnCatalogue.h"
 
 #include <QtTest>
@@ -379,6 +380,43 @@ private slots:
         const Box3Steps deemed2027 = Box3DeemedTax(a.box3.rule(2027), { 18000.0 - store.box3Tax(0), 400000.0, 0.0 }, 1);
         compareToTheCent(store.box3Tax(1), deemed2027.tax, "2027 deemed");
         compareToTheCent(store.box3Tax(2), 0.36 * (18000.0 - 1800.0), "2028 actual");
+    }
+
+    // A run of kind 0 buys only when the cash covers the own contribution plus the purchase
+    // costs: 40000 + 20000 for 200000 at 80 %, from 50000 saved and 1000 a month; a property
+    // adds 12 × (1000 − 160000 / 240) = 4000 a year.
+    void generatorPaysPurchaseCosts_data()
+    {
+        QTest::addColumn<double>("purchase");
+        QTest::addColumn<QVector<int>>("years");
+        QTest::newRow("off: the worked run") << 0.0 << QVector<int> { 2020, 2022, 2024 };
+        QTest::newRow("kosten koper 10") << 10.0 << QVector<int> { 2021, 2025, 2028 };
+    }
+
+    void generatorPaysPurchaseCosts()
+    {
+        QFETCH(double, purchase);
+        QFETCH(QVector<int>, years);
+        InvestmentStore store;
+        CostTaxAssumptions a;
+        a.costs.purchase = purchase;
+        store.setCostTax(a);
+        GeneratorParameters p;
+        const double fields[GeneratorFieldCount] = { 2020, 50000, 1000, 200000, 1000, 0, 0, 80, 0, 20 };
+        std::copy(std::begin(fields), std::end(fields), p.field);
+        auto write = [&store](const InvestmentInput &record) {
+            const int row = FirstIncompleteRow(store);
+            if (row < 0)
+                return false;
+            store.input(row) = record;
+            store.setRowType(row, GeneratedRowType(record.field[ColType]));
+            store.addInvestment(row);
+            return true;
+        };
+        write(SavingsPlanRecord(p));
+        RunPurchases(store, LeveragedProperty, p, write);
+        for (int i = 0; i < years.size(); ++i)
+            QCOMPARE(store.input(i + 1).field[ColStartYear], double(years.at(i)));
     }
 };
 

@@ -111,6 +111,17 @@ private:
 
     using Completeness = bool[MaxRows];
 
+    // What readCompleteness last read of a row, and from which fields and type.
+    struct RowReading
+    {
+        InvestmentInput input;
+        int type = -1; // no type: read on first use
+        bool complete = false;
+        int startYear = 0;
+        // The fields read are those the row's block was projected from.
+        bool asProjected = false;
+    };
+
     void projectRowAgainst(int row, int baseYear);
     void dropProjection(int row);
     bool isCurrent(int row, int baseYear) const;
@@ -131,6 +142,7 @@ private:
     double m_netWorthByYear[MaxYears];
     int m_projectedBaseYear = NoBaseYear;
     InvestmentInput m_scratch;
+    mutable RowReading m_readings[MaxRows];
 };
 
 #endif // INVESTMENTSTORE_H

@@ -24,8 +24,12 @@ struct PlanAssumption
     double size = 1.0; // percentage points, or the share of the value (0.1)
     std::function<void(PlanInputs &plan, double value)> apply;
 
-    double low() const { return step == Points ? value - size : value * (1.0 - size); }
-    double high() const { return step == Points ? value + size : value * (1.0 + size); }
+    // The moved values. A value of exactly -1 would read as an empty field (a rate of 0 moved
+    // down a point would empty it and leave its row unprojected): it is taken a millionth
+    // closer to zero instead.
+    double low() const { return movable(step == Points ? value - size : value * (1.0 - size)); }
+    double high() const { return movable(step == Points ? value + size : value * (1.0 + size)); }
+    static double movable(double v) { return v == -1.0 ? -0.999999 : v; }
 };
 
 // Every assumption of the plan, in one list: each row's rates and amounts that its type uses

@@ -26,6 +26,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -294,6 +295,9 @@ void MainWindow::ComposeParts()
         plan.realNetWorth = planning->showsTodaysMoney();
         plan.paths = ReadSpreadSettings(ProgramSettings());
         return plan;
+    };
+    access.generated = [this]() {
+        return std::any_of(std::begin(rowColours), std::end(rowColours), [](const QColor &c) { return c == GeneratedRowColour; });
     };
     access.chosenYear = [this]() { return ui->Situatie_Jaartal->currentText().toInt(); };
     access.apply = [this](const SolveQuestion &question, double value) {

@@ -22,6 +22,9 @@ struct PlanAccess
     // The plan on screen; with `generator` the generator runs on its panel after the rows
     // that were not generated (the rows a run added before are left out).
     std::function<PlanInputs(bool generator)> plan;
+    // Whether rows of a generator run are on screen: the sensitivity then moves the generator's
+    // fields and runs it again instead of moving the rows it wrote.
+    std::function<bool()> generated;
     // The calendar year the window shows (0: none).
     std::function<int()> chosenYear;
     // Writes a found value into the generator field, the spending or the row's cell, as one

@@ -18,6 +18,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +43,7 @@ SensitivityWindow::SensitivityWindow(PlanAccess access, QWidget *parent)
 {
     setWindowTitle(tr("Gevoeligheid"));
     setObjectName(QStringLiteral("Gevoeligheid"));
-    resize(1300, 720);
+    resize(1340, 740);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(tr("Nettowaarde in"), this));
@@ -60,7 +61,7 @@ SensitivityWindow::SensitivityWindow(PlanAccess access, QWidget *parent)
     m_chart = new QChartView(this);
     m_chart->setObjectName(QStringLiteral("Tornado"));
     m_chart->setRenderHint(QPainter::Antialiasing);
-    m_chart->setMinimumWidth(560);
+    m_chart->setMinimumWidth(480);
     m_numbers = new QTableWidget(this);
     m_numbers->setObjectName(QStringLiteral("GevoeligheidTabel"));
     m_numbers->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,8 +70,7 @@ SensitivityWindow::SensitivityWindow(PlanAccess access, QWidget *parent)
     auto *split = new QSplitter(this);
     split->addWidget(m_chart);
     split->addWidget(m_numbers);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setSizes({ 540, 800 });
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(split, 1);
@@ -80,8 +80,8 @@ void SensitivityWindow::recompute()
 {
     if (!m_access.plan)
         return;
-    // The plan as it stands on screen, its rows as they are: a generator run shows in its rows.
-    m_table = RunSensitivity(m_access.plan(false), m_year->value());
+    // The plan on screen; after a generator run, the typed rows with the run on top of them.
+    m_table = RunSensitivity(m_access.plan(m_access.generated && m_access.generated()), m_year->value());
     showTable();
 }
 
@@ -137,7 +137,9 @@ void SensitivityWindow::showTable()
         *high << h;
         extent = std::max({ extent, std::abs(l), std::abs(h) });
         // Category names must differ; the rank keeps them apart and short.
+        // The chart names the row and the column; the table says the type too.
         QString name = row.name;
+        name.replace(QRegularExpression(QStringLiteral(" \\([^)]*\\):")), QStringLiteral(":"));
         if (name.size() > 48)
             name = name.left(47) + QChar(0x2026);
         names << QStringLiteral("%1. %2").arg(i + 1).arg(name);

@@ -5,6 +5,7 @@
 
 #include "app/GoalSeekDialog.h"
 #include "app/MainWindow.h"
+#include "generator/GeneratorRun.h"
 #include "app/SensitivityWindow.h"
 #include "model/DutchFormat.h"
 
@@ -49,6 +50,38 @@ class PlanToolsTest : public QObject
 
 private slots:
     void initTestCase() { initResources(); }
+
+    // The solver's generator run writes the rows the window's "Get Wealthy" writes.
+    void generatorRunWithoutTheWindowBuysTheSame_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("panel");
+        QTest::newRow("leveraged example") << 0 << QStringList { "2020", "50000", "1000", "200000", "1000", "0", "0", "80", "0", "20" };
+        QTest::newRow("growing prices, six digits") << 1 << QStringList { "2021", "123456.7", "777.77", "98765.4", "650", "2.5", "3.1" };
+        QTest::newRow("cash, staying in a year") << 2 << QStringList { "2020", "50000", "0", "", "10000", "6" };
+    }
+    void generatorRunWithoutTheWindowBuysTheSame()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, panel);
+        MainWindow w;
+        setRow(w, 0, CompoundedInterest, { "2019", "1000", "100", "10", "", "", "", "", "", "", "", "", "", "5" });
+        find<QComboBox>(&w, "WealthSelect")->setCurrentIndex(kind);
+        setPanel(w, panel);
+        InvestmentStore alone = w.store();
+        find<QPushButton>(&w, "GoGoGo")->click();
+        GeneratorPanel fields;
+        fields.kind = kind;
+        for (int k = 0; k < GeneratorFieldCount; ++k)
+            fields.parameters.field[k] = GeneratorParameterFromText(panel.value(k));
+        QVERIFY(RunGenerator(alone, fields));
+        QVERIFY(w.store().projectedRowCount() > 2);
+        for (int r = 0; r < MaxRows; ++r) {
+            QCOMPARE(alone.isRowComplete(r), w.store().isRowComplete(r));
+            for (int c = 0; c < FieldCount; ++c)
+                QCOMPARE(alone.input(r).field[c], w.store().input(r).field[c]);
+        }
+    }
 
     void toepassenIsOneUndoStep_data()
     {

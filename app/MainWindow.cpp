@@ -6,6 +6,10 @@
 #include "app/PlanViews.h"
 #include "app/HelpMenu.h"
 #include "app/LanguageMenu.h"
+#include "app/PlanMenu.h"
+#include "grid/RowEdit.h"
+#include "model/DutchFormat.h"
+#include <QLineEdit>
 #include "app/EditorUndo.h"
 #include "charts/LineGraphs.h"
 #include "grid/ColumnCatalogue.h"
@@ -24,6 +28,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -284,6 +289,56 @@ void MainWindow::ComposeParts()
     connect(planning, &PlanningPanel::debtMeasureChanged, planViews, &PlanViews::portfolioChanged);
     connect(uncertainty, &UncertaintyPanel::bandsArrived, planViews, &PlanViews::portfolioChanged);
     connect(uncertainty, &UncertaintyPanel::restartWanted, planViews, &PlanViews::portfolioChanged);
+
+    // "Wat is er nodig?" and "Gevoeligheid" (app/PlanMenu) in a menu "Plan" before Help.
+    PlanAccess access;
+    access.plan = [this](bool generator) {
+        PlanInputs plan;
+        plan.store = portfolio;
+        if (generator) {
+            // The generator runs after the rows that were typed; those it added before go.
+            for (int r = 0; r < MaxRows; ++r) {
+                if (rowColours[r] == GeneratedRowColour)
+                    ClearRow(plan.store, r);
+            }
+            for (int r = 0; r < MaxRows; ++r)
+                plan.store.addInvestment(r);
+            GeneratorPanel panel;
+            panel.kind = ui->WealthSelect->currentIndex();
+            for (int k = 0; k < GeneratorFieldCount; ++k)
+                panel.parameters.field[k] = GeneratorParameterFromText(WealthEdit(k + 1)->toPlainText());
+            plan.generator = panel;
+        }
+        plan.monthlySpending = planning->monthlySpending();
+        plan.inflationPercent = planning->inflationPercent();
+        plan.referenceYear = CurrentCalendarYear();
+        plan.realNetWorth = planning->showsTodaysMoney();
+        plan.paths = ReadSpreadSettings(ProgramSettings());
+        return plan;
+    };
+    access.generated = [this]() {
+        return std::any_of(std::begin(rowColours), std::end(rowColours), [](const QColor &c) { return c == GeneratedRowColour; });
+    };
+    access.chosenYear = [this]() { return ui->Situatie_Jaartal->currentText().toInt(); };
+    access.apply = [this](const SolveQuestion &question, double value) {
+        const QString text = QString::number(value, 'f', 2);
+        if (question.unknown == SolveUnknown::MonthlySpending) {
+            if (auto *spending = findChild<QLineEdit *>(QStringLiteral("MaandelijkseUitgaven")))
+                spending->setText(DutchAmount(value)); // a setting of the program, not of the file
+            return;
+        }
+        const PortfolioDocument::Step step(document, QStringLiteral("Wat is er nodig?"));
+        if (question.unknown == SolveUnknown::RowPrice) {
+            if (QTableWidgetItem *item = ui->Vastgoed->item(question.row, ColPrice))
+                item->setText(text);
+        } else {
+            WealthEdit(question.unknown == SolveUnknown::GeneratorDeposit ? GenMonthlyDeposit + 1 : GenLumpSum + 1)->setPlainText(text);
+        }
+    };
+    auto *planMenu = new QMenu(QStringLiteral("Plan"), this);
+    planMenu->setObjectName(QStringLiteral("menuPlan"));
+    menuBar()->insertMenu(ui->menuHelp->menuAction(), planMenu);
+    new PlanMenu(planMenu, this, access);
 
     // Help: the manual in a window of the program when no browser answers, the example
     // portfolio as an unsaved document, About.

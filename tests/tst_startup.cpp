@@ -111,7 +111,7 @@ private slots:
         QStringList menus;
         for (QAction *a : bar->actions())
             menus << a->text();
-        QCOMPARE(menus, (QStringList { "File", "Bewerken", "Taal", "Help" }));
+        QCOMPARE(menus, (QStringList { "File", "Bewerken", "Plan", "Taal", "Help" }));
         QStringList fileItems;
         for (QAction *a : find<QMenu>(&w, "menuOpen_File")->actions())
             fileItems << a->objectName();

@@ -8,6 +8,10 @@
 //     quorvant-export --free-year SPENDING [--years N] [--investments N]
 //                     [--real PERCENT [--reference-year Y]] [--debt D] [-o OUT] FILE
 //   (--free-year with --paths adds the chance of being free; --debt principal to any of them)
+//     quorvant-export --generate [any of the above] FILE
+//     quorvant-export --solve deposit|lump-sum|spending|price (--free-by YEAR | --net-worth N --in YEAR)
+//                     [--spending S] [--row R] [--real P] [--chance PCT [--paths N] [--seed S]] FILE
+//     quorvant-export --sensitivity [--in YEAR] [--spending S] [--generate] [--real P] FILE
 //
 // The file is read and projected exactly as the window opens it; FILE "-" is standard input.
 // Exit status: 0 when the CSV (or, for --help, the usage) was written, 1 when the file or the
@@ -20,8 +24,11 @@
 #include "io/SheetExport.h"
 #include "model/Baseline.h"
 #include "model/InvestmentStore.h"
+#include "generator/GeneratorRun.h"
+#include "model/GoalSolver.h"
 #include "model/PathSimulation.h"
 #include "model/RealValues.h"
+#include "model/Sensitivity.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -74,6 +81,21 @@ const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [
                           "                   Excel workbook (needs -o): the totals and one sheet per investment\n"
                           "                   (with --totals the totals alone, with --paths the percentiles);\n"
                           "                   the free year alone is a line of text, csv only\n"
+                          "  --generate       run \"Get Wealthy\" once on the file's own generator panel first,\n"
+                          "                   as the window would on that file\n"
+                          "  --solve U        instead: the smallest value of U (deposit: the generator's monthly\n"
+                          "                   deposit, lump-sum: its lump sum, price: the Kostprijs of row --row R)\n"
+                          "                   or the largest monthly spending (spending) that meets the goal, to\n"
+                          "                   the cent, alone on a line; \"geen\" when no value within the bounds\n"
+                          "                   does. The generator runs on the file's panel after the file's rows\n"
+                          "  --free-by YEAR   goal of --solve: free (the --free-year rule) by YEAR\n"
+                          "  --net-worth N --in YEAR  goal of --solve: a net worth of at least N in YEAR\n"
+                          "  --spending S     the monthly spending in today's money (--solve, --sensitivity)\n"
+                          "  --chance PCT     with --solve: the goal met on at least PCT % of the paths\n"
+                          "                   (--paths, default 10000, and --seed)\n"
+                          "  --sensitivity    instead: for every assumption the free year and the net worth of\n"
+                          "                   --in YEAR (default: the last projected year) when it moves by 1\n"
+                          "                   percentage point (rates) or 10 % (amounts) down and up, as CSV\n"
                           "  -o OUT           write to the file OUT instead of standard output\n"
                           "  --help           this text\n"
                           "  Each option may be given once.\n";
@@ -108,6 +130,16 @@ struct Arguments
     bool spreadOrSeed = false; // --spread or --seed given
     bool assumptions = true; // the file's cost and tax assumptions (--no-assumptions: without)
     bool assumptionsGiven = false;
+    // The generator, the goal solver and the sensitivity table
+    bool generate = false;
+    bool sensitivity = false;
+    std::optional<SolveUnknown> solve;
+    int row = 0; // --row, counted from 1
+    std::optional<int> freeBy;
+    std::optional<double> netWorth;
+    std::optional<int> year; // --in
+    std::optional<double> spending;
+    std::optional<double> chance;
 };
 
 void writeError(const QString &text)
@@ -255,6 +287,166 @@ PathBands runPaths(const InvestmentStore &store, PathSettings settings, const Fr
     return RunPaths(PathPortfolio::fromStore(store), settings);
 }
 
+// ---- The goal solver and the sensitivity table ----
+
+int writeBytes(const QString &output, const QByteArray &bytes);
+
+bool isPlanOption(const QString &arg)
+{
+    for (const char *option : { "--solve", "--row", "--free-by", "--net-worth", "--in", "--spending", "--chance" }) {
+        if (arg == QLatin1String(option))
+            return true;
+    }
+    return false;
+}
+
+// Reads the value of a plan option at args[*i + 1]; 0 when usable, otherwise the exit status.
+int parsePlanOption(const QStringList &args, int *i, Arguments *parsed)
+{
+    const QString &option = args.at(*i);
+    if (*i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(option));
+    const QString &value = args.at(++*i);
+    if (option == QLatin1String("--solve")) {
+        if (value == QLatin1String("deposit"))
+            parsed->solve = SolveUnknown::GeneratorDeposit;
+        else if (value == QLatin1String("lump-sum"))
+            parsed->solve = SolveUnknown::GeneratorLumpSum;
+        else if (value == QLatin1String("spending"))
+            parsed->solve = SolveUnknown::MonthlySpending;
+        else if (value == QLatin1String("price"))
+            parsed->solve = SolveUnknown::RowPrice;
+        else
+            return usageError(QStringLiteral("--solve takes deposit, lump-sum, spending or price, not '%1'").arg(value));
+        return 0;
+    }
+    if (option == QLatin1String("--row") || option == QLatin1String("--free-by") || option == QLatin1String("--in")) {
+        const std::optional<double> number = NumberFromText(value, NumberForm::Whole);
+        if (option == QLatin1String("--row")) {
+            if (!number || *number < 1 || *number > MaxRows)
+                return usageError(QStringLiteral("--row needs a row from 1 to %1, not '%2'").arg(MaxRows).arg(value));
+            parsed->row = static_cast<int>(*number);
+            return 0;
+        }
+        if (!number || !IsValidStartYear(*number))
+            return usageError(QStringLiteral("%1 needs a year from %2 to %3, not '%4'")
+                                  .arg(option)
+                                  .arg(FirstValidYear)
+                                  .arg(LastValidYear)
+                                  .arg(value));
+        (option == QLatin1String("--in") ? parsed->year : parsed->freeBy) = static_cast<int>(*number);
+        return 0;
+    }
+    const std::optional<double> number = NumberFromText(value);
+    if (!number || !std::isfinite(*number))
+        return usageError(QStringLiteral("%1 needs a number, not '%2'").arg(option, value));
+    if (option == QLatin1String("--net-worth")) {
+        parsed->netWorth = number;
+    } else if (option == QLatin1String("--spending")) {
+        if (!(*number > 0.0))
+            return usageError(QStringLiteral("--spending needs a monthly amount above 0, not '%1'").arg(value));
+        parsed->spending = number;
+    } else {
+        if (!(*number > 0.0 && *number <= 100.0))
+            return usageError(QStringLiteral("--chance needs a percentage above 0 up to 100, not '%1'").arg(value));
+        parsed->chance = number;
+    }
+    return 0;
+}
+
+int checkPlanArguments(const Arguments &parsed)
+{
+    const bool other = parsed.totals || parsed.freedom.freeYearSpending || !parsed.baseline.isEmpty();
+    if (parsed.solve && parsed.sensitivity)
+        return usageError(QStringLiteral("--solve does not go with --sensitivity"));
+    if ((parsed.solve || parsed.sensitivity) && (other || parsed.format != Arguments::Csv))
+        return usageError(QStringLiteral("--solve and --sensitivity go with neither --totals, --baseline, --free-year nor --format"));
+    if (parsed.sensitivity && parsed.paths)
+        return usageError(QStringLiteral("--sensitivity does not go with --paths"));
+    if (parsed.solve) {
+        if (parsed.freeBy.has_value() == parsed.netWorth.has_value())
+            return usageError(QStringLiteral("--solve needs one goal: --free-by YEAR or --net-worth N --in YEAR"));
+        if (parsed.netWorth && !parsed.year)
+            return usageError(QStringLiteral("--net-worth needs --in YEAR"));
+        if (parsed.freeBy && parsed.year)
+            return usageError(QStringLiteral("--in goes with --net-worth, not with --free-by"));
+        if (*parsed.solve == SolveUnknown::RowPrice && !parsed.row)
+            return usageError(QStringLiteral("--solve price needs --row R"));
+        if (parsed.freeBy && *parsed.solve != SolveUnknown::MonthlySpending && !parsed.spending)
+            return usageError(QStringLiteral("--free-by needs --spending S"));
+        if (parsed.paths && !parsed.chance)
+            return usageError(QStringLiteral("--solve takes --paths only with --chance"));
+    } else {
+        if (parsed.freeBy || parsed.netWorth || parsed.chance || parsed.row)
+            return usageError(QStringLiteral("--free-by, --net-worth, --chance and --row need --solve"));
+        if (parsed.year && !parsed.sensitivity)
+            return usageError(QStringLiteral("--in needs --solve or --sensitivity"));
+        if (parsed.spending && !parsed.sensitivity)
+            return usageError(QStringLiteral("--spending needs --solve or --sensitivity"));
+    }
+    return 0;
+}
+
+// The plan of the loaded file: its rows, the generator on its panel when it takes part.
+PlanInputs planOf(const Arguments &args, const InvestmentStore &store, const GeneratorPanel &panel, bool generator)
+{
+    PlanInputs plan;
+    plan.store = store;
+    if (generator)
+        plan.generator = panel;
+    plan.monthlySpending = args.spending;
+    plan.inflationPercent = args.inflation;
+    plan.referenceYear = args.haveReferenceYear ? args.referenceYear : CurrentCalendarYear();
+    plan.realNetWorth = args.real;
+    plan.paths = args.pathSettings;
+    return plan;
+}
+
+int solve(const Arguments &args, const InvestmentStore &store, const GeneratorPanel &panel)
+{
+    const SolveUnknown unknown = *args.solve;
+    const bool generatorField = unknown == SolveUnknown::GeneratorDeposit || unknown == SolveUnknown::GeneratorLumpSum;
+    const PlanInputs plan = planOf(args, store, panel, generatorField || args.generate);
+    SolveQuestion question;
+    question.unknown = unknown;
+    question.row = args.row - 1;
+    question.goal.kind = args.freeBy ? SolveGoal::FreeBy : SolveGoal::NetWorthAtLeast;
+    question.goal.year = args.freeBy ? *args.freeBy : *args.year;
+    question.goal.netWorth = args.netWorth.value_or(0.0);
+    question.goal.chancePercent = args.chance;
+    const SolveResult result = SolveForGoal(plan, question);
+    switch (result.status) {
+    case SolveStatus::NotApplicable:
+        writeError(QStringLiteral("quorvant-export: %1\n").arg(result.message));
+        return 2;
+    case SolveStatus::NotWithinBounds:
+        writeError(QStringLiteral("quorvant-export: no value from %1 to %2 meets the goal\n")
+                       .arg(result.lowerBound, 0, 'f', 2)
+                       .arg(result.upperBound, 0, 'f', 2));
+        return writeBytes(args.output, "geen\n");
+    case SolveStatus::MetAtBound:
+        writeError(QStringLiteral("quorvant-export: the goal is already met at the %1 bound\n")
+                       .arg(unknown == SolveUnknown::MonthlySpending ? QStringLiteral("upper") : QStringLiteral("lower")));
+        break;
+    default:
+        break;
+    }
+    return writeBytes(args.output, QByteArray::number(result.value, 'f', 2) + '\n');
+}
+
+int sensitivity(const Arguments &args, const InvestmentStore &store, const GeneratorPanel &panel)
+{
+    const PlanInputs plan = planOf(args, store, panel, args.generate);
+    int year = args.year.value_or(0);
+    if (!year) {
+        InvestmentStore projected;
+        ProjectPlan(plan, projected);
+        const int base = projected.earliestStartYear();
+        year = base == InvestmentStore::NoBaseYear ? 0 : base + std::max(0, projected.maxJaren() - 1);
+    }
+    return writeBytes(args.output, SensitivityCsvBytes(RunSensitivity(plan, year)));
+}
+
 // ---- Repeats, output format and output file ----
 
 // Whether `arg` is an option already given (every option may be given once); records it.
@@ -331,6 +523,10 @@ int parseArguments(const QStringList &args, Arguments *parsed)
                 return usageError(QStringLiteral("--assumptions and --no-assumptions exclude each other"));
             parsed->assumptionsGiven = true;
             parsed->assumptions = arg == QLatin1String("--assumptions");
+        } else if (!optionsEnded && arg == QLatin1String("--generate")) {
+            parsed->generate = true;
+        } else if (!optionsEnded && arg == QLatin1String("--sensitivity")) {
+            parsed->sensitivity = true;
         } else if (!optionsEnded && (arg == QLatin1String("--years") || arg == QLatin1String("--investments"))) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("%1 needs a number").arg(arg));
@@ -349,6 +545,9 @@ int parseArguments(const QStringList &args, Arguments *parsed)
                 return status;
         } else if (!optionsEnded && isFreedomOption(arg)) {
             if (const int status = parseFreedomOption(args, &i, &parsed->freedom))
+                return status;
+        } else if (!optionsEnded && isPlanOption(arg)) {
+            if (const int status = parsePlanOption(args, &i, parsed))
                 return status;
         } else if (!optionsEnded && isOutputOption(arg)) {
             if (const int status = parseOutputOption(args, &i, parsed))
@@ -375,8 +574,10 @@ int parseArguments(const QStringList &args, Arguments *parsed)
         return usageError(QStringLiteral("--reference-year needs --real"));
     if (parsed->freedom.freeYearSpending && parsed->totals)
         return usageError(QStringLiteral("--free-year does not go with --totals"));
-    if (parsed->spreadOrSeed && !parsed->paths)
+    if (parsed->spreadOrSeed && !parsed->paths && !parsed->chance)
         return usageError(QStringLiteral("--spread and --seed need --paths"));
+    if (const int status = checkPlanArguments(*parsed))
+        return status;
     return checkOutputArguments(*parsed);
 }
 
@@ -527,6 +728,18 @@ int main(int argc, char *argv[])
     LoadPortfolioText(text, store);
     if (!args.assumptions)
         store.setCostTax(CostTaxAssumptions());
+    const GeneratorPanel panel = GeneratorPanelFromFields(ParseInvestFields(text));
+    if (args.solve)
+        return solve(args, store, panel);
+    if (args.sensitivity)
+        return sensitivity(args, store, panel);
+    // "Get Wealthy" on the file's panel, as a press of the button in the window would.
+    if (args.generate && !RunGenerator(store, panel)) {
+        writeError(QStringLiteral("quorvant-export: the generator's BeginJaar is not a year from %1 to %2\n")
+                       .arg(FirstValidYear)
+                       .arg(LastValidYear));
+        return 1;
+    }
 
     Baseline baseline; // read by the same loader, with the same limits and debt
     if (!args.baseline.isEmpty() && !loadBaseline(args, &baseline, &error)) {

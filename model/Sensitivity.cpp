@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include "model/CostTax.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -115,6 +117,59 @@ void addPlanningAssumptions(const PlanInputs &plan, QVector<PlanAssumption> &lis
         [](PlanInputs &p, double v) { p.paths.returnSpread = std::max(0.0, v); }));
 }
 
+// The costs and the tax, when the plan counts them: each cost percentage, and with Box 3 the
+// WOZ factor (by ten points) and the rate of every tax year of the horizon moved together (of
+// the actual return too, when that regime is chosen). No percentage goes below 0.
+void addCostTaxAssumptions(const PlanInputs &plan, QVector<PlanAssumption> &list)
+{
+    const CostTaxAssumptions &assumed = plan.store.costTax();
+    auto changed = [](PlanInputs &p, const std::function<void(CostTaxAssumptions &)> &change) {
+        CostTaxAssumptions a = p.store.costTax();
+        change(a);
+        p.store.setCostTax(a);
+    };
+    if (!assumed.costs.isOff()) {
+        struct Cost
+        {
+            const char *name;
+            double CostAssumptions::*member;
+        };
+        static const Cost costs[] = {
+            { QT_TRANSLATE_NOOP("Sensitivity", "Kosten koper (%)"), &CostAssumptions::purchase },
+            { QT_TRANSLATE_NOOP("Sensitivity", "Onderhoud (% van de waarde)"), &CostAssumptions::maintenance },
+            { QT_TRANSLATE_NOOP("Sensitivity", "Vaste lasten (% van de waarde)"), &CostAssumptions::fixedCharges },
+            { QT_TRANSLATE_NOOP("Sensitivity", "Leegstand (% van de huur)"), &CostAssumptions::vacancy },
+            { QT_TRANSLATE_NOOP("Sensitivity", "Beheer (% van de huur)"), &CostAssumptions::management },
+        };
+        for (const Cost &c : costs) {
+            const auto member = c.member;
+            list.append(make(tr(c.name), assumed.costs.*member, PlanAssumption::Points, [=](PlanInputs &p, double v) {
+                changed(p, [&](CostTaxAssumptions &a) { a.costs.*member = std::max(0.0, v); });
+            }));
+        }
+    }
+    if (assumed.box3.regime == Box3Regime::Off)
+        return;
+    PlanAssumption woz = make(tr("WOZ-factor (%)"), assumed.box3.wozFactor, PlanAssumption::Points,
+        [=](PlanInputs &p, double v) { changed(p, [&](CostTaxAssumptions &a) { a.box3.wozFactor = std::max(0.0, v); }); });
+    woz.size = 10.0;
+    list.append(woz);
+    const int first = plan.store.earliestStartYear();
+    if (first != InvestmentStore::NoBaseYear) {
+        list.append(make(tr("Box 3: tarief (%)"), assumed.box3.rule(first).value[Box3Rate], PlanAssumption::Points,
+            [=](PlanInputs &p, double v) {
+                changed(p, [&](CostTaxAssumptions &a) {
+                    for (int y = first; y < first + MaxYears; ++y)
+                        a.box3.overrides[y][Box3Rate] = std::max(0.0, v);
+                });
+            }));
+    }
+    if (assumed.box3.regime == Box3Regime::Actual) {
+        list.append(make(tr("Box 3: tarief werkelijk rendement (%)"), assumed.box3.actual.rate, PlanAssumption::Points,
+            [=](PlanInputs &p, double v) { changed(p, [&](CostTaxAssumptions &a) { a.box3.actual.rate = std::max(0.0, v); }); }));
+    }
+}
+
 int freeOrBeyond(const PlanOutcome &o)
 {
     return o.freeYear ? o.freeYear : (o.baseYear == InvestmentStore::NoBaseYear ? 0 : o.baseYear + MaxYears);
@@ -128,6 +183,7 @@ QVector<PlanAssumption> PlanAssumptions(const PlanInputs &plan)
     addRowAssumptions(plan, list);
     addGeneratorAssumptions(plan, list);
     addPlanningAssumptions(plan, list);
+    addCostTaxAssumptions(plan, list);
     return list;
 }
 

@@ -8,6 +8,7 @@
 
 #include "generator/GeneratorRun.h"
 #include "model/GoalSolver.h"
+#include "model/CostTax.h"
 #include "model/Sensitivity.h"
 
 #include <QProcess>
@@ -281,6 +282,45 @@ private slots:
         QVERIFY(row->freeYearHighKnown && row->freeYearLowKnown);
         QCOMPARE(sign(row->freeYearHigh), freeYearUp);
         QCOMPARE(sign(row->freeYearLow), freeYearUp == 0 ? 0 : -freeYearUp);
+    }
+
+    void sensitivityOfCostsAndTax_data()
+    {
+        // The same row with every cost and Box 3 on: more cost or tax never leaves more.
+        QTest::addColumn<QString>("assumption");
+        QTest::addColumn<int>("netWorthUp");
+        QTest::newRow("purchase costs") << "Kosten koper" << -1;
+        QTest::newRow("maintenance") << "Onderhoud" << -1;
+        QTest::newRow("fixed charges") << "Vaste lasten" << -1;
+        QTest::newRow("vacancy") << "Leegstand" << -1;
+        QTest::newRow("management") << "Beheer" << -1;
+        QTest::newRow("WOZ factor") << "WOZ-factor" << -1;
+        QTest::newRow("Box 3 rate") << "Box 3: tarief" << -1;
+    }
+    void sensitivityOfCostsAndTax()
+    {
+        QFETCH(QString, assumption);
+        QFETCH(int, netWorthUp);
+        PlanInputs plan = oneRowPlan(examples::inFull(), 900);
+        CostTaxAssumptions assumed;
+        assumed.costs.purchase = 8;
+        assumed.costs.maintenance = 1;
+        assumed.costs.fixedCharges = 0.5;
+        assumed.costs.vacancy = 5;
+        assumed.costs.management = 6;
+        assumed.box3.regime = Box3Regime::Deemed;
+        plan.store.setCostTax(assumed);
+        const SensitivityTable table = RunSensitivity(plan, 2040);
+        const auto row = std::find_if(table.rows.begin(), table.rows.end(),
+            [&](const SensitivityRow &r) { return r.name.contains(assumption); });
+        QVERIFY(row != table.rows.end());
+        auto sign = [](double v) { return v > 1e-6 ? 1 : v < -1e-6 ? -1 : 0; };
+        QCOMPARE(sign(row->netWorthHigh), netWorthUp);
+        QCOMPARE(sign(row->netWorthLow), -netWorthUp);
+        if (row->freeYearHighKnown)
+            QVERIFY(row->freeYearHigh >= 0); // more cost never frees earlier
+        // The plan's own assumptions are left as they were.
+        QVERIFY(plan.store.costTax() == assumed);
     }
 
     void sensitivityListsEveryAssumptionByEffect()

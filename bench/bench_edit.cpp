@@ -42,6 +42,27 @@ void BM_OneEditInAFullGrid(benchmark::State &state)
 }
 BENCHMARK(BM_OneEditInAFullGrid)->Unit(benchmark::kMicrosecond);
 
+// The same edit with every cost and Box 3 assumed.
+void BM_OneEditEveryAssumption(benchmark::State &state)
+{
+    MainWindow w;
+    fillGrid(w);
+    CostTaxAssumptions a;
+    a.costs = { 8.0, 1.0, 0.5, 5.0, 6.0 };
+    a.box3.regime = Box3Regime::Actual;
+    a.box3.partners = true;
+    a.box3.overrides[2030][Box3Rate] = 37.0;
+    w.SetCostTax(a);
+    w.findChild<QComboBox *>(QStringLiteral("Situatie_Jaartal"))->setCurrentIndex(5);
+    QTableWidgetItem *rent = grid(w)->item(10, 7);
+    int i = 0;
+    for (auto _ : state) {
+        rent->setText(QString::number(1000 + (++i % 500)));
+        benchmark::DoNotOptimize(w.store().box3Tax(5));
+    }
+}
+BENCHMARK(BM_OneEditEveryAssumption)->Unit(benchmark::kMicrosecond);
+
 // The same edit with the recovery file on (restarting its timer at every edit) and off; and
 // with the recovery file written after every edit (the timer at 0, its write queued for the
 // writer thread), the worst case of an edit followed by a pause.

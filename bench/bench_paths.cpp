@@ -87,6 +87,33 @@ void BM_Paths(benchmark::State &state)
 }
 BENCHMARK(BM_Paths)->Args({ 0, 0 })->Args({ 0, 1 })->Args({ 1, 0 })->Args({ 1, 1 })->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
+// The same 10,000 paths with every cost and Box 3 on (deemed, and actual from 2028).
+CostTaxAssumptions everyAssumption(Box3Regime regime)
+{
+    CostTaxAssumptions a;
+    a.costs = { 8.0, 1.0, 0.5, 5.0, 6.0 };
+    a.box3.regime = regime;
+    a.box3.partners = true;
+    a.box3.wozFactor = 96.0;
+    return a;
+}
+
+void BM_PathsWithBox3(benchmark::State &state)
+{
+    const auto store = portfolio(static_cast<int>(state.range(0)));
+    store->setCostTax(everyAssumption(state.range(1) ? Box3Regime::Actual : Box3Regime::Deemed));
+    const PathPortfolio paths = PathPortfolio::fromStore(*store);
+    PathSettings settings;
+    settings.monthlySpending = 3000;
+    for (auto _ : state) {
+        PathBands bands = RunPaths(paths, settings, PathRunControl());
+        benchmark::DoNotOptimize(bands.p50.data());
+    }
+    state.SetLabel(std::string(portfolioName(static_cast<int>(state.range(0))))
+        + (state.range(1) ? ", actual from 2028" : ", deemed"));
+}
+BENCHMARK(BM_PathsWithBox3)->Args({ 0, 0 })->Args({ 1, 0 })->Args({ 1, 1 })->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
 // One path alone, with the portfolio laid out for it (what a run repeats per path, plus the layout).
 void BM_OnePath(benchmark::State &state)
 {

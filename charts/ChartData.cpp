@@ -57,6 +57,12 @@ ChartData BuildChartData(const InvestmentStore &store, const double *netWorthByY
     for (int k = 0; k < years; ++k)
         data.sumShown[k] = shown(data.sum[k], k);
     covered.append(data.sumShown);
+    if (in.cashFlow && store.costTax().box3.regime != Box3Regime::Off) {
+        data.afterTax = QVector<double>(std::max(0, years));
+        for (int k = 0; k < years; ++k)
+            data.afterTax[k] = shown(data.sum[k] - store.box3Tax(k) / 12.0, k);
+        covered.append(data.afterTax);
+    }
     data.drawSum = leadingRows >= 2;
 
     // The uncertainty band of the total net worth, when the paths of this portfolio are in.

@@ -40,6 +40,8 @@ struct ChartData
     QStringList rowTypes; // the type name of each row
     QVector<double> sum; // nominal sums per year index as the net-worth list keeps them
     QVector<double> sumShown; // the sum as drawn
+    // Cash flow only, with Box 3 on: the sum after the year's tax (a twelfth a month), as drawn.
+    QVector<double> afterTax;
     bool drawSum = false; // two rows or more
     QVector<double> p10, p50, p90; // the band (net worth only)
     QVector<double> spending; // the spending line (cash flow with a goal only)

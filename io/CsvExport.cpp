@@ -17,6 +17,8 @@ const char *const TotalsCsvHeader = "year,cash,property_value,assets,own_contrib
                                     "monthly_costs,monthly_cash_flow,net_worth";
 const char *const PathBandsCsvHeader = "year,p10,p50,p90";
 const char *const BaselineCsvColumns = "baseline_net_worth,baseline_monthly_cash_flow,net_worth_difference";
+const char *const RowCostTaxCsvColumns = "running_costs";
+const char *const TotalsCostTaxCsvColumns = "running_costs,box3_tax";
 
 namespace {
 
@@ -56,19 +58,22 @@ QByteArray headerLine(bool totals, const CsvFigures &figures)
     QByteArray names(totals ? TotalsCsvHeader : ProjectionCsvHeader);
     if (totals && figures.baseline)
         names += QByteArray(",") + BaselineCsvColumns;
+    if (figures.costTax)
+        names += QByteArray(",") + (totals ? TotalsCostTaxCsvColumns : RowCostTaxCsvColumns);
     if (!figures.real)
         return names + '\n';
     // The leading columns that are no amount: row, type, year and start year, or the year.
     const int leading = totals ? 1 : 4;
     QList<QByteArray> columns = names.split(',');
     for (int i = leading; i < columns.size(); ++i) {
-        if (totals || IsAmountSeries(i - 3))
+        if (totals || i - 3 >= SeriesCount || IsAmountSeries(i - 3))
             columns[i] += "_real";
     }
     return columns.join(',') + '\n';
 }
 
-void appendRows(const InvestmentStore &store, long long baseYear, const InflationTable *real, QByteArray &text)
+void appendRows(const InvestmentStore &store, long long baseYear, const InflationTable *real, bool costTax,
+    QByteArray &text)
 {
     for (int r = 0; r < store.maxInvestment(); ++r) {
         const ProjectionBlock &block = store.block(r);
@@ -84,6 +89,11 @@ void appendRows(const InvestmentStore &store, long long baseYear, const Inflatio
             for (double value : record.series) {
                 text += ',';
                 appendNumber(text, value);
+            }
+            if (costTax) {
+                const double running = block.runningCosts[y];
+                text += ',';
+                appendNumber(text, real ? real->real(running, static_cast<int>(baseYear + y)) : running);
             }
             text += '\n';
         }
@@ -113,6 +123,12 @@ void appendTotals(const InvestmentStore &store, long long baseYear, const CsvFig
                     appendNumber(text, value);
             }
         }
+        if (figures.costTax) {
+            for (double value : { t.runningCosts, t.box3Tax }) {
+                text += ',';
+                appendNumber(text, value);
+            }
+        }
         text += '\n';
     }
 }
@@ -125,8 +141,10 @@ QString CsvNumber(double value)
     return QString::fromLatin1(buffer, static_cast<int>(writeNumber(buffer, value) - buffer));
 }
 
-QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const CsvFigures &figures)
+QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const CsvFigures &given)
 {
+    CsvFigures figures = given;
+    figures.costTax = !store.costTax().isOff();
     QByteArray text = headerLine(totals, figures);
     const int base = store.earliestStartYear();
     if (base == InvestmentStore::NoBaseYear)
@@ -142,7 +160,7 @@ QByteArray ProjectionCsvBytes(const InvestmentStore &store, bool totals, const C
     if (totals)
         appendTotals(store, base, figures, text);
     else
-        appendRows(store, base, figures.real, text);
+        appendRows(store, base, figures.real, figures.costTax, text);
     return text;
 }
 

@@ -23,6 +23,9 @@ struct CsvFigures
     // Totals only: the baseline's net worth and monthly cash flow of each year and the net
     // worth difference (portfolio minus baseline); empty fields where it has no figures.
     const InvestmentStore *baseline = nullptr;
+    // Set from the store: the columns of costs and tax, last ("running_costs", and for the
+    // totals "box3_tax"), only when the store assumes any.
+    bool costTax = false;
 };
 
 // A number as the CSV holds it: 'g' with 17 significant digits (enough to read back the

@@ -80,6 +80,12 @@ SheetTable TotalsSheet(const InvestmentStore &store, const CsvFigures &figures)
         for (const char *header : { "Nettowaarde basis", "Maandelijkse cashflow basis", "Verschil nettowaarde" })
             table.columns.append({ amountHeader(QString::fromLatin1(header), figures.real), SheetFormat::Amount });
     }
+    // The costs and the tax, only for a portfolio that assumes them.
+    const bool costTax = !store.costTax().isOff();
+    if (costTax) {
+        for (const char *header : { "Kosten (maand)", "Box 3 (jaar)" })
+            table.columns.append({ amountHeader(QString::fromLatin1(header), figures.real), SheetFormat::Amount });
+    }
     const int base = store.earliestStartYear();
     if (base == InvestmentStore::NoBaseYear)
         return table;
@@ -99,6 +105,10 @@ SheetTable TotalsSheet(const InvestmentStore &store, const CsvFigures &figures)
             for (double value : { b.netWorth, b.monthlyCashFlow, b.netWorthDifference })
                 cells.append(b.available ? SheetCell::of(value) : SheetCell());
         }
+        if (costTax) {
+            cells.append(SheetCell::of(t.runningCosts));
+            cells.append(SheetCell::of(t.box3Tax));
+        }
         table.rows.append(cells);
     }
     return table;
@@ -110,6 +120,9 @@ SheetTable RowsSheet(const InvestmentStore &store, const CsvFigures &figures)
     table.name = QStringLiteral("Investeringen");
     table.columns = { { QStringLiteral("Rij"), SheetFormat::Whole }, { InputColumns[0].header, SheetFormat::Text } };
     table.columns += seriesColumns(figures.real);
+    const bool costTax = !store.costTax().isOff();
+    if (costTax)
+        table.columns.append({ amountHeader(QStringLiteral("Kosten (maand)"), figures.real), SheetFormat::Amount });
     const int base = store.earliestStartYear();
     if (base == InvestmentStore::NoBaseYear)
         return table;
@@ -118,8 +131,14 @@ SheetTable RowsSheet(const InvestmentStore &store, const CsvFigures &figures)
         if (!block.projected)
             continue;
         for (int y = 0; y < store.maxJaren(); ++y) {
-            table.rows.append(QVector<SheetCell> { SheetCell::of(double(r + 1)), SheetCell::of(typeName(store.rowType(r))) }
-                + recordCells(store, r, y, figures.real));
+            QVector<SheetCell> cells = QVector<SheetCell> { SheetCell::of(double(r + 1)),
+                                           SheetCell::of(typeName(store.rowType(r))) }
+                + recordCells(store, r, y, figures.real);
+            if (costTax) {
+                const double running = block.runningCosts[y];
+                cells.append(SheetCell::of(figures.real ? figures.real->real(running, base + y) : running));
+            }
+            table.rows.append(cells);
         }
     }
     return table;

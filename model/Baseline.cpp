@@ -71,6 +71,8 @@ bool Baseline::loadFile(const QString &path, int maxInvestment, int maxJaren, QS
     store->setMaxJaren(maxJaren);
     store->setDebtMeasure(m_debtMeasure);
     LoadPortfolioText(text, *store);
+    if (!m_withAssumptions)
+        store->setCostTax(CostTaxAssumptions());
     m_store = std::move(store);
     m_name = QFileInfo(path).fileName();
     return true;

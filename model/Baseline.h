@@ -60,10 +60,14 @@ public:
     // Follows a limit change of the portfolio on screen (the store projects again as needed).
     void setLimits(int maxInvestment, int maxJaren);
     // Follows the debt the portfolio on screen shows; files loaded later are projected with it.
+    // Whether a file loaded later keeps its own cost and tax assumptions (the default) or is
+    // projected without them.
+    void setWithAssumptions(bool with) { m_withAssumptions = with; }
     void setDebtMeasure(DebtMeasure measure);
 
 private:
     std::unique_ptr<InvestmentStore> m_store;
+    bool m_withAssumptions = true;
     DebtMeasure m_debtMeasure = DebtMeasure::PaymentsDue;
     QString m_name;
 };

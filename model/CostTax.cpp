@@ -164,6 +164,33 @@ Box3YearRule Box3Assumptions::rule(int year) const
     return rule;
 }
 
+void Box3Assumptions::ruleValues(int year, double (&values)[Box3ValueCount]) const
+{
+    const QVector<Box3YearRule> &table = Box3RuleTable();
+    const Box3YearRule *from = &table.first();
+    for (const Box3YearRule &tableRule : table) {
+        if (tableRule.year <= year)
+            from = &tableRule;
+    }
+    std::copy(std::begin(from->value), std::end(from->value), values);
+    if (overrides.isEmpty())
+        return;
+    const int lastYear = table.last().year;
+    const int fromYear = year > lastYear ? lastYear : year;
+    for (int v = 0; v < Box3ValueCount; ++v) {
+        for (auto y = overrides.upperBound(year); y != overrides.begin();) {
+            --y;
+            if (y.key() < fromYear)
+                break;
+            const auto entry = y.value().constFind(v);
+            if (entry != y.value().constEnd()) {
+                values[v] = entry.value();
+                break;
+            }
+        }
+    }
+}
+
 QStringList CostTaxFieldTexts(const CostTaxAssumptions &a)
 {
     QStringList fields;
@@ -282,20 +309,20 @@ double PurchaseCosts(const CostAssumptions &costs, double price)
     return costs.purchase == 0.0 ? 0.0 : price * costs.purchase / 100.0;
 }
 
-Box3Steps Box3DeemedTax(const Box3YearRule &rule, const Box3Position &p, int persons)
+Box3Steps Box3DeemedTax(const double (&value)[Box3ValueCount], const Box3Position &p, int persons)
 {
     Box3Steps s;
-    s.debts = std::max(0.0, p.debts - persons * rule.value[Box3DebtThreshold]);
-    s.deemedReturn = p.deposits * rule.value[Box3BankReturn] / 100.0
-        + p.otherAssets * rule.value[Box3OtherReturn] / 100.0 - s.debts * rule.value[Box3DebtReturn] / 100.0;
+    s.debts = std::max(0.0, p.debts - persons * value[Box3DebtThreshold]);
+    s.deemedReturn = p.deposits * value[Box3BankReturn] / 100.0
+        + p.otherAssets * value[Box3OtherReturn] / 100.0 - s.debts * value[Box3DebtReturn] / 100.0;
     s.returnBase = p.deposits + p.otherAssets - s.debts;
-    s.taxableBase = s.returnBase - persons * rule.value[Box3Allowance];
+    s.taxableBase = s.returnBase - persons * value[Box3Allowance];
     // Nothing above the allowance, or no base to take a percentage of: no tax.
     if (!(s.returnBase > 0.0) || !(s.taxableBase > 0.0))
         return s;
     s.effectivePercentage = s.deemedReturn / s.returnBase;
     s.benefit = s.taxableBase * s.effectivePercentage;
-    s.tax = std::max(0.0, s.benefit * rule.value[Box3Rate] / 100.0);
+    s.tax = std::max(0.0, s.benefit * value[Box3Rate] / 100.0);
     return s;
 }
 
@@ -393,7 +420,9 @@ void PortfolioBox3Tax(const Box3Assumptions &box3, const InvestmentInput *inputs
             t = Box3ActualTax(box3.actual, directReturn, persons);
         } else {
             p.deposits = std::max(0.0, p.deposits - paidBefore);
-            t = Box3DeemedTax(box3.rule(calendarYear), p, persons).tax;
+            double rule[Box3ValueCount];
+            box3.ruleValues(calendarYear, rule);
+            t = Box3DeemedTax(rule, p, persons).tax;
         }
         tax[y] = t;
         paidBefore += t;

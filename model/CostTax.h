@@ -75,6 +75,9 @@ struct Box3Assumptions
     // year after it the value of the year before (so a value entered for a later year holds
     // for the years after it too).
     Box3YearRule rule(int year) const;
+    // The values alone of rule(year), without the sources: cheap enough for every year of every
+    // projection.
+    void ruleValues(int year, double (&values)[Box3ValueCount]) const;
     // How many persons the allowance and thresholds count: 2 for partners, else 1.
     int persons() const { return partners ? 2 : 1; }
 
@@ -149,7 +152,11 @@ struct Box3Steps
     double benefit = 0.0; // voordeel
     double tax = 0.0;
 };
-Box3Steps Box3DeemedTax(const Box3YearRule &rule, const Box3Position &position, int persons);
+Box3Steps Box3DeemedTax(const double (&rule)[Box3ValueCount], const Box3Position &position, int persons);
+inline Box3Steps Box3DeemedTax(const Box3YearRule &rule, const Box3Position &position, int persons)
+{
+    return Box3DeemedTax(rule.value, position, persons);
+}
 // The tax on a year's direct return: rate × (return − tax-free return), never below 0.
 double Box3ActualTax(const ActualReturnRule &rule, double directReturn, int persons);
 

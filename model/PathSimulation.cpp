@@ -18,6 +18,7 @@ PathPortfolio PathPortfolio::fromStore(const InvestmentStore &store)
     portfolio.baseYear = store.earliestStartYear();
     portfolio.years = store.maxJaren();
     portfolio.debt = store.debtMeasure();
+    portfolio.costTax = store.costTax();
     for (int r = 0; r < store.maxInvestment(); ++r) {
         if (store.block(r).projected)
             portfolio.rows.append(store.input(r));
@@ -109,6 +110,18 @@ struct PathModel
     double debt[MaxYears] = {};
     double payments[MaxYears] = {}; // monthly payments of the property rows
     double startingCash[MaxYears] = {}; // first-year cash of the property and lending rows
+    // Running costs a month on a path's property value and rent (percent / 1200, percent / 100).
+    double costOnValue = 0.0;
+    double costOnRent = 0.0;
+    // Box 3 on a path: what does not vary (lent capital, the principal, own contributions of
+    // property and lending, the principal repaid in the year).
+    Box3Assumptions box3;
+    int baseYear = 0;
+    double lentCapital[MaxYears] = {};
+    double principal[MaxYears] = {};
+    double ownBack[MaxYears] = {};
+    double repaid[MaxYears] = {};
+    double rules[MaxYears][Box3ValueCount] = {}; // the values of each year's rules
     std::vector<CompoundRow> compound;
 
     Channel &channel(Quantity q, double rate, int *index = nullptr)
@@ -143,12 +156,23 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
     m.spread[RentGrowth] = settings.rentSpread;
     m.spread[Return] = settings.returnSpread;
 
+    const CostAssumptions &costs = portfolio.costTax.costs;
+    m.costOnValue = (costs.maintenance + costs.fixedCharges) / 1200.0;
+    m.costOnRent = costs.management / 100.0;
+    m.box3 = portfolio.costTax.box3;
+    m.baseYear = portfolio.baseYear;
+    if (m.box3.regime != Box3Regime::Off) {
+        for (int y = 0; y < m.years; ++y)
+            m.box3.ruleValues(m.baseYear + y, m.rules[y]);
+    }
     ProjectionBlock block;
     for (const InvestmentInput &in : portfolio.rows) {
         // The projection gives what does not vary and every row's first year.
-        ProjectRow(in, portfolio.baseYear, m.years, block, portfolio.debt);
-        for (int y = 0; y < m.years; ++y)
+        ProjectRow(in, portfolio.baseYear, m.years, block, portfolio.debt, costs);
+        for (int y = 0; y < m.years; ++y) {
             m.debt[y] += block.years[y].series[SerDebt];
+            m.principal[y] += block.principal[y];
+        }
 
         const int start = ProjectedStartYear(in);
         const long long firstWide = std::max(0LL, static_cast<long long>(start) - portfolio.baseYear);
@@ -168,14 +192,24 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
             value.first = std::min(value.first, first);
             rent.first = std::min(rent.first, first);
             m.startingCash[first] += s0[SerCash];
-            for (int y = 0; y < m.years; ++y)
-                m.payments[y] += block.years[y].series[SerMonthlyCosts];
+            // The payments alone: the running costs follow the path's value and rent.
+            for (int y = 0; y < m.years; ++y) {
+                m.payments[y] += block.years[y].series[SerMonthlyCosts] - block.runningCosts[y];
+                if (y >= first) {
+                    m.ownBack[y] += s0[SerOwnContribution];
+                    if (y + 1 < m.years)
+                        m.repaid[y] += block.principal[y] - block.principal[y + 1];
+                }
+            }
         } else if (type == CashForCashflow) {
             Channel &returns = m.channel(Return, in.value(ColReturn));
             const double capital = in.value(ColLumpSum);
             m.startingCash[first] += s0[SerCash];
             for (int y = first; y < m.years; ++y) {
                 const double d = offset(y);
+                m.ownBack[y] += s0[SerOwnContribution];
+                if (d <= period)
+                    m.lentCapital[y] += capital;
                 if (d == 0.0 || d <= period) {
                     returns.paying[y] += capital;
                     ++returns.payingRows[y];
@@ -282,6 +316,7 @@ struct PathScratch
     std::vector<double> deposits; // return channel × year: what 1 a month grows to by the year's end
     std::vector<double> sums[QuantityCount]; // per channel: the amount the running rows hold
     double cash[MaxYears], value[MaxYears], flow[MaxYears];
+    double held[MaxYears]; // the cash of property and lending rows alone
 };
 
 // The deviations of a path: three a year, value growth, rent growth and return in turn, so
@@ -292,6 +327,32 @@ void drawDeviations(const PathModel &m, quint64 seed, int path, PathScratch &s)
     for (int y = 0; y < m.years; ++y) {
         for (int q = 0; q < QuantityCount; ++q)
             s.deviation[q][y] = m.spread[q] * random.normal();
+    }
+}
+
+// Box 3 on a path's own values, by the rules of the store's tax layer taken over the sums: the
+// cash of property and lending beyond their own contributions counts as deposits as a whole.
+void applyBox3(const PathModel &m, PathScratch &s)
+{
+    const int persons = m.box3.persons();
+    const double woz = m.box3.wozFactor / 100.0;
+    double paidBefore = 0.0;
+    for (int y = 0; y < m.years; ++y) {
+        const int year = m.baseYear + y;
+        double tax = 0.0;
+        if (m.box3.regime == Box3Regime::Actual && year >= ActualReturnRule::FromYear) {
+            tax = Box3ActualTax(m.box3.actual, 12.0 * s.flow[y] + m.repaid[y], persons);
+        } else {
+            Box3Position p;
+            p.deposits = std::max(0.0, s.held[y] + m.ownBack[y]) + (s.cash[y] - s.held[y]);
+            p.deposits = std::max(0.0, p.deposits - paidBefore);
+            p.otherAssets = (s.value[y] - m.fixedValue[y]) * woz + m.lentCapital[y];
+            p.debts = m.principal[y];
+            tax = Box3DeemedTax(m.rules[y], p, persons).tax;
+        }
+        s.cash[y] -= paidBefore;
+        s.flow[y] -= tax / 12.0;
+        paidBefore += tax;
     }
 }
 
@@ -358,7 +419,10 @@ void evaluatePath(const PathModel &m, PathScratch &s)
                 gains += YearReturn(ch.gaining[y], growth[c * years + y - 1]);
         }
         cash = y > 0 ? cash + 12.0 * lastFlow + gains + m.startingCash[y] : m.startingCash[y];
-        const double flow = rent - m.payments[y];
+        double flow = rent - m.payments[y];
+        if (m.costOnValue != 0.0 || m.costOnRent != 0.0)
+            flow -= (value - m.fixedValue[y]) * m.costOnValue + rent * m.costOnRent;
+        s.held[y] = cash; // property and lending, for Box 3
         lastFlow = flow;
         s.cash[y] = m.fixedCash[y] + cash;
         s.value[y] = value;
@@ -385,6 +449,8 @@ void evaluatePath(const PathModel &m, PathScratch &s)
             s.flow[y] += income;
         }
     }
+    if (m.box3.regime != Box3Regime::Off)
+        applyBox3(m, s);
 }
 
 // Runs work(0 .. threads - 1), the first on the calling thread.

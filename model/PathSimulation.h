@@ -21,6 +21,7 @@
 // from Y to Y + 1; the monthly income a row reports for Y is what it earns during Y, so it
 // already uses that year's rate. With every spread 0 a path is the projection itself.
 
+#include "model/CostTax.h"
 #include "model/InvestmentInput.h"
 #include "model/ProjectionBlock.h"
 
@@ -41,6 +42,7 @@ struct PathPortfolio
     int years = 0; // 0 .. 31
     QVector<InvestmentInput> rows;
     DebtMeasure debt = DebtMeasure::PaymentsDue; // the store's: the net worth the bands spread
+    CostTaxAssumptions costTax; // the store's: costs and tax follow each path's values
 
     // The projected rows among rows 0 .. maxInvestment - 1, as the totals count them.
     static PathPortfolio fromStore(const InvestmentStore &store);

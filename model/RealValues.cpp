@@ -59,7 +59,7 @@ void InflationTable::deflate(YearTotals &t, int year) const
 {
     const double d = divisor(year);
     for (double *amount : { &t.cash, &t.propertyValue, &t.ownContribution, &t.debt, &t.monthlyIncome,
-             &t.monthlyCosts, &t.monthlyCashFlow, &t.assets })
+             &t.monthlyCosts, &t.monthlyCashFlow, &t.assets, &t.runningCosts, &t.box3Tax })
         *amount /= d;
 }
 

@@ -10,6 +10,10 @@
 #include "model/InvestmentStore.h"
 #include "model/Projection.h"
 #include "generator/GeneratorMath.h"
+#include "io/CsvExport.h"
+#include "model/PathSimulation.h"
+
+#include <QDir>
 #include "grid/ColumnCatalogue.h"
 
 #include <QtTest>
@@ -190,6 +194,9 @@ private slots:
         QCOMPARE(rule.value[value], expected);
         QCOMPARE(rule.overridden[value], entered);
         QVERIFY(!rule.source[value].isEmpty());
+        double values[Box3ValueCount];
+        everythingOn().box3.ruleValues(year, values);
+        QCOMPARE(values[value], expected);
     }
 
     // The worked leveraged row with kosten koper 10, onderhoud 1, vaste lasten 0.5, leegstand 5
@@ -417,6 +424,70 @@ private slots:
         RunPurchases(store, LeveragedProperty, p, write);
         for (int i = 0; i < years.size(); ++i)
             QCOMPARE(store.input(i + 1).field[ColStartYear], double(years.at(i)));
+    }
+
+    // A path without deviations is the projection: costs and tax on the path's own values give
+    // the store's figures.
+    void pathWithoutDeviations_data()
+    {
+        QTest::addColumn<int>("regime");
+        QTest::newRow("deemed") << int(Box3Regime::Deemed);
+        QTest::newRow("actual from 2028") << int(Box3Regime::Actual);
+    }
+
+    void pathWithoutDeviations()
+    {
+        QFETCH(int, regime);
+        InvestmentStore store;
+        LoadPortfolioText(investFileText(QStringLiteral("Onderpand met hefboom"), {},
+                              { { "Onderpand met hefboom", "2026", "", "", "", "", "300000", "1400", "2", "3", "",
+                                    "70", "4", "25" },
+                                  { "Maandelijks sparen", "2026", "60000", "500" } }),
+            store);
+        CostTaxAssumptions a = everythingOn();
+        a.box3.regime = Box3Regime(regime);
+        store.setCostTax(a);
+        const PathTotals path = SimulatePath(PathPortfolio::fromStore(store), PathDeviations());
+        for (int y = 0; y < store.maxJaren(); ++y) {
+            YearTotals t;
+            QVERIFY(store.yearTotals(y, t));
+            compareToTheCent(path.cash.at(y), t.cash, "cash");
+            compareToTheCent(path.monthlyCashFlow.at(y), t.monthlyCashFlow, "cash flow");
+        }
+        QVERIFY(store.box3Tax(5) > 0.0);
+    }
+
+    // Every example and suite file exports the same bytes without assumptions and with all of
+    // them at 0 / uit; with costs on the columns of costs and tax follow.
+    void exportsUnchangedWhenOff()
+    {
+        QStringList files;
+        for (const QString &folder : { QStringLiteral("rec/examples"), QStringLiteral("fuzz/corpus") }) {
+            const QDir dir(QStringLiteral(QUORVANT_SOURCE_DIR) + QLatin1Char('/') + folder);
+            for (const QString &name : dir.entryList({ QStringLiteral("*.inv") }, QDir::Files))
+                files << dir.filePath(name);
+        }
+        QVERIFY(files.size() >= 2);
+        const QString off = QStringLiteral("kosten.koper=0;kosten.onderhoud=0;kosten.vastelasten=0;"
+                                           "kosten.leegstand=0;kosten.beheer=0;box3.regime=uit;box3.partners=0;");
+        for (const QString &file : files) {
+            QString text;
+            QString error;
+            if (!ReadInvestTextFile(file, &text, &error))
+                continue;
+            InvestmentStore plain, zero, on;
+            LoadPortfolioText(text, plain);
+            LoadPortfolioText(text + off, zero);
+            for (bool totals : { false, true })
+                QCOMPARE(ProjectionCsvBytes(zero, totals), ProjectionCsvBytes(plain, totals));
+            // Only a whole file goes on to assumptions.
+            if (!text.endsWith(QLatin1Char(';')) || CheckInvestText(text).fields < InvestFieldCount)
+                continue;
+            LoadPortfolioText(text + "box3.regime=forfaitair;kosten.onderhoud=1;", on);
+            const QByteArray header = ProjectionCsvBytes(on, true).split('\n').first();
+            QVERIFY2(header.endsWith(",running_costs,box3_tax"), header.constData());
+            QVERIFY(ProjectionCsvBytes(on, false).split('\n').first().endsWith(",roi,running_costs"));
+        }
     }
 };
 

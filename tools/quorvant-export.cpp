@@ -66,6 +66,9 @@ const char *const Usage = "usage: quorvant-export [--totals [--baseline BASE]] [
                           "                   year, or \"geen\"; with --paths a column chance_free\n"
                           "  --debt principal the remaining principal of each mortgage as its debt\n"
                           "                   (--debt payments: the payments still due, the default)\n"
+                          "  --assumptions    the costs and Box 3 tax the file assumes (the default); the CSV\n"
+                          "                   then has the columns running_costs (and with --totals box3_tax)\n"
+                          "  --no-assumptions the figures without the file's costs and tax\n"
                           "  --format F       csv (default): the CSV above; csv-nl: CSV for Dutch Excel (';',\n"
                           "                   decimal comma, Dutch headers, type names, UTF-8 BOM); xlsx: an\n"
                           "                   Excel workbook (needs -o): the totals and one sheet per investment\n"
@@ -103,6 +106,8 @@ struct Arguments
     Format format = Csv;
     QString output; // empty or "-": standard output
     bool spreadOrSeed = false; // --spread or --seed given
+    bool assumptions = true; // the file's cost and tax assumptions (--no-assumptions: without)
+    bool assumptionsGiven = false;
 };
 
 void writeError(const QString &text)
@@ -321,6 +326,11 @@ int parseArguments(const QStringList &args, Arguments *parsed)
             return 0;
         } else if (!optionsEnded && arg == QLatin1String("--totals")) {
             parsed->totals = true;
+        } else if (!optionsEnded && (arg == QLatin1String("--assumptions") || arg == QLatin1String("--no-assumptions"))) {
+            if (parsed->assumptionsGiven)
+                return usageError(QStringLiteral("--assumptions and --no-assumptions exclude each other"));
+            parsed->assumptionsGiven = true;
+            parsed->assumptions = arg == QLatin1String("--assumptions");
         } else if (!optionsEnded && (arg == QLatin1String("--years") || arg == QLatin1String("--investments"))) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("%1 needs a number").arg(arg));
@@ -390,6 +400,7 @@ bool readStandardInput(QString *text, QString *error)
 bool loadBaseline(const Arguments &args, Baseline *baseline, QString *error)
 {
     baseline->setDebtMeasure(args.freedom.debt); // the debt of the portfolio, for files loaded later too
+    baseline->setWithAssumptions(args.assumptions);
     if (args.baseline != QLatin1String("-"))
         return baseline->loadFile(args.baseline, args.investments, args.years, error);
     QString text;
@@ -400,6 +411,8 @@ bool loadBaseline(const Arguments &args, Baseline *baseline, QString *error)
     store.setMaxJaren(args.years);
     store.setDebtMeasure(args.freedom.debt);
     LoadPortfolioText(text, store);
+    if (!args.assumptions)
+        store.setCostTax(CostTaxAssumptions());
     baseline->setCopyOf(store, QStringLiteral("standard input"));
     return true;
 }
@@ -512,6 +525,8 @@ int main(int argc, char *argv[])
     store.setMaxJaren(args.years);
     store.setDebtMeasure(args.freedom.debt);
     LoadPortfolioText(text, store);
+    if (!args.assumptions)
+        store.setCostTax(CostTaxAssumptions());
 
     Baseline baseline; // read by the same loader, with the same limits and debt
     if (!args.baseline.isEmpty() && !loadBaseline(args, &baseline, &error)) {

@@ -19,6 +19,11 @@ CostTaxController::CostTaxController(QMenu *menu, QAction *before, QWidget *wind
     menu->insertAction(before, m_action);
 }
 
+CostTaxDialog *CostTaxController::dialog() const
+{
+    return m_dialog;
+}
+
 void CostTaxController::open()
 {
     if (!m_dialog) {

@@ -32,7 +32,7 @@ public:
 
     QAction *action() const { return m_action; }
     // The open dialog, or nullptr.
-    CostTaxDialog *dialog() const { return m_dialog; }
+    CostTaxDialog *dialog() const;
 
 public slots:
     // Opens the dialog on the document's assumptions (window-modal, at once).

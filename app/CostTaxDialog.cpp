@@ -129,6 +129,7 @@ CostTaxDialog::CostTaxDialog(QWidget *parent)
     addButton->setObjectName(QStringLiteral("Box3JaarToevoegen"));
     addButton->setToolTip(tr("Voegt het gekozen jaar toe aan de tabel, met de waarden van het jaar ervoor"));
     addButton->setAccessibleName(addButton->text());
+    addButton->setMinimumWidth(addButton->fontMetrics().horizontalAdvance(addButton->text()) + 24);
     connect(addButton, &QPushButton::clicked, this, [this]() { addYear(m_newYear->value()); });
     addRow->addWidget(m_newYear);
     addRow->addWidget(addButton);

@@ -5,6 +5,8 @@
 
 #include "app/CostTaxDialog.h"
 #include "app/MainWindow.h"
+#include "app/PlanReport.h"
+#include "app/PlanSource.h"
 #include "model/DutchFormat.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -175,6 +178,40 @@ private slots:
         const double divisor = std::pow(1.1, 2030 - QDate::currentDate().year());
         QCOMPARE(costs->text(), DutchTotal(400000.0 * 0.01 / 12.0 / divisor));
         QVERIFY(box3->text() != nominal);
+    }
+
+    // The report's inputs name the assumptions the figures were made with.
+    void reportListsAssumptions_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("absent");
+        const QString off = QStringLiteral("Kosten en belasting (Box 3): niet meegerekend");
+        QTest::newRow("none") << QStringList() << QStringList { off } << QStringLiteral("Box 3:");
+        QTest::newRow("costs only") << QStringList { "kosten.koper=8", "kosten.beheer=5.5" }
+                                    << QStringList { "kosten koper 8,00 %", "beheer 5,50 % van de huur", "Box 3: niet meegerekend" }
+                                    << off;
+        QTest::newRow("actual return, a year of its own")
+            << QStringList { "box3.regime=werkelijk", "box3.partners=1", "box3.2030.tarief=37.5" }
+            << QStringList { "daarna werkelijk rendement (tarief 36,00 %, heffingvrij rendement 1.800 per persoon); fiscale partners",
+                   "Box 3 in 2030 (eigen invoer): tarief 37,50 %", "geen tegenbewijsregeling" }
+            << off;
+    }
+
+    void reportListsAssumptions()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, absent);
+        PlanState state;
+        state.portfolioText = investFileText(QStringLiteral("Onderpand met hefboom"), {},
+                                  { { "Maandelijks sparen", "2026", "50000", "0" } })
+            + fields.join(';') + (fields.isEmpty() ? "" : ";");
+        state.pathSettings.paths = PathSettings::MinPaths;
+        const QString text = PlanReport(state).document()->toPlainText();
+        for (const QString &line : lines)
+            QVERIFY2(text.contains(line), qPrintable(line));
+        QVERIFY(!text.contains(absent));
     }
 };
 

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include <limits>
 
 namespace {
 
@@ -168,17 +167,5 @@ void BaselineController::showYear(const InvestmentStore &current, int yearIndex,
 QVector<double> BaselineController::chartValues(const InvestmentStore &current, const InflationTable *real,
     bool cashFlow) const
 {
-    if (!m_baseline.isSet())
-        return {};
-    BaselineYear years[MaxYears];
-    const int count = CompareByYear(current, m_baseline.store(), real, years);
-    QVector<double> values(count, std::numeric_limits<double>::quiet_NaN());
-    bool any = false;
-    for (int y = 0; y < count; ++y) {
-        if (years[y].available)
-            values[y] = cashFlow ? years[y].monthlyCashFlow : years[y].netWorth;
-        any = any || years[y].available;
-    }
-    // No line at all, rather than an empty one in the legend, when no year has both.
-    return any ? values : QVector<double>();
+    return ComparedLine(current, m_baseline.store(), real, cashFlow);
 }

@@ -14,6 +14,7 @@
 #include "app/FocusWatch.h"
 #include "app/BaselineController.h"
 #include "app/CostTaxController.h"
+#include "app/ScenarioController.h"
 #include "app/PlanningPanel.h"
 #include "app/UncertaintyPanel.h"
 #include "grid/ColumnHelp.h"
@@ -204,6 +205,18 @@ void MainWindow::ComposeParts()
         baselines->showYear(portfolio, ChosenYearIndex(), ShownInflation());
     });
 
+    // Up to five scenarios beside it: their File actions after the baseline's, their own window.
+    scenarios = new ScenarioController(this, fileMenu, ui->actionExport_CSV, [this]() {
+        ScenarioView view { &portfolio, ui->Situatie_Jaartal->currentText().toInt(), planning->inflationToday(portfolio),
+            ShownInflation(), planning->monthlySpending(), ReadSpreadSettings(ProgramSettings()) };
+        return view;
+    }, this);
+    connect(scenarios, &ScenarioController::fileRequested, this, [this]() {
+        const QString name = AskFileName(openFileName, false, tr("Scenario openen"), InvestFileFilter);
+        if (!name.isEmpty())
+            scenarios->addFile(name);
+    });
+
     // What the panels change, the window shows.
     connect(planning, &PlanningPanel::shownMoneyChanged, this, [this]() {
         FillOutputGrid();
@@ -216,6 +229,7 @@ void MainWindow::ComposeParts()
     auto showDebt = [this]() {
         const DebtMeasure debt = planning->debtMeasure();
         baselines->setDebtMeasure(debt);
+        scenarios->setDebtMeasure(debt);
         if (QTableWidgetItem *header = ui->Output->horizontalHeaderItem(SerDebt))
             header->setToolTip(OutputColumnToolTip(SerDebt, debt));
         if (portfolio.debtMeasure() == debt)
@@ -269,6 +283,11 @@ void MainWindow::ComposeParts()
     connect(ui->Situatie_Jaartal, &QComboBox::currentTextChanged, planViews, &PlanViews::portfolioChanged);
     connect(planning, &PlanningPanel::shownMoneyChanged, planViews, &PlanViews::portfolioChanged);
     connect(planning, &PlanningPanel::goalChanged, planViews, &PlanViews::portfolioChanged);
+    connect(document->undoStack(), &QUndoStack::indexChanged, scenarios, &ScenarioController::refresh);
+    connect(ui->Situatie_Jaartal, &QComboBox::currentTextChanged, scenarios, &ScenarioController::refresh);
+    connect(planning, &PlanningPanel::shownMoneyChanged, scenarios, &ScenarioController::refresh);
+    connect(planning, &PlanningPanel::goalChanged, scenarios, &ScenarioController::refresh);
+    connect(uncertainty, &UncertaintyPanel::restartWanted, scenarios, &ScenarioController::refresh);
     connect(planning, &PlanningPanel::debtMeasureChanged, planViews, &PlanViews::portfolioChanged);
     connect(uncertainty, &UncertaintyPanel::bandsArrived, planViews, &PlanViews::portfolioChanged);
     connect(uncertainty, &UncertaintyPanel::restartWanted, planViews, &PlanViews::portfolioChanged);
@@ -377,6 +396,8 @@ void MainWindow::ShowLimitedView()
     // same limits.
     if (baselines)
         baselines->setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
+    if (scenarios)
+        scenarios->setLimits(portfolio.maxInvestment(), portfolio.maxJaren());
     if (batchDepth > 0) {
         viewDirty = true;
         return;

@@ -34,6 +34,7 @@ class QTextEdit;
 QT_END_NAMESPACE
 
 class BaselineController;
+class ScenarioController;
 class HelpMenu;
 class ComboBoxDelegate;
 class LineGraphs;
@@ -236,6 +237,7 @@ private:
     PlanningPanel *planning = nullptr;
     UncertaintyPanel *uncertainty = nullptr;
     BaselineController *baselines = nullptr;
+    ScenarioController *scenarios = nullptr;
     // Help beyond the online manual: the manual without a browser, the example, About.
     HelpMenu *help = nullptr;
 

@@ -6,6 +6,7 @@
 
 #include "app/BaselineController.h"
 #include "app/PlanningPanel.h"
+#include "app/ScenarioController.h"
 #include "app/UncertaintyPanel.h"
 #include "charts/ChartData.h"
 #include "charts/LineGraphs.h"
@@ -56,6 +57,7 @@ void MainWindow::on_pushButton_clicked()
     inputs.spending = planning->monthlySpending();
     inputs.bands = &uncertainty->bands();
     inputs.baseline = baselines->chartValues(portfolio, inputs.real, inputs.cashFlow);
+    inputs.scenarios = scenarios->chartLines(portfolio, inputs.real, inputs.cashFlow);
     inputs.realMoneyCaption = planning->realMoneyCaption();
     const ChartData data = BuildChartData(portfolio, portfolio.netWorthSeries(), inputs);
     // The cash-flow chart sums the drawn rows into the net-worth list.
@@ -80,6 +82,8 @@ void MainWindow::on_pushButton_clicked()
         window->AddSpendingLine(data.spending, data.freeYear);
     if (!data.baseline.isEmpty())
         window->AddBaselineSeries(data.firstYear, data.baseline);
+    for (int i = 0; i < data.scenarios.size(); ++i)
+        window->AddScenarioSeries(i, data.scenarios.at(i).name, data.firstYear, data.scenarios.at(i).values);
     window->FinishView();
     window->show();
     window->SetGraphTitle(data.title);

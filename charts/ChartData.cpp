@@ -91,7 +91,14 @@ ChartData BuildChartData(const InvestmentStore &store, const double *netWorthByY
     }
     // The vertical axis covers the sum and every single line, so that none runs off the chart.
     data.baseline = in.baseline;
-    data.range = CoveringRange(covered << data.baseline);
+    covered << data.baseline;
+    for (const ScenarioLine &line : in.scenarios) {
+        if (line.values.isEmpty())
+            continue;
+        data.scenarios.append(line);
+        covered << line.values;
+    }
+    data.range = CoveringRange(covered);
 
     data.title = in.cashFlow ? QCoreApplication::translate("ChartData", "Maandelijkse Cashflow") : QCoreApplication::translate("ChartData", "Netto vermogen");
     if (real)

@@ -18,6 +18,13 @@
 
 class InvestmentStore;
 
+// A kept scenario's line: its name and its values per year index, NaN where it has none.
+struct ScenarioLine
+{
+    QString name;
+    QVector<double> values;
+};
+
 struct ChartInputs
 {
     bool cashFlow = false; // the cash-flow chart; otherwise net worth
@@ -28,6 +35,7 @@ struct ChartInputs
     std::optional<double> spending; // the monthly spending goal, in today's money
     const PathBands *bands = nullptr; // the uncertainty paths, when in
     QVector<double> baseline; // the baseline's values per year index, empty without one
+    QVector<ScenarioLine> scenarios; // the kept scenarios' lines, each as the baseline's
     QString realMoneyCaption; // added to the title in today's money
 };
 
@@ -47,6 +55,7 @@ struct ChartData
     QVector<double> spending; // the spending line (cash flow with a goal only)
     int freeYear = INT_MIN; // the year marked on the spending line; INT_MIN: none
     QVector<double> baseline;
+    QVector<ScenarioLine> scenarios; // those with a value in some year
     QString title;
 };
 

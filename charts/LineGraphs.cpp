@@ -486,17 +486,45 @@ void LineGraphs::AddPercentileBand(const QVector<double> &p10, const QVector<dou
     AttachToAxes(median);
 }
 
-void LineGraphs::AddBaselineSeries(int fromX, const QVector<double> &values)
+namespace {
+
+QList<QPointF> FinitePoints(int fromX, const QVector<double> &values)
 {
     QList<QPointF> points;
     for (int i = 0; i < values.size() && static_cast<long long>(fromX) + i <= INT_MAX; ++i) {
         if (std::isfinite(values.at(i)))
             points.append(QPointF(static_cast<qreal>(fromX) + i, values.at(i)));
     }
+    return points;
+}
+
+} // namespace
+
+void LineGraphs::AddBaselineSeries(int fromX, const QVector<double> &values)
+{
     auto *series = new QLineSeries(this);
-    series->append(points);
+    series->append(FinitePoints(fromX, values));
     series->setPen(QPen(QBrush(QColor(128, 128, 128)), SumLineWidth / 2, Qt::DashLine));
     series->setName(tr("Basis"));
+    AttachToAxes(series);
+}
+
+QColor LineGraphs::ScenarioColour(int index)
+{
+    // Apart from the theme's first colours, the grey baseline and the black sum.
+    static const QColor colours[] = { QColor(230, 120, 20), QColor(150, 60, 180), QColor(0, 150, 140),
+        QColor(200, 30, 90), QColor(110, 140, 20) };
+    constexpr int count = sizeof(colours) / sizeof(colours[0]);
+    return colours[((index % count) + count) % count];
+}
+
+void LineGraphs::AddScenarioSeries(int index, const QString &name, int fromX, const QVector<double> &values)
+{
+    auto *series = new QLineSeries(this);
+    series->setObjectName(QStringLiteral("Scenario_%1").arg(index + 1));
+    series->append(FinitePoints(fromX, values));
+    series->setPen(QPen(QBrush(ScenarioColour(index)), SumLineWidth / 2, Qt::DashLine));
+    series->setName(name);
     AttachToAxes(series);
 }
 

@@ -2,6 +2,7 @@
 #define LINEGRAPHS_H
 
 #include <QDialog>
+#include <QColor>
 #include <QFont>
 #include <QPen>
 #include <QString>
@@ -61,6 +62,10 @@ public:
     void AddPercentileBand(const QVector<double> &p10, const QVector<double> &p50, const QVector<double> &p90);
     // The dashed grey line "Basis" of a baseline: (fromX + i, values[i]) for every finite value.
     void AddBaselineSeries(int fromX, const QVector<double> &values);
+    // The dashed line of kept scenario number `index` (0 ..), named `name`, each scenario in a
+    // colour of its own: (fromX + i, values[i]) for every finite value.
+    void AddScenarioSeries(int index, const QString &name, int fromX, const QVector<double> &values);
+    static QColor ScenarioColour(int index);
     // The type of the investment in a row, shown as the tool tip of its line and legend entry.
     void SetInvestmentType(int row, const QString &typeName);
     QString InvestmentToolTip(int row) const;

@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 // The comparison of one calendar year, the base years read once by the caller.
@@ -58,8 +60,42 @@ int CompareByYear(const InvestmentStore &current, const InvestmentStore *baselin
     return count;
 }
 
+QVector<double> ComparedLine(const InvestmentStore &current, const InvestmentStore *other, const InflationTable *real,
+    bool cashFlow)
+{
+    if (!other)
+        return {};
+    BaselineYear years[MaxYears];
+    const int count = CompareByYear(current, other, real, years);
+    QVector<double> values(count, std::numeric_limits<double>::quiet_NaN());
+    bool any = false;
+    for (int y = 0; y < count; ++y) {
+        if (years[y].available)
+            values[y] = cashFlow ? years[y].monthlyCashFlow : years[y].netWorth;
+        any = any || years[y].available;
+    }
+    // No line at all, rather than an empty one in the legend, when no year has both.
+    return any ? values : QVector<double>();
+}
+
 Baseline::Baseline() = default;
 Baseline::~Baseline() = default;
+Baseline::Baseline(Baseline &&) noexcept = default;
+Baseline &Baseline::operator=(Baseline &&) noexcept = default;
+
+Baseline::Baseline(const Baseline &other)
+    : m_store(other.m_store ? std::make_unique<InvestmentStore>(*other.m_store) : nullptr)
+    , m_debtMeasure(other.m_debtMeasure)
+    , m_name(other.m_name)
+{
+}
+
+Baseline &Baseline::operator=(const Baseline &other)
+{
+    if (this != &other)
+        *this = Baseline(other);
+    return *this;
+}
 
 bool Baseline::loadFile(const QString &path, int maxInvestment, int maxJaren, QString *error, FileTargets targets)
 {

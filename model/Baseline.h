@@ -8,6 +8,7 @@
 #include "model/ProjectionBlock.h"
 
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
@@ -36,11 +37,21 @@ BaselineYear CompareWithBaseline(const InvestmentStore &current, const Investmen
 int CompareByYear(const InvestmentStore &current, const InvestmentStore *baseline, const InflationTable *real,
     BaselineYear (&years)[MaxYears]);
 
+// The net worth or monthly cash flow of `other` for every projected year of `current`, NaN
+// where it has none; empty without `other` or without any common year.
+QVector<double> ComparedLine(const InvestmentStore &current, const InvestmentStore *other, const InflationTable *real,
+    bool cashFlow);
+
 class Baseline
 {
 public:
     Baseline();
     ~Baseline();
+    // A copy holds a store of its own.
+    Baseline(const Baseline &other);
+    Baseline &operator=(const Baseline &other);
+    Baseline(Baseline &&) noexcept;
+    Baseline &operator=(Baseline &&) noexcept;
 
     bool isSet() const { return m_store != nullptr; }
     // What the status bar names: the file name, or the name given with a copy.
@@ -57,6 +68,7 @@ public:
     // A copy of the portfolio on screen, figures and limits included.
     void setCopyOf(const InvestmentStore &current, const QString &name);
     void clear();
+    void setName(const QString &name) { m_name = name; }
     // Follows a limit change of the portfolio on screen (the store projects again as needed).
     void setLimits(int maxInvestment, int maxJaren);
     // Follows the debt the portfolio on screen shows; files loaded later are projected with it.

@@ -6,7 +6,41 @@
 #include "model/Projection.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+
+namespace {
+
+// Per type, bit c set when the type uses column c.
+unsigned UsedColumnBits(int type)
+{
+    static const std::array<unsigned, InvestmentTypeCount> bits = [] {
+        std::array<unsigned, InvestmentTypeCount> m {};
+        for (int t = 0; t < InvestmentTypeCount; ++t) {
+            for (int c = 0; c < FieldCount; ++c) {
+                if (ColumnUsage[t][c] != NotApplicable)
+                    m[t] |= 1u << c;
+            }
+        }
+        return m;
+    }();
+    return bits[type];
+}
+
+// Bit for bit equal: a NaN field equals itself, and the loop has no branch to take.
+bool SameFields(const InvestmentInput &a, const InvestmentInput &b)
+{
+    quint64 differ = 0;
+    for (int c = 0; c < FieldCount; ++c) {
+        quint64 x, y;
+        std::memcpy(&x, &a.field[c], sizeof x);
+        std::memcpy(&y, &b.field[c], sizeof y);
+        differ |= x ^ y;
+    }
+    return differ == 0;
+}
+
+} // namespace
 
 InvestmentStore::InvestmentStore()
 {
@@ -118,20 +152,30 @@ bool InvestmentStore::isRowComplete(int row) const
 {
     if (!isValidRow(row))
         return false;
-    // setRowType keeps the type within the table.
-    const quint8 *usage = ColumnUsage[m_rowTypes[row]];
+    // setRowType keeps the type within the table. The empty fields as bits, against the
+    // columns the type uses: a loop without branches, as every change reads all 30 rows.
     const double *field = m_inputs[row].field;
-    for (int c = 0; c < FieldCount; ++c) {
-        if (usage[c] != NotApplicable && field[c] == EmptyField)
-            return false;
-    }
-    return true;
+    unsigned empty = 0;
+    for (int c = 0; c < FieldCount; ++c)
+        empty |= static_cast<unsigned>(field[c] == EmptyField) << c;
+    return (empty & UsedColumnBits(m_rowTypes[row])) == 0;
 }
 
 void InvestmentStore::readCompleteness(Completeness &complete) const
 {
-    for (int r = 0; r < MaxRows; ++r)
-        complete[r] = isRowComplete(r);
+    // Every change reads all 30 rows, and a row's completeness and start year change only
+    // with its fields or its type: what was read last is kept per row until either changes.
+    for (int r = 0; r < MaxRows; ++r) {
+        RowReading &reading = m_readings[r];
+        if (reading.type != m_rowTypes[r] || !SameFields(reading.input, m_inputs[r])) {
+            reading.input = m_inputs[r];
+            reading.type = m_rowTypes[r];
+            reading.complete = isRowComplete(r);
+            reading.startYear = ProjectedStartYear(m_inputs[r]);
+            reading.asProjected = false;
+        }
+        complete[r] = reading.complete;
+    }
 }
 
 int InvestmentStore::baseYearOf(const Completeness &complete) const
@@ -139,7 +183,7 @@ int InvestmentStore::baseYearOf(const Completeness &complete) const
     int base = NoBaseYear;
     for (int r = 0; r < m_maxInvestment; ++r) {
         if (complete[r])
-            base = std::min(base, ProjectedStartYear(m_inputs[r]));
+            base = std::min(base, m_readings[r].startYear); // read with the completeness
     }
     return base;
 }
@@ -180,6 +224,8 @@ void InvestmentStore::projectRowAgainst(int row, int baseYear)
 {
     ProjectRow(m_inputs[row], baseYear, m_maxJaren, m_blocks[row], m_debtMeasure, m_costTax.costs);
     m_projectedFrom[row] = { m_inputs[row], baseYear, m_maxJaren, m_debtMeasure, m_costTax.costs };
+    RowReading &reading = m_readings[row];
+    reading.asProjected = reading.type == m_rowTypes[row] && SameFields(reading.input, m_inputs[row]);
 }
 
 void InvestmentStore::dropProjection(int row)
@@ -191,9 +237,10 @@ bool InvestmentStore::isCurrent(int row, int baseYear) const
 {
     const ProjectedFrom &from = m_projectedFrom[row];
     // Compared bit for bit, so that a NaN field does not count as changed on every call.
+    // The fields are compared only when they were read anew since the projection.
     return from.baseYear == baseYear && from.years == m_maxJaren && from.debt == m_debtMeasure
         && from.costs == m_costTax.costs
-        && std::memcmp(from.input.field, m_inputs[row].field, sizeof from.input.field) == 0;
+        && (m_readings[row].asProjected || SameFields(from.input, m_inputs[row]));
 }
 
 bool InvestmentStore::refreshProjectedRows(const Completeness &complete, int baseYear, int skipRow)

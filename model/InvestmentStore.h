@@ -128,6 +128,17 @@ private:
 
     using Completeness = bool[MaxRows];
 
+    // What readCompleteness last read of a row, and from which fields and type.
+    struct RowReading
+    {
+        InvestmentInput input;
+        int type = -1; // no type: read on first use
+        bool complete = false;
+        int startYear = 0;
+        // The fields read are those the row's block was projected from.
+        bool asProjected = false;
+    };
+
     void projectRowAgainst(int row, int baseYear);
     void dropProjection(int row);
     bool isCurrent(int row, int baseYear) const;
@@ -152,6 +163,7 @@ private:
     double m_box3TaxBefore[MaxYears] = {};
     int m_projectedBaseYear = NoBaseYear;
     InvestmentInput m_scratch;
+    mutable RowReading m_readings[MaxRows];
 };
 
 #endif // INVESTMENTSTORE_H

@@ -227,7 +227,17 @@ PathModel buildModel(const PathPortfolio &portfolio, const PathSettings &setting
                 if (offset(y) <= period)
                     row.growingYears |= 1u << y;
             }
-            m.compound.push_back(row);
+            // Rows that start, grow and stop together at one rate are linear in their start cash
+            // and deposit: they run as one.
+            auto same = std::find_if(m.compound.begin(), m.compound.end(), [&](const CompoundRow &other) {
+                return other.first == row.first && other.channel == row.channel && other.growingYears == row.growingYears;
+            });
+            if (same == m.compound.end()) {
+                m.compound.push_back(row);
+            } else {
+                same->monthlyDeposit += row.monthlyDeposit;
+                same->cash0 += row.cash0;
+            }
         } else {
             // Saving without interest, compounding that is not computed, unknown types.
             for (int y = 0; y < m.years; ++y) {
@@ -250,11 +260,54 @@ quint64 splitMix(quint64 &state)
     return z ^ (z >> 31);
 }
 
-// xoshiro256+ for the uniform numbers, the polar method for the normal ones.
+// The ziggurat of the standard normal density (Marsaglia and Tsang, 2000): 128 layers of equal
+// area, the base layer holding the tail beyond r. Layer i spans |x| < x[i]; `inner[i]` is the
+// share of it that lies wholly under the density, where a draw is taken at once (some 99 % of
+// draws, without a logarithm).
+struct Ziggurat
+{
+    static constexpr int Layers = 128;
+    static constexpr double R = 3.442619855899; // where the tail begins
+    static constexpr double Area = 9.91256303526217e-3; // of each layer
+    static constexpr double Scale = 2147483648.0; // 2^31: a signed 32-bit draw to a fraction
+
+    quint32 inner[Layers];
+    double width[Layers]; // x per unit of the 32-bit draw
+    double density[Layers]; // exp(-x^2 / 2) at the layer's edge
+
+    Ziggurat()
+    {
+        double x = R;
+        double previous = R;
+        const double q = Area / std::exp(-0.5 * R * R);
+        inner[0] = static_cast<quint32>(R / q * Scale);
+        inner[1] = 0;
+        width[0] = q / Scale;
+        width[Layers - 1] = R / Scale;
+        density[0] = 1.0;
+        density[Layers - 1] = std::exp(-0.5 * R * R);
+        for (int i = Layers - 2; i >= 1; --i) {
+            x = std::sqrt(-2.0 * std::log(Area / x + std::exp(-0.5 * x * x)));
+            inner[i + 1] = static_cast<quint32>(x / previous * Scale);
+            previous = x;
+            density[i] = std::exp(-0.5 * x * x);
+            width[i] = x / Scale;
+        }
+    }
+};
+
+const Ziggurat &TheZiggurat()
+{
+    static const Ziggurat z;
+    return z;
+}
+
+// xoshiro256+ for the uniform numbers, the ziggurat for the normal ones.
 class PathRandom
 {
 public:
     PathRandom(quint64 seed, int path)
+        : m_z(TheZiggurat())
     {
         quint64 mix = seed;
         quint64 key = splitMix(mix) ^ static_cast<quint64>(path);
@@ -264,24 +317,35 @@ public:
 
     double normal()
     {
-        if (m_haveSpare) {
-            m_haveSpare = false;
-            return m_spare;
+        for (;;) {
+            const quint64 bits = next();
+            // The high 32 bits as a signed draw, the low 7 as the layer.
+            const qint32 draw = static_cast<qint32>(static_cast<quint32>(bits >> 32));
+            const int layer = static_cast<int>(bits & (Ziggurat::Layers - 1));
+            const quint32 size = draw < 0 ? 0u - static_cast<quint32>(draw) : static_cast<quint32>(draw);
+            const double x = draw * m_z.width[layer];
+            if (size < m_z.inner[layer])
+                return x;
+            if (layer == 0) {
+                // The tail beyond R, by Marsaglia's exponential method.
+                double t, y;
+                do {
+                    t = -std::log(openUniform()) / Ziggurat::R;
+                    y = -std::log(openUniform());
+                } while (y + y < t * t);
+                return draw > 0 ? Ziggurat::R + t : -Ziggurat::R - t;
+            }
+            // The wedge between the inner box and the density.
+            const double low = m_z.density[layer];
+            const double high = m_z.density[layer - 1];
+            if (low + openUniform() * (high - low) < std::exp(-0.5 * x * x))
+                return x;
         }
-        double u, v, s;
-        do {
-            u = 2.0 * uniform() - 1.0;
-            v = 2.0 * uniform() - 1.0;
-            s = u * u + v * v;
-        } while (s >= 1.0 || s == 0.0);
-        const double f = std::sqrt(-2.0 * std::log(s) / s);
-        m_spare = v * f;
-        m_haveSpare = true;
-        return u * f;
     }
 
 private:
-    double uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+    // Uniform in (0, 1): never 0, so that its logarithm is defined.
+    double openUniform() { return (static_cast<double>(next() >> 11) + 0.5) * 0x1.0p-53; }
 
     quint64 next()
     {
@@ -296,9 +360,8 @@ private:
         return result;
     }
 
+    const Ziggurat &m_z;
     quint64 m_s[4];
-    double m_spare = 0.0;
-    bool m_haveSpare = false;
 };
 
 // The return of a capital over a year that grows it by `factor`; a year without growth pays

@@ -116,6 +116,8 @@ private slots:
     void flatCashAndContribution_data();
     void flatCashAndContribution();
     void extremeInputsStayDefined();
+    void carriedYearsMatchTheirPowers_data();
+    void carriedYearsMatchTheirPowers();
 };
 
 void TestProjection::futureValue_data()
@@ -646,6 +648,52 @@ void TestProjection::extremeInputsStayDefined()
                 }
             }
         }
+    }
+}
+
+void TestProjection::carriedYearsMatchTheirPowers_data()
+{
+    QTest::addColumn<double>("rate");
+    // Rates from a fall through nearly nothing to doubling: each year's figure is carried from
+    // the year before and must stay within 1e-12 of the power of its own year.
+    for (double rate : { -20.0, -0.5, 0.01, 0.2, 3.0, 7.25, 40.0, 100.0 })
+        QTest::newRow(QByteArray::number(rate).constData()) << rate;
+}
+
+void TestProjection::carriedYearsMatchTheirPowers()
+{
+    QFETCH(double, rate);
+    // Against the powers in long double: for a rate of 0,01 % the double formula
+    // a g + m (g - 1) / r itself is off by some 4e-12, as g - 1 loses digits.
+    const auto close = [](double actual, long double expected) {
+        return std::fabs(static_cast<long double>(actual) - expected) <= 1e-12L * std::fabs(expected);
+    };
+
+    InvestmentInput property = leveraged();
+    property.field[ColRentIncrease] = rate;
+    property.field[ColValueIncrease] = rate;
+    property.field[ColInterest] = std::fabs(rate);
+    property.field[ColMortgageYears] = 30;
+    const ProjectionBlock p = project(property, 2020);
+
+    InvestmentInput savings = compounded();
+    savings.field[ColReturn] = rate;
+    savings.field[ColDepositPeriod] = 40;
+    const ProjectionBlock c = project(savings, 2020);
+
+    const long double monthly = static_cast<long double>(rate) / 1200.0L;
+    const long double interest = std::fabs(monthly);
+    const long double loan = 160000;
+    for (int d = 0; d < MaxYears; ++d) {
+        const long double g = std::pow(1.0L + monthly, 12.0L * d);
+        const QByteArray year = "year " + QByteArray::number(d);
+        QVERIFY2(close(at(p, d, SerMonthlyIncome), 1000 * g), year.constData());
+        QVERIFY2(close(at(p, d, SerPropertyValue), 200000 * g), year.constData());
+        const long double left = d < 30
+            ? loan * (1.0L - std::pow(1.0L + interest, -(360.0L - 12 * d))) / (1.0L - std::pow(1.0L + interest, -360.0L))
+            : 0.0L;
+        QVERIFY2(close(p.principal[d], left), year.constData());
+        QVERIFY2(close(at(c, d, SerCash), 1000 * g + 100 * (g - 1.0L) / monthly), year.constData());
     }
 }
 

@@ -17,6 +17,7 @@
 #include "grid/NumberCellDelegate.h"
 #include "app/FocusWatch.h"
 #include "app/BaselineController.h"
+#include "app/CostTaxController.h"
 #include "app/ScenarioController.h"
 #include "app/PlanningPanel.h"
 #include "app/UncertaintyPanel.h"
@@ -187,6 +188,12 @@ void MainWindow::ComposeParts()
         connect(keys, &DeleteEmptiesCells::emptying, document, &PortfolioDocument::beginGroup);
         connect(keys, &DeleteEmptiesCells::emptied, this, [this]() { document->endGroup(tr("Cellen wissen")); });
     }
+
+    // Kosten en belasting: the dialog of the assumptions, before the limits; OK is one step.
+    auto *costTax = new CostTaxController(fileMenu, ui->actionSettings, this,
+        [this]() { return portfolio.costTax(); }, [this](const CostTaxAssumptions &a) { SetCostTax(a); });
+    connect(document->undoStack(), &QUndoStack::indexChanged, costTax, &CostTaxController::documentChanged);
+    connect(document, &PortfolioDocument::changed, costTax, &CostTaxController::documentChanged);
 
     // The baseline: its File actions before the export, its figures under the totals.
     baselines = new BaselineController(ui->centralwidget, fileMenu, ui->actionExport_CSV, statusBar(), this);

@@ -12,6 +12,7 @@
 #include "io/InvestFormat.h"
 #include "io/PortfolioLoader.h"
 #include "model/ColumnUsage.h"
+#include "model/CostTax.h"
 #include "model/DutchFormat.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SpreadSettings.h"
@@ -32,6 +33,53 @@
 #ifndef QUORVANT_VERSION
 #define QUORVANT_VERSION "onbekend"
 #endif
+
+namespace {
+
+QString reportText(const char *text)
+{
+    return QCoreApplication::translate("PlanReport", text);
+}
+
+// The costs and tax the figures assume, as lines of the report's inputs.
+QStringList CostTaxLines(const CostTaxAssumptions &a)
+{
+    if (a.isOff())
+        return { reportText("Kosten en belasting (Box 3): niet meegerekend") };
+    const auto pct = [](double value) { return DutchPercentage(value, 2) + QStringLiteral(" %"); };
+    QStringList lines;
+    const CostAssumptions &c = a.costs;
+    lines << reportText("Kosten van vastgoed: kosten koper %1 van de kostprijs; onderhoud %2 en vaste lasten %3 van de waarde per jaar; leegstand %4 en beheer %5 van de huur")
+                 .arg(pct(c.purchase), pct(c.maintenance), pct(c.fixedCharges), pct(c.vacancy), pct(c.management));
+    const Box3Assumptions &b = a.box3;
+    if (b.regime == Box3Regime::Off) {
+        lines << reportText("Box 3: niet meegerekend");
+        return lines;
+    }
+    const QString who = b.partners ? reportText("fiscale partners") : reportText("zonder fiscale partner");
+    lines << (b.regime == Box3Regime::Actual
+            ? reportText("Box 3: forfaitair rendement tot %1, daarna werkelijk rendement (tarief %2, heffingvrij rendement %3 per persoon); %4; WOZ-factor %5")
+                  .arg(ActualReturnRule::FromYear)
+                  .arg(pct(b.actual.rate), DutchAmount(b.actual.taxFreeReturn, 0), who, pct(b.wozFactor))
+            : reportText("Box 3: forfaitair rendement; %1; WOZ-factor %2").arg(who, pct(b.wozFactor)));
+    const char *const names[Box3ValueCount] = { QT_TRANSLATE_NOOP("PlanReport", "tarief"),
+        QT_TRANSLATE_NOOP("PlanReport", "heffingvrij vermogen"), QT_TRANSLATE_NOOP("PlanReport", "rendement bank"),
+        QT_TRANSLATE_NOOP("PlanReport", "rendement overig"), QT_TRANSLATE_NOOP("PlanReport", "rendement schulden"),
+        QT_TRANSLATE_NOOP("PlanReport", "schuldendrempel") };
+    for (auto y = b.overrides.cbegin(); y != b.overrides.cend(); ++y) {
+        QStringList values;
+        for (auto v = y.value().cbegin(); v != y.value().cend(); ++v) {
+            const bool amount = v.key() == Box3Allowance || v.key() == Box3DebtThreshold;
+            values << QStringLiteral("%1 %2").arg(reportText(names[v.key()]), amount ? DutchAmount(v.value(), 0) : pct(v.value()));
+        }
+        if (!values.isEmpty())
+            lines << reportText("Box 3 in %1 (eigen invoer): %2").arg(y.key()).arg(values.join(QStringLiteral(", ")));
+    }
+    lines << reportText("Box 3 vereenvoudigd: geen tegenbewijsregeling, geen WOZ-tabel, geen verkoop van vastgoed");
+    return lines;
+}
+
+} // namespace
 
 namespace {
 
@@ -288,7 +336,7 @@ void PlanReport::build(const PlanState &given, const QDate &date)
             : tr("Maandelijkse uitgaven: geen doel"));
     assumptions << tr("Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt")
                        .arg(DutchPercentage(paths.valueSpread), DutchPercentage(paths.rentSpread), DutchPercentage(paths.returnSpread));
-    assumptions << tr("Kosten en belasting (Box 3): niet meegerekend");
+    assumptions << CostTaxLines(m_store->costTax());
     assumptions << (state.baseline ? tr("Vergeleken met: %1").arg(esc(state.baselineName))
                                    : tr("Vergeleken met: geen basis"));
     html += listHtml(assumptions);

@@ -160,7 +160,7 @@ void MainWindow::ShowEmptyTotals()
 {
     for (QLabel *label : { ui->Totaal_Cashflow, ui->Totaal_Schulden, ui->Totaal_Cash, ui->Totaal_Vastgoed,
              ui->Totaal_EigenCash, ui->Totaal_InkomenMaandelijks, ui->Totaal_LastenMaandelijks,
-             ui->Totaal_Activa, ui->Totaal_Nettowaarde })
+             ui->Totaal_Activa, ui->Totaal_Nettowaarde, ui->Totaal_KostenMaandelijks, ui->Totaal_Box3Jaar })
         label->setText(QString());
     if (baselines)
         baselines->showYear(portfolio, -1, nullptr);
@@ -190,6 +190,9 @@ void MainWindow::UpdateYearTotals()
     ShowShownAmount(ui->Totaal_LastenMaandelijks, t.monthlyCosts);
     ShowShownAmount(ui->Totaal_Activa, t.assets);
     ShowShownAmount(ui->Totaal_Nettowaarde, t.cash + t.propertyValue - t.debt);
+    // The running costs a month and the year's Box 3 tax, under the portfolio's assumptions.
+    ShowShownAmount(ui->Totaal_KostenMaandelijks, t.runningCosts);
+    ShowShownAmount(ui->Totaal_Box3Jaar, t.box3Tax);
     portfolio.setNetWorthByYear(c, yearTotals.netWorth());
     if (baselines)
         baselines->showYear(portfolio, c, ShownInflation());

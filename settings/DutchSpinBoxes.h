@@ -56,4 +56,32 @@ public:
     }
 };
 
+// An amount in whole euros: "59.357"; "59357" and "59.357" read the same.
+class DutchAmountSpinBox : public QDoubleSpinBox
+{
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+    QString textFromValue(double value) const override { return DutchNumber(value, decimals(), true); }
+    double valueFromText(const QString &text) const override
+    {
+        return ReadTypedNumber(number(text), NumberKind::Amount).value;
+    }
+    QValidator::State validate(QString &text, int &) const override
+    {
+        const TypedNumber typed = ReadTypedNumber(number(text), NumberKind::Amount);
+        if (!typed.ok())
+            return QValidator::Intermediate;
+        return typed.value >= minimum() && typed.value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+    }
+
+private:
+    QString number(QString text) const
+    {
+        if (!prefix().isEmpty() && text.startsWith(prefix()))
+            text.remove(0, prefix().size());
+        return text.trimmed();
+    }
+};
+
 #endif // DUTCHSPINBOXES_H

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "app/AppFont.h"
+#include "app/CostTaxDialog.h"
 #include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
 #include "charts/LineGraphs.h"
@@ -47,6 +48,11 @@ QStringList clippedCaptions(QWidget *window, int *measured)
             if (label->text().isEmpty())
                 continue;
             const QRect room = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
+            if (label->wordWrap()) { // its lines must fit in its height
+                const QRect lines = fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text());
+                check(name + " height", label->text(), lines.height(), room.height());
+                continue;
+            }
             check(name, label->text(), fm.horizontalAdvance(label->text()), room.width());
             check(name + " height", label->text(), fm.height(), room.height());
         } else if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
@@ -111,6 +117,7 @@ private slots:
             row("main window, generator kind 2") << "main" << 2 << true << 45 << l.language;
             row("main window, cash row headers") << "main" << 3 << true << 50 << l.language;
             row("limits dialog") << "options" << 0 << true << 2 << l.language;
+            row("costs and tax dialog") << "costtax" << 0 << true << 20 << l.language;
             row("chart window, net worth") << "chart" << 0 << true << 1 << l.language;
             row("chart window, cash flow") << "chart" << 1 << true << 1 << l.language;
         }
@@ -137,6 +144,9 @@ private slots:
                 inputGrid(w)->setCurrentCell(0, 0);
                 QMetaObject::invokeMethod(&w, "on_InvestTypeChanged", Q_ARG(int, 2));
             }
+        } else if (window == QLatin1String("costtax")) {
+            find<QAction>(&w, "actionKostenBelasting")->trigger();
+            shown = w.findChild<CostTaxDialog *>();
         } else if (window == QLatin1String("options")) {
             find<QAction>(&w, "actionSettings")->trigger();
             shown = w.findChild<Options *>();

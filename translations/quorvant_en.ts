@@ -497,6 +497,22 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Kosten (maand)</source>
+        <translation>Costs (month)</translation>
+    </message>
+    <message>
+        <source>Box 3 (jaar)</source>
+        <translation>Box 3 (year)</translation>
+    </message>
+    <message>
+        <source>De lopende kosten van het vastgoed per maand in het gekozen jaar: onderhoud, vaste lasten en beheer (Kosten en belasting...)</source>
+        <translation>The running costs of the property per month in the chosen year: maintenance, fixed charges and management (Costs and tax...)</translation>
+    </message>
+    <message>
+        <source>De Box 3-belasting over het gekozen jaar, op het vermogen van 1 januari (Kosten en belasting...)</source>
+        <translation>The Box 3 tax of the chosen year, on the assets of 1 January (Costs and tax...)</translation>
+    </message>
+    <message>
         <source>Quorvant</source>
         <translation>Quorvant</translation>
     </message>
@@ -767,6 +783,62 @@ The year of %1 has been left empty.</translation>
 </context>
 <context>
     <name>PlanReport</name>
+    <message>
+        <source>Kosten van vastgoed: kosten koper %1 van de kostprijs; onderhoud %2 en vaste lasten %3 van de waarde per jaar; leegstand %4 en beheer %5 van de huur</source>
+        <translation>Costs of property: purchase costs %1 of the price; maintenance %2 and fixed charges %3 of the value per year; vacancy %4 and management %5 of the rent</translation>
+    </message>
+    <message>
+        <source>Box 3: niet meegerekend</source>
+        <translation>Box 3: not included</translation>
+    </message>
+    <message>
+        <source>fiscale partners</source>
+        <translation>fiscal partners</translation>
+    </message>
+    <message>
+        <source>zonder fiscale partner</source>
+        <translation>without a fiscal partner</translation>
+    </message>
+    <message>
+        <source>Box 3: forfaitair rendement tot %1, daarna werkelijk rendement (tarief %2, heffingvrij rendement %3 per persoon); %4; WOZ-factor %5</source>
+        <translation>Box 3: deemed return up to %1, then actual return (rate %2, tax-free return %3 per person); %4; WOZ factor %5</translation>
+    </message>
+    <message>
+        <source>Box 3: forfaitair rendement; %1; WOZ-factor %2</source>
+        <translation>Box 3: deemed return; %1; WOZ factor %2</translation>
+    </message>
+    <message>
+        <source>tarief</source>
+        <translation>rate</translation>
+    </message>
+    <message>
+        <source>heffingvrij vermogen</source>
+        <translation>allowance</translation>
+    </message>
+    <message>
+        <source>rendement bank</source>
+        <translation>bank return</translation>
+    </message>
+    <message>
+        <source>rendement overig</source>
+        <translation>other return</translation>
+    </message>
+    <message>
+        <source>rendement schulden</source>
+        <translation>debt return</translation>
+    </message>
+    <message>
+        <source>schuldendrempel</source>
+        <translation>debt threshold</translation>
+    </message>
+    <message>
+        <source>Box 3 in %1 (eigen invoer): %2</source>
+        <translation>Box 3 in %1 (entered): %2</translation>
+    </message>
+    <message>
+        <source>Box 3 vereenvoudigd: geen tegenbewijsregeling, geen WOZ-tabel, geen verkoop van vastgoed</source>
+        <translation>Box 3 simplified: no counter-evidence rule, no WOZ table, no sale of property</translation>
+    </message>
     <message>
         <source>&lt;h3&gt;Wealth Generator: %1&lt;/h3&gt;</source>
         <translation>&lt;h3&gt;Wealth Generator: %1&lt;/h3&gt;</translation>
@@ -1616,6 +1688,259 @@ The year of %1 has been left empty.</translation>
     <message>
         <source>Nog geen volledige investering</source>
         <translation>No complete investment yet</translation>
+    </message>
+</context>
+<context>
+    <name>CostTaxController</name>
+    <message>
+        <source>Kosten en belasting...</source>
+        <translation>Costs and tax...</translation>
+    </message>
+    <message>
+        <source>Kosten van vastgoed en de Box 3-belasting die de doorrekening aanneemt (standaard uit)</source>
+        <translation>Costs of property and the Box 3 tax the projection assumes (off by default)</translation>
+    </message>
+</context>
+<context>
+    <name>CostTaxDialog</name>
+    <message>
+        <source>Kosten en belasting</source>
+        <translation>Costs and tax</translation>
+    </message>
+    <message>
+        <source>Kosten van vastgoed (type 0 en 1)</source>
+        <translation>Costs of property (types 0 and 1)</translation>
+    </message>
+    <message>
+        <source>Kosten koper</source>
+        <translation>Purchase costs</translation>
+    </message>
+    <message>
+        <source>Overdrachtsbelasting, notaris en makelaar als percentage van de kostprijs, betaald in het startjaar (8 % overdrachtsbelasting voor een woning die u niet zelf bewoont, vanaf 2026)</source>
+        <translation>Transfer tax, notary and agent as a percentage of the price, paid in the start year (8 % transfer tax on a home you do not live in yourself, from 2026)</translation>
+    </message>
+    <message>
+        <source>Onderhoud per jaar</source>
+        <translation>Maintenance per year</translation>
+    </message>
+    <message>
+        <source>Onderhoud als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
+        <translation>Maintenance as a percentage of the property&apos;s value in that year, per year</translation>
+    </message>
+    <message>
+        <source>Vaste lasten per jaar</source>
+        <translation>Fixed charges per year</translation>
+    </message>
+    <message>
+        <source>OZB, verzekering en VvE als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
+        <translation>Property tax, insurance and owners&apos; association as a percentage of the property&apos;s value in that year, per year</translation>
+    </message>
+    <message>
+        <source>Leegstand</source>
+        <translation>Vacancy</translation>
+    </message>
+    <message>
+        <source>Het deel van de huur dat niet binnenkomt, als percentage van de huur</source>
+        <translation>The part of the rent not received, as a percentage of the rent</translation>
+    </message>
+    <message>
+        <source>Beheer</source>
+        <translation>Management</translation>
+    </message>
+    <message>
+        <source>Beheerkosten als percentage van de ontvangen huur (na leegstand)</source>
+        <translation>Management costs as a percentage of the rent received (after vacancy)</translation>
+    </message>
+    <message>
+        <source>Box 3 (sparen en beleggen)</source>
+        <translation>Box 3 (savings and investments)</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Forfaitair rendement</source>
+        <translation>Deemed return</translation>
+    </message>
+    <message>
+        <source>Werkelijk rendement vanaf 2028</source>
+        <translation>Actual return from 2028</translation>
+    </message>
+    <message>
+        <source>Uit: geen Box 3. Forfaitair: elk jaar over het vermogen op 1 januari met de forfaitaire rendementen. Werkelijk rendement vanaf 2028: tot en met 2027 forfaitair, daarna over het directe rendement</source>
+        <translation>Off: no Box 3. Deemed: every year on the assets of 1 January at the deemed returns. Actual return from 2028: deemed up to 2027, then on the direct return</translation>
+    </message>
+    <message>
+        <source>Box 3-stelsel</source>
+        <translation>Box 3 regime</translation>
+    </message>
+    <message>
+        <source>Stelsel</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Fiscale partners</source>
+        <translation>Fiscal partners</translation>
+    </message>
+    <message>
+        <source>Met een fiscale partner tellen het heffingvrije vermogen, de schuldendrempel en het heffingvrije rendement dubbel</source>
+        <translation>With a fiscal partner the tax-free allowance, the debt threshold and the tax-free return count twice</translation>
+    </message>
+    <message>
+        <source>Het deel van de waarde van het vastgoed dat als WOZ-waarde telt voor Box 3 (100 %: de volle waarde)</source>
+        <translation>The part of the property&apos;s value that counts as its WOZ value for Box 3 (100 %: the full value)</translation>
+    </message>
+    <message>
+        <source>WOZ-factor</source>
+        <translation>WOZ factor</translation>
+    </message>
+    <message>
+        <source>Jaar</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Tarief %</source>
+        <translation>Rate %</translation>
+    </message>
+    <message>
+        <source>Heffingvrij p.p.</source>
+        <translation>Allowance p.p.</translation>
+    </message>
+    <message>
+        <source>Bank %</source>
+        <translation>Bank %</translation>
+    </message>
+    <message>
+        <source>Overig %</source>
+        <translation>Other %</translation>
+    </message>
+    <message>
+        <source>Schulden %</source>
+        <translation>Debts %</translation>
+    </message>
+    <message>
+        <source>Drempel p.p.</source>
+        <translation>Threshold p.p.</translation>
+    </message>
+    <message>
+        <source>Bron</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>De Box 3-regels per belastingjaar. Een waarde is te wijzigen; de bron staat in de tip van elke waarde. Een jaar na 2026 zonder eigen waarde neemt de waarden van het jaar ervoor over</source>
+        <translation>The Box 3 rules per tax year. Every value can be changed; its source is in its tip. A year after 2026 without a value of its own takes the values of the year before</translation>
+    </message>
+    <message>
+        <source>Box 3-regels per jaar</source>
+        <translation>Box 3 rules per year</translation>
+    </message>
+    <message>
+        <source>Een later belastingjaar om eigen waarden voor in te voeren</source>
+        <translation>A later tax year to enter values of its own for</translation>
+    </message>
+    <message>
+        <source>Nieuw belastingjaar</source>
+        <translation>New tax year</translation>
+    </message>
+    <message>
+        <source>Jaar toevoegen</source>
+        <translation>Add year</translation>
+    </message>
+    <message>
+        <source>Voegt het gekozen jaar toe aan de tabel, met de waarden van het jaar ervoor</source>
+        <translation>Adds the chosen year to the table, with the values of the year before</translation>
+    </message>
+    <message>
+        <source>Werkelijk rendement vanaf %1:</source>
+        <translation>Actual return from %1:</translation>
+    </message>
+    <message>
+        <source>Het tarief over het directe rendement boven het heffingvrije rendement (wetsvoorstel: 36 %)</source>
+        <translation>The rate on the direct return above the tax-free return (bill: 36 %)</translation>
+    </message>
+    <message>
+        <source>Tarief werkelijk rendement</source>
+        <translation>Rate on actual return</translation>
+    </message>
+    <message>
+        <source>Tarief</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Het directe rendement per persoon per jaar waarover geen belasting gaat (wetsvoorstel: € 1.800)</source>
+        <translation>The direct return per person per year that is not taxed (bill: € 1,800)</translation>
+    </message>
+    <message>
+        <source>Heffingvrij rendement per persoon</source>
+        <translation>Tax-free return per person</translation>
+    </message>
+    <message>
+        <source>Heffingvrij rendement p.p.</source>
+        <translation>Tax-free return p.p.</translation>
+    </message>
+    <message>
+        <source>Vereenvoudigd: Box 3 telt het vermogen op 1 januari zoals de doorrekening het geeft. De tegenbewijsregeling, de WOZ-tabellen en de verkoop van vastgoed (met de belasting over de waardestijging) zijn niet meegerekend.</source>
+        <translation>Simplified: Box 3 counts the assets of 1 January as the projection gives them. The counter-evidence rule, the WOZ tables and the sale of property (with the tax on its gain in value) are not included.</translation>
+    </message>
+    <message>
+        <source>Wat de berekening vereenvoudigt; zie de handleiding voor de regels en hun bronnen</source>
+        <translation>What the computation simplifies; the manual gives the rules and their sources</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>De aannames overnemen: alle cijfers worden opnieuw berekend</source>
+        <translation>Take the assumptions: every figure is computed again</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sluiten zonder iets te veranderen</source>
+        <translation>Close without changing anything</translation>
+    </message>
+    <message>
+        <source>Eigen invoer voor %1</source>
+        <translation>Entered for %1</translation>
+    </message>
+    <message>
+        <source>Bron: %1</source>
+        <translation>Source: %1</translation>
+    </message>
+    <message>
+        <source>eigen invoer</source>
+        <translation>entered</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioController</name>
+    <message>
+        <source>Scenario uit bestand...</source>
+        <translation>Scenario from file...</translation>
+    </message>
+    <message>
+        <source>Een investeringsbestand bewaren als scenario om naast deze portefeuille te zetten</source>
+        <translation>Keep an investment file as a scenario to set beside this portfolio</translation>
+    </message>
+    <message>
+        <source>Scenario van huidig scherm...</source>
+        <translation>Scenario from the current screen...</translation>
+    </message>
+    <message>
+        <source>Een kopie van deze portefeuille bewaren als scenario, onder een naam</source>
+        <translation>Keep a copy of this portfolio as a scenario, under a name</translation>
+    </message>
+    <message>
+        <source>Scenario&apos;s vergelijken</source>
+        <translation>Compare scenarios</translation>
+    </message>
+    <message>
+        <source>De bewaarde scenario&apos;s naast elkaar: vrij jaar, nettowaarde, cashflow en kans</source>
+        <translation>The kept scenarios side by side: free year, net worth, cash flow and chance</translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,21 @@
     </message>
 </context>
 <context>
+    <name>Box3Assumptions</name>
+    <message>
+        <source>zoals %1: %2</source>
+        <translation>as %1: %2</translation>
+    </message>
+    <message>
+        <source>eigen waarde</source>
+        <translation>own value</translation>
+    </message>
+    <message>
+        <source>zoals %1: eigen waarde</source>
+        <translation>as %1: own value</translation>
+    </message>
+</context>
+<context>
     <name>ChartData</name>
     <message>
         <source>Maandelijkse Cashflow</source>
@@ -288,6 +303,232 @@
     </message>
 </context>
 <context>
+    <name>CostTaxController</name>
+    <message>
+        <source>Kosten en belasting...</source>
+        <translation>Costs and tax...</translation>
+    </message>
+    <message>
+        <source>Kosten van vastgoed en de Box 3-belasting die de doorrekening aanneemt (standaard uit)</source>
+        <translation>Costs of property and the Box 3 tax the projection assumes (off by default)</translation>
+    </message>
+</context>
+<context>
+    <name>CostTaxDialog</name>
+    <message>
+        <source>Kosten en belasting</source>
+        <translation>Costs and tax</translation>
+    </message>
+    <message>
+        <source>Kosten van vastgoed (type 0 en 1)</source>
+        <translation>Costs of property (types 0 and 1)</translation>
+    </message>
+    <message>
+        <source>Kosten koper</source>
+        <translation>Purchase costs</translation>
+    </message>
+    <message>
+        <source>Overdrachtsbelasting, notaris en makelaar als percentage van de kostprijs, betaald in het startjaar (8 % overdrachtsbelasting voor een woning die u niet zelf bewoont, vanaf 2026)</source>
+        <translation>Transfer tax, notary and agent as a percentage of the price, paid in the start year (8 % transfer tax on a home you do not live in yourself, from 2026)</translation>
+    </message>
+    <message>
+        <source>Onderhoud per jaar</source>
+        <translation>Maintenance per year</translation>
+    </message>
+    <message>
+        <source>Onderhoud als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
+        <translation>Maintenance as a percentage of the property&apos;s value in that year, per year</translation>
+    </message>
+    <message>
+        <source>Vaste lasten per jaar</source>
+        <translation>Fixed charges per year</translation>
+    </message>
+    <message>
+        <source>OZB, verzekering en VvE als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
+        <translation>Property tax, insurance and owners&apos; association as a percentage of the property&apos;s value in that year, per year</translation>
+    </message>
+    <message>
+        <source>Leegstand</source>
+        <translation>Vacancy</translation>
+    </message>
+    <message>
+        <source>Het deel van de huur dat niet binnenkomt, als percentage van de huur</source>
+        <translation>The part of the rent not received, as a percentage of the rent</translation>
+    </message>
+    <message>
+        <source>Beheer</source>
+        <translation>Management</translation>
+    </message>
+    <message>
+        <source>Beheerkosten als percentage van de ontvangen huur (na leegstand)</source>
+        <translation>Management costs as a percentage of the rent received (after vacancy)</translation>
+    </message>
+    <message>
+        <source>Box 3 (sparen en beleggen)</source>
+        <translation>Box 3 (savings and investments)</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Forfaitair rendement</source>
+        <translation>Deemed return</translation>
+    </message>
+    <message>
+        <source>Werkelijk rendement vanaf 2028</source>
+        <translation>Actual return from 2028</translation>
+    </message>
+    <message>
+        <source>Uit: geen Box 3. Forfaitair: elk jaar over het vermogen op 1 januari met de forfaitaire rendementen. Werkelijk rendement vanaf 2028: tot en met 2027 forfaitair, daarna over het directe rendement</source>
+        <translation>Off: no Box 3. Deemed: every year on the assets of 1 January at the deemed returns. Actual return from 2028: deemed up to 2027, then on the direct return</translation>
+    </message>
+    <message>
+        <source>Box 3-stelsel</source>
+        <translation>Box 3 regime</translation>
+    </message>
+    <message>
+        <source>Stelsel</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Fiscale partners</source>
+        <translation>Fiscal partners</translation>
+    </message>
+    <message>
+        <source>Met een fiscale partner tellen het heffingvrije vermogen, de schuldendrempel en het heffingvrije rendement dubbel</source>
+        <translation>With a fiscal partner the tax-free allowance, the debt threshold and the tax-free return count twice</translation>
+    </message>
+    <message>
+        <source>Het deel van de waarde van het vastgoed dat als WOZ-waarde telt voor Box 3 (100 %: de volle waarde)</source>
+        <translation>The part of the property&apos;s value that counts as its WOZ value for Box 3 (100 %: the full value)</translation>
+    </message>
+    <message>
+        <source>WOZ-factor</source>
+        <translation>WOZ factor</translation>
+    </message>
+    <message>
+        <source>Jaar</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Tarief %</source>
+        <translation>Rate %</translation>
+    </message>
+    <message>
+        <source>Heffingvrij p.p.</source>
+        <translation>Allowance p.p.</translation>
+    </message>
+    <message>
+        <source>Bank %</source>
+        <translation>Bank %</translation>
+    </message>
+    <message>
+        <source>Overig %</source>
+        <translation>Other %</translation>
+    </message>
+    <message>
+        <source>Schulden %</source>
+        <translation>Debts %</translation>
+    </message>
+    <message>
+        <source>Drempel p.p.</source>
+        <translation>Threshold p.p.</translation>
+    </message>
+    <message>
+        <source>Bron</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>De Box 3-regels per belastingjaar. Een waarde is te wijzigen; de bron staat in de tip van elke waarde. Een jaar na 2026 zonder eigen waarde neemt de waarden van het jaar ervoor over</source>
+        <translation>The Box 3 rules per tax year. Every value can be changed; its source is in its tip. A year after 2026 without a value of its own takes the values of the year before</translation>
+    </message>
+    <message>
+        <source>Box 3-regels per jaar</source>
+        <translation>Box 3 rules per year</translation>
+    </message>
+    <message>
+        <source>Een later belastingjaar om eigen waarden voor in te voeren</source>
+        <translation>A later tax year to enter values of its own for</translation>
+    </message>
+    <message>
+        <source>Nieuw belastingjaar</source>
+        <translation>New tax year</translation>
+    </message>
+    <message>
+        <source>Jaar toevoegen</source>
+        <translation>Add year</translation>
+    </message>
+    <message>
+        <source>Voegt het gekozen jaar toe aan de tabel, met de waarden van het jaar ervoor</source>
+        <translation>Adds the chosen year to the table, with the values of the year before</translation>
+    </message>
+    <message>
+        <source>Werkelijk rendement vanaf %1:</source>
+        <translation>Actual return from %1:</translation>
+    </message>
+    <message>
+        <source>Het tarief over het directe rendement boven het heffingvrije rendement (wetsvoorstel: 36 %)</source>
+        <translation>The rate on the direct return above the tax-free return (bill: 36 %)</translation>
+    </message>
+    <message>
+        <source>Tarief werkelijk rendement</source>
+        <translation>Rate on actual return</translation>
+    </message>
+    <message>
+        <source>Tarief</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Het directe rendement per persoon per jaar waarover geen belasting gaat (wetsvoorstel: € 1.800)</source>
+        <translation>The direct return per person per year that is not taxed (bill: € 1,800)</translation>
+    </message>
+    <message>
+        <source>Heffingvrij rendement per persoon</source>
+        <translation>Tax-free return per person</translation>
+    </message>
+    <message>
+        <source>Heffingvrij rendement p.p.</source>
+        <translation>Tax-free return p.p.</translation>
+    </message>
+    <message>
+        <source>Vereenvoudigd: Box 3 telt het vermogen op 1 januari zoals de doorrekening het geeft. De tegenbewijsregeling, de WOZ-tabellen en de verkoop van vastgoed (met de belasting over de waardestijging) zijn niet meegerekend.</source>
+        <translation>Simplified: Box 3 counts the assets of 1 January as the projection gives them. The counter-evidence rule, the WOZ tables and the sale of property (with the tax on its gain in value) are not included.</translation>
+    </message>
+    <message>
+        <source>Wat de berekening vereenvoudigt; zie de handleiding voor de regels en hun bronnen</source>
+        <translation>What the computation simplifies; the manual gives the rules and their sources</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>De aannames overnemen: alle cijfers worden opnieuw berekend</source>
+        <translation>Take the assumptions: every figure is computed again</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sluiten zonder iets te veranderen</source>
+        <translation>Close without changing anything</translation>
+    </message>
+    <message>
+        <source>Eigen invoer voor %1</source>
+        <translation>Entered for %1</translation>
+    </message>
+    <message>
+        <source>Bron: %1</source>
+        <translation>Source: %1</translation>
+    </message>
+    <message>
+        <source>eigen invoer</source>
+        <translation>entered</translation>
+    </message>
+</context>
+<context>
     <name>DutchFormat</name>
     <message>
         <source>Geen getal: de berekening geeft hier geen uitkomst, bijvoorbeeld doordat oneindig grote bedragen tegen elkaar wegvallen.</source>
@@ -326,6 +567,73 @@
     <message>
         <source>Soort investering van de Wealth Generator</source>
         <translation>Kind of investment of the Wealth Generator</translation>
+    </message>
+</context>
+<context>
+    <name>GoalSeekDialog</name>
+    <message>
+        <source>Wat is er nodig?</source>
+        <translation>What does it take?</translation>
+    </message>
+    <message>
+        <source>Wat zoekt u?</source>
+        <translation>What are you looking for?</translation>
+    </message>
+    <message>
+        <source>Rij</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Financieel vrij uiterlijk in</source>
+        <translation>Financially free by</translation>
+    </message>
+    <message>
+        <source>Nettowaarde minstens ... in</source>
+        <translation>Net worth at least ... in</translation>
+    </message>
+    <message>
+        <source>Doel</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>Jaar</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Nettowaarde</source>
+        <translation>Net worth</translation>
+    </message>
+    <message>
+        <source>met minstens</source>
+        <translation>with at least</translation>
+    </message>
+    <message>
+        <source> % kans</source>
+        <translation> % chance</translation>
+    </message>
+    <message>
+        <source>Zekerheid</source>
+        <translation>Certainty</translation>
+    </message>
+    <message>
+        <source>Bereken</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Afbreken</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Toepassen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Bezig met rekenen...</source>
+        <translation>Calculating...</translation>
     </message>
 </context>
 <context>
@@ -754,6 +1062,14 @@ The year of %1 has been left empty.</translation>
         <source>Herstellen</source>
         <translation>Restore</translation>
     </message>
+    <message>
+        <source>Scenario openen</source>
+        <translation>Open scenario</translation>
+    </message>
+    <message>
+        <source>Kosten en belasting</source>
+        <translation>Costs and tax</translation>
+    </message>
 </context>
 <context>
     <name>NumberTips</name>
@@ -782,31 +1098,26 @@ The year of %1 has been left empty.</translation>
     </message>
 </context>
 <context>
+    <name>PlanMenu</name>
+    <message>
+        <source>Wat is er nodig?...</source>
+        <translation>What does it take?...</translation>
+    </message>
+    <message>
+        <source>Zoek de inleg, de uitgaven of de kostprijs waarmee een doel gehaald wordt</source>
+        <translation>Find the deposit, spending or price that meets a goal</translation>
+    </message>
+    <message>
+        <source>Gevoeligheid...</source>
+        <translation>Sensitivity...</translation>
+    </message>
+    <message>
+        <source>Welke aanname het meeste uitmaakt voor het vrije jaar en de nettowaarde</source>
+        <translation>Which assumption matters most for the free year and the net worth</translation>
+    </message>
+</context>
+<context>
     <name>PlanReport</name>
-    <message>
-        <source>Kosten van vastgoed: kosten koper %1 van de kostprijs; onderhoud %2 en vaste lasten %3 van de waarde per jaar; leegstand %4 en beheer %5 van de huur</source>
-        <translation>Costs of property: purchase costs %1 of the price; maintenance %2 and fixed charges %3 of the value per year; vacancy %4 and management %5 of the rent</translation>
-    </message>
-    <message>
-        <source>Box 3: niet meegerekend</source>
-        <translation>Box 3: not included</translation>
-    </message>
-    <message>
-        <source>fiscale partners</source>
-        <translation>fiscal partners</translation>
-    </message>
-    <message>
-        <source>zonder fiscale partner</source>
-        <translation>without a fiscal partner</translation>
-    </message>
-    <message>
-        <source>Box 3: forfaitair rendement tot %1, daarna werkelijk rendement (tarief %2, heffingvrij rendement %3 per persoon); %4; WOZ-factor %5</source>
-        <translation>Box 3: deemed return up to %1, then actual return (rate %2, tax-free return %3 per person); %4; WOZ factor %5</translation>
-    </message>
-    <message>
-        <source>Box 3: forfaitair rendement; %1; WOZ-factor %2</source>
-        <translation>Box 3: deemed return; %1; WOZ factor %2</translation>
-    </message>
     <message>
         <source>tarief</source>
         <translation>rate</translation>
@@ -830,14 +1141,6 @@ The year of %1 has been left empty.</translation>
     <message>
         <source>schuldendrempel</source>
         <translation>debt threshold</translation>
-    </message>
-    <message>
-        <source>Box 3 in %1 (eigen invoer): %2</source>
-        <translation>Box 3 in %1 (entered): %2</translation>
-    </message>
-    <message>
-        <source>Box 3 vereenvoudigd: geen tegenbewijsregeling, geen WOZ-tabel, geen verkoop van vastgoed</source>
-        <translation>Box 3 simplified: no counter-evidence rule, no WOZ table, no sale of property</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Wealth Generator: %1&lt;/h3&gt;</source>
@@ -914,10 +1217,6 @@ The year of %1 has been left empty.</translation>
     <message>
         <source>Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt</source>
         <translation>Spread per year: value growth %1, rent growth %2, return %3 percentage points</translation>
-    </message>
-    <message>
-        <source>Kosten en belasting (Box 3): niet meegerekend</source>
-        <translation>Costs and tax (Box 3): not included</translation>
     </message>
     <message>
         <source>Vergeleken met: %1</source>
@@ -1242,6 +1541,190 @@ The year of %1 has been left empty.</translation>
     <message>
         <source>No file name given</source>
         <translation>No file name given</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioController</name>
+    <message>
+        <source>Scenario uit bestand...</source>
+        <translation>Scenario from file...</translation>
+    </message>
+    <message>
+        <source>Een investeringsbestand bewaren als scenario om naast deze portefeuille te zetten</source>
+        <translation>Keep an investment file as a scenario to set beside this portfolio</translation>
+    </message>
+    <message>
+        <source>Scenario van huidig scherm...</source>
+        <translation>Scenario from the current screen...</translation>
+    </message>
+    <message>
+        <source>Een kopie van deze portefeuille bewaren als scenario, onder een naam</source>
+        <translation>Keep a copy of this portfolio as a scenario, under a name</translation>
+    </message>
+    <message>
+        <source>Scenario&apos;s vergelijken</source>
+        <translation>Compare scenarios</translation>
+    </message>
+    <message>
+        <source>De bewaarde scenario&apos;s naast elkaar: vrij jaar, nettowaarde, cashflow en kans</source>
+        <translation>The kept scenarios side by side: free year, net worth, cash flow and chance</translation>
+    </message>
+    <message>
+        <source>geen</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Naam van het scenario:</source>
+        <translation>Name of the scenario:</translation>
+    </message>
+    <message>
+        <source>Scenario&apos;s</source>
+        <translation>Scenarios</translation>
+    </message>
+    <message>
+        <source>Hernoemen...</source>
+        <translation>Rename...</translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Scenario van huidig scherm</source>
+        <translation>Scenario from the current screen</translation>
+    </message>
+    <message>
+        <source>Scenario hernoemen</source>
+        <translation>Rename scenario</translation>
+    </message>
+    <message>
+        <source>Er zijn al %1 scenario&apos;s; verwijder er eerst een.</source>
+        <translation>There are already %1 scenarios; remove one first.</translation>
+    </message>
+    <message>
+        <source>Vrij vanaf</source>
+        <translation>Free from</translation>
+    </message>
+    <message>
+        <source>Nettowaarde %1</source>
+        <translation>Net worth %1</translation>
+    </message>
+    <message>
+        <source>Cashflow per maand %1</source>
+        <translation>Cash flow a month %1</translation>
+    </message>
+    <message>
+        <source>Kans vrij in %1</source>
+        <translation>Chance free in %1</translation>
+    </message>
+    <message>
+        <source>Huidige portefeuille</source>
+        <translation>Current portfolio</translation>
+    </message>
+    <message>
+        <source>wordt berekend...</source>
+        <translation>calculating...</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioSet</name>
+    <message>
+        <source>Scenario %1</source>
+        <translation>Scenario %1</translation>
+    </message>
+    <message>
+        <source>Er zijn al %1 scenario&apos;s; verwijder er eerst een.</source>
+        <translation>There are already %1 scenarios; remove one first.</translation>
+    </message>
+</context>
+<context>
+    <name>Sensitivity</name>
+    <message>
+        <source>Kosten koper (%)</source>
+        <translation>Purchase costs (%)</translation>
+    </message>
+    <message>
+        <source>Onderhoud (% van de waarde)</source>
+        <translation>Maintenance (% of the value)</translation>
+    </message>
+    <message>
+        <source>Vaste lasten (% van de waarde)</source>
+        <translation>Fixed charges (% of the value)</translation>
+    </message>
+    <message>
+        <source>Leegstand (% van de huur)</source>
+        <translation>Vacancy (% of the rent)</translation>
+    </message>
+    <message>
+        <source>Beheer (% van de huur)</source>
+        <translation>Management (% of the rent)</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityWindow</name>
+    <message>
+        <source>geen</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Gevoeligheid</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>Nettowaarde in</source>
+        <translation>Net worth in</translation>
+    </message>
+    <message>
+        <source>Bereken</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Aanname</source>
+        <translation>Assumption</translation>
+    </message>
+    <message>
+        <source>Waarde</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Stap</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Vrij (−)</source>
+        <translation>Free (−)</translation>
+    </message>
+    <message>
+        <source>Vrij (+)</source>
+        <translation>Free (+)</translation>
+    </message>
+    <message>
+        <source>Nettowaarde (−)</source>
+        <translation>Net worth (−)</translation>
+    </message>
+    <message>
+        <source>Nettowaarde (+)</source>
+        <translation>Net worth (+)</translation>
+    </message>
+    <message>
+        <source>Het plan zoals het is</source>
+        <translation>The plan as it is</translation>
+    </message>
+    <message>
+        <source>Verandering van de nettowaarde in %1 (plan: %2)</source>
+        <translation>Change of the net worth in %1 (plan: %2)</translation>
+    </message>
+    <message>
+        <source>aanname omlaag</source>
+        <translation>assumption down</translation>
+    </message>
+    <message>
+        <source>aanname omhoog</source>
+        <translation>assumption up</translation>
     </message>
 </context>
 <context>
@@ -1688,259 +2171,6 @@ The year of %1 has been left empty.</translation>
     <message>
         <source>Nog geen volledige investering</source>
         <translation>No complete investment yet</translation>
-    </message>
-</context>
-<context>
-    <name>CostTaxController</name>
-    <message>
-        <source>Kosten en belasting...</source>
-        <translation>Costs and tax...</translation>
-    </message>
-    <message>
-        <source>Kosten van vastgoed en de Box 3-belasting die de doorrekening aanneemt (standaard uit)</source>
-        <translation>Costs of property and the Box 3 tax the projection assumes (off by default)</translation>
-    </message>
-</context>
-<context>
-    <name>CostTaxDialog</name>
-    <message>
-        <source>Kosten en belasting</source>
-        <translation>Costs and tax</translation>
-    </message>
-    <message>
-        <source>Kosten van vastgoed (type 0 en 1)</source>
-        <translation>Costs of property (types 0 and 1)</translation>
-    </message>
-    <message>
-        <source>Kosten koper</source>
-        <translation>Purchase costs</translation>
-    </message>
-    <message>
-        <source>Overdrachtsbelasting, notaris en makelaar als percentage van de kostprijs, betaald in het startjaar (8 % overdrachtsbelasting voor een woning die u niet zelf bewoont, vanaf 2026)</source>
-        <translation>Transfer tax, notary and agent as a percentage of the price, paid in the start year (8 % transfer tax on a home you do not live in yourself, from 2026)</translation>
-    </message>
-    <message>
-        <source>Onderhoud per jaar</source>
-        <translation>Maintenance per year</translation>
-    </message>
-    <message>
-        <source>Onderhoud als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
-        <translation>Maintenance as a percentage of the property&apos;s value in that year, per year</translation>
-    </message>
-    <message>
-        <source>Vaste lasten per jaar</source>
-        <translation>Fixed charges per year</translation>
-    </message>
-    <message>
-        <source>OZB, verzekering en VvE als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
-        <translation>Property tax, insurance and owners&apos; association as a percentage of the property&apos;s value in that year, per year</translation>
-    </message>
-    <message>
-        <source>Leegstand</source>
-        <translation>Vacancy</translation>
-    </message>
-    <message>
-        <source>Het deel van de huur dat niet binnenkomt, als percentage van de huur</source>
-        <translation>The part of the rent not received, as a percentage of the rent</translation>
-    </message>
-    <message>
-        <source>Beheer</source>
-        <translation>Management</translation>
-    </message>
-    <message>
-        <source>Beheerkosten als percentage van de ontvangen huur (na leegstand)</source>
-        <translation>Management costs as a percentage of the rent received (after vacancy)</translation>
-    </message>
-    <message>
-        <source>Box 3 (sparen en beleggen)</source>
-        <translation>Box 3 (savings and investments)</translation>
-    </message>
-    <message>
-        <source>Uit</source>
-        <translation>Off</translation>
-    </message>
-    <message>
-        <source>Forfaitair rendement</source>
-        <translation>Deemed return</translation>
-    </message>
-    <message>
-        <source>Werkelijk rendement vanaf 2028</source>
-        <translation>Actual return from 2028</translation>
-    </message>
-    <message>
-        <source>Uit: geen Box 3. Forfaitair: elk jaar over het vermogen op 1 januari met de forfaitaire rendementen. Werkelijk rendement vanaf 2028: tot en met 2027 forfaitair, daarna over het directe rendement</source>
-        <translation>Off: no Box 3. Deemed: every year on the assets of 1 January at the deemed returns. Actual return from 2028: deemed up to 2027, then on the direct return</translation>
-    </message>
-    <message>
-        <source>Box 3-stelsel</source>
-        <translation>Box 3 regime</translation>
-    </message>
-    <message>
-        <source>Stelsel</source>
-        <translation>Regime</translation>
-    </message>
-    <message>
-        <source>Fiscale partners</source>
-        <translation>Fiscal partners</translation>
-    </message>
-    <message>
-        <source>Met een fiscale partner tellen het heffingvrije vermogen, de schuldendrempel en het heffingvrije rendement dubbel</source>
-        <translation>With a fiscal partner the tax-free allowance, the debt threshold and the tax-free return count twice</translation>
-    </message>
-    <message>
-        <source>Het deel van de waarde van het vastgoed dat als WOZ-waarde telt voor Box 3 (100 %: de volle waarde)</source>
-        <translation>The part of the property&apos;s value that counts as its WOZ value for Box 3 (100 %: the full value)</translation>
-    </message>
-    <message>
-        <source>WOZ-factor</source>
-        <translation>WOZ factor</translation>
-    </message>
-    <message>
-        <source>Jaar</source>
-        <translation>Year</translation>
-    </message>
-    <message>
-        <source>Tarief %</source>
-        <translation>Rate %</translation>
-    </message>
-    <message>
-        <source>Heffingvrij p.p.</source>
-        <translation>Allowance p.p.</translation>
-    </message>
-    <message>
-        <source>Bank %</source>
-        <translation>Bank %</translation>
-    </message>
-    <message>
-        <source>Overig %</source>
-        <translation>Other %</translation>
-    </message>
-    <message>
-        <source>Schulden %</source>
-        <translation>Debts %</translation>
-    </message>
-    <message>
-        <source>Drempel p.p.</source>
-        <translation>Threshold p.p.</translation>
-    </message>
-    <message>
-        <source>Bron</source>
-        <translation>Source</translation>
-    </message>
-    <message>
-        <source>De Box 3-regels per belastingjaar. Een waarde is te wijzigen; de bron staat in de tip van elke waarde. Een jaar na 2026 zonder eigen waarde neemt de waarden van het jaar ervoor over</source>
-        <translation>The Box 3 rules per tax year. Every value can be changed; its source is in its tip. A year after 2026 without a value of its own takes the values of the year before</translation>
-    </message>
-    <message>
-        <source>Box 3-regels per jaar</source>
-        <translation>Box 3 rules per year</translation>
-    </message>
-    <message>
-        <source>Een later belastingjaar om eigen waarden voor in te voeren</source>
-        <translation>A later tax year to enter values of its own for</translation>
-    </message>
-    <message>
-        <source>Nieuw belastingjaar</source>
-        <translation>New tax year</translation>
-    </message>
-    <message>
-        <source>Jaar toevoegen</source>
-        <translation>Add year</translation>
-    </message>
-    <message>
-        <source>Voegt het gekozen jaar toe aan de tabel, met de waarden van het jaar ervoor</source>
-        <translation>Adds the chosen year to the table, with the values of the year before</translation>
-    </message>
-    <message>
-        <source>Werkelijk rendement vanaf %1:</source>
-        <translation>Actual return from %1:</translation>
-    </message>
-    <message>
-        <source>Het tarief over het directe rendement boven het heffingvrije rendement (wetsvoorstel: 36 %)</source>
-        <translation>The rate on the direct return above the tax-free return (bill: 36 %)</translation>
-    </message>
-    <message>
-        <source>Tarief werkelijk rendement</source>
-        <translation>Rate on actual return</translation>
-    </message>
-    <message>
-        <source>Tarief</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
-        <source>Het directe rendement per persoon per jaar waarover geen belasting gaat (wetsvoorstel: € 1.800)</source>
-        <translation>The direct return per person per year that is not taxed (bill: € 1,800)</translation>
-    </message>
-    <message>
-        <source>Heffingvrij rendement per persoon</source>
-        <translation>Tax-free return per person</translation>
-    </message>
-    <message>
-        <source>Heffingvrij rendement p.p.</source>
-        <translation>Tax-free return p.p.</translation>
-    </message>
-    <message>
-        <source>Vereenvoudigd: Box 3 telt het vermogen op 1 januari zoals de doorrekening het geeft. De tegenbewijsregeling, de WOZ-tabellen en de verkoop van vastgoed (met de belasting over de waardestijging) zijn niet meegerekend.</source>
-        <translation>Simplified: Box 3 counts the assets of 1 January as the projection gives them. The counter-evidence rule, the WOZ tables and the sale of property (with the tax on its gain in value) are not included.</translation>
-    </message>
-    <message>
-        <source>Wat de berekening vereenvoudigt; zie de handleiding voor de regels en hun bronnen</source>
-        <translation>What the computation simplifies; the manual gives the rules and their sources</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>De aannames overnemen: alle cijfers worden opnieuw berekend</source>
-        <translation>Take the assumptions: every figure is computed again</translation>
-    </message>
-    <message>
-        <source>Annuleren</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Sluiten zonder iets te veranderen</source>
-        <translation>Close without changing anything</translation>
-    </message>
-    <message>
-        <source>Eigen invoer voor %1</source>
-        <translation>Entered for %1</translation>
-    </message>
-    <message>
-        <source>Bron: %1</source>
-        <translation>Source: %1</translation>
-    </message>
-    <message>
-        <source>eigen invoer</source>
-        <translation>entered</translation>
-    </message>
-</context>
-<context>
-    <name>ScenarioController</name>
-    <message>
-        <source>Scenario uit bestand...</source>
-        <translation>Scenario from file...</translation>
-    </message>
-    <message>
-        <source>Een investeringsbestand bewaren als scenario om naast deze portefeuille te zetten</source>
-        <translation>Keep an investment file as a scenario to set beside this portfolio</translation>
-    </message>
-    <message>
-        <source>Scenario van huidig scherm...</source>
-        <translation>Scenario from the current screen...</translation>
-    </message>
-    <message>
-        <source>Een kopie van deze portefeuille bewaren als scenario, onder een naam</source>
-        <translation>Keep a copy of this portfolio as a scenario, under a name</translation>
-    </message>
-    <message>
-        <source>Scenario&apos;s vergelijken</source>
-        <translation>Compare scenarios</translation>
-    </message>
-    <message>
-        <source>De bewaarde scenario&apos;s naast elkaar: vrij jaar, nettowaarde, cashflow en kans</source>
-        <translation>The kept scenarios side by side: free year, net worth, cash flow and chance</translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,21 @@
     </message>
 </context>
 <context>
+    <name>Box3Assumptions</name>
+    <message>
+        <source>zoals %1: %2</source>
+        <translation>zoals %1: %2</translation>
+    </message>
+    <message>
+        <source>eigen waarde</source>
+        <translation>eigen waarde</translation>
+    </message>
+    <message>
+        <source>zoals %1: eigen waarde</source>
+        <translation>zoals %1: eigen waarde</translation>
+    </message>
+</context>
+<context>
     <name>ChartData</name>
     <message>
         <source>Maandelijkse Cashflow</source>
@@ -288,6 +303,232 @@
     </message>
 </context>
 <context>
+    <name>CostTaxController</name>
+    <message>
+        <source>Kosten en belasting...</source>
+        <translation>Kosten en belasting...</translation>
+    </message>
+    <message>
+        <source>Kosten van vastgoed en de Box 3-belasting die de doorrekening aanneemt (standaard uit)</source>
+        <translation>Kosten van vastgoed en de Box 3-belasting die de doorrekening aanneemt (standaard uit)</translation>
+    </message>
+</context>
+<context>
+    <name>CostTaxDialog</name>
+    <message>
+        <source>Kosten en belasting</source>
+        <translation>Kosten en belasting</translation>
+    </message>
+    <message>
+        <source>Kosten van vastgoed (type 0 en 1)</source>
+        <translation>Kosten van vastgoed (type 0 en 1)</translation>
+    </message>
+    <message>
+        <source>Kosten koper</source>
+        <translation>Kosten koper</translation>
+    </message>
+    <message>
+        <source>Overdrachtsbelasting, notaris en makelaar als percentage van de kostprijs, betaald in het startjaar (8 % overdrachtsbelasting voor een woning die u niet zelf bewoont, vanaf 2026)</source>
+        <translation>Overdrachtsbelasting, notaris en makelaar als percentage van de kostprijs, betaald in het startjaar (8 % overdrachtsbelasting voor een woning die u niet zelf bewoont, vanaf 2026)</translation>
+    </message>
+    <message>
+        <source>Onderhoud per jaar</source>
+        <translation>Onderhoud per jaar</translation>
+    </message>
+    <message>
+        <source>Onderhoud als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
+        <translation>Onderhoud als percentage van de waarde van het vastgoed in dat jaar, per jaar</translation>
+    </message>
+    <message>
+        <source>Vaste lasten per jaar</source>
+        <translation>Vaste lasten per jaar</translation>
+    </message>
+    <message>
+        <source>OZB, verzekering en VvE als percentage van de waarde van het vastgoed in dat jaar, per jaar</source>
+        <translation>OZB, verzekering en VvE als percentage van de waarde van het vastgoed in dat jaar, per jaar</translation>
+    </message>
+    <message>
+        <source>Leegstand</source>
+        <translation>Leegstand</translation>
+    </message>
+    <message>
+        <source>Het deel van de huur dat niet binnenkomt, als percentage van de huur</source>
+        <translation>Het deel van de huur dat niet binnenkomt, als percentage van de huur</translation>
+    </message>
+    <message>
+        <source>Beheer</source>
+        <translation>Beheer</translation>
+    </message>
+    <message>
+        <source>Beheerkosten als percentage van de ontvangen huur (na leegstand)</source>
+        <translation>Beheerkosten als percentage van de ontvangen huur (na leegstand)</translation>
+    </message>
+    <message>
+        <source>Box 3 (sparen en beleggen)</source>
+        <translation>Box 3 (sparen en beleggen)</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Forfaitair rendement</source>
+        <translation>Forfaitair rendement</translation>
+    </message>
+    <message>
+        <source>Werkelijk rendement vanaf 2028</source>
+        <translation>Werkelijk rendement vanaf 2028</translation>
+    </message>
+    <message>
+        <source>Uit: geen Box 3. Forfaitair: elk jaar over het vermogen op 1 januari met de forfaitaire rendementen. Werkelijk rendement vanaf 2028: tot en met 2027 forfaitair, daarna over het directe rendement</source>
+        <translation>Uit: geen Box 3. Forfaitair: elk jaar over het vermogen op 1 januari met de forfaitaire rendementen. Werkelijk rendement vanaf 2028: tot en met 2027 forfaitair, daarna over het directe rendement</translation>
+    </message>
+    <message>
+        <source>Box 3-stelsel</source>
+        <translation>Box 3-stelsel</translation>
+    </message>
+    <message>
+        <source>Stelsel</source>
+        <translation>Stelsel</translation>
+    </message>
+    <message>
+        <source>Fiscale partners</source>
+        <translation>Fiscale partners</translation>
+    </message>
+    <message>
+        <source>Met een fiscale partner tellen het heffingvrije vermogen, de schuldendrempel en het heffingvrije rendement dubbel</source>
+        <translation>Met een fiscale partner tellen het heffingvrije vermogen, de schuldendrempel en het heffingvrije rendement dubbel</translation>
+    </message>
+    <message>
+        <source>Het deel van de waarde van het vastgoed dat als WOZ-waarde telt voor Box 3 (100 %: de volle waarde)</source>
+        <translation>Het deel van de waarde van het vastgoed dat als WOZ-waarde telt voor Box 3 (100 %: de volle waarde)</translation>
+    </message>
+    <message>
+        <source>WOZ-factor</source>
+        <translation>WOZ-factor</translation>
+    </message>
+    <message>
+        <source>Jaar</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Tarief %</source>
+        <translation>Tarief %</translation>
+    </message>
+    <message>
+        <source>Heffingvrij p.p.</source>
+        <translation>Heffingvrij p.p.</translation>
+    </message>
+    <message>
+        <source>Bank %</source>
+        <translation>Bank %</translation>
+    </message>
+    <message>
+        <source>Overig %</source>
+        <translation>Overig %</translation>
+    </message>
+    <message>
+        <source>Schulden %</source>
+        <translation>Schulden %</translation>
+    </message>
+    <message>
+        <source>Drempel p.p.</source>
+        <translation>Drempel p.p.</translation>
+    </message>
+    <message>
+        <source>Bron</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>De Box 3-regels per belastingjaar. Een waarde is te wijzigen; de bron staat in de tip van elke waarde. Een jaar na 2026 zonder eigen waarde neemt de waarden van het jaar ervoor over</source>
+        <translation>De Box 3-regels per belastingjaar. Een waarde is te wijzigen; de bron staat in de tip van elke waarde. Een jaar na 2026 zonder eigen waarde neemt de waarden van het jaar ervoor over</translation>
+    </message>
+    <message>
+        <source>Box 3-regels per jaar</source>
+        <translation>Box 3-regels per jaar</translation>
+    </message>
+    <message>
+        <source>Een later belastingjaar om eigen waarden voor in te voeren</source>
+        <translation>Een later belastingjaar om eigen waarden voor in te voeren</translation>
+    </message>
+    <message>
+        <source>Nieuw belastingjaar</source>
+        <translation>Nieuw belastingjaar</translation>
+    </message>
+    <message>
+        <source>Jaar toevoegen</source>
+        <translation>Jaar toevoegen</translation>
+    </message>
+    <message>
+        <source>Voegt het gekozen jaar toe aan de tabel, met de waarden van het jaar ervoor</source>
+        <translation>Voegt het gekozen jaar toe aan de tabel, met de waarden van het jaar ervoor</translation>
+    </message>
+    <message>
+        <source>Werkelijk rendement vanaf %1:</source>
+        <translation>Werkelijk rendement vanaf %1:</translation>
+    </message>
+    <message>
+        <source>Het tarief over het directe rendement boven het heffingvrije rendement (wetsvoorstel: 36 %)</source>
+        <translation>Het tarief over het directe rendement boven het heffingvrije rendement (wetsvoorstel: 36 %)</translation>
+    </message>
+    <message>
+        <source>Tarief werkelijk rendement</source>
+        <translation>Tarief werkelijk rendement</translation>
+    </message>
+    <message>
+        <source>Tarief</source>
+        <translation>Tarief</translation>
+    </message>
+    <message>
+        <source>Het directe rendement per persoon per jaar waarover geen belasting gaat (wetsvoorstel: € 1.800)</source>
+        <translation>Het directe rendement per persoon per jaar waarover geen belasting gaat (wetsvoorstel: € 1.800)</translation>
+    </message>
+    <message>
+        <source>Heffingvrij rendement per persoon</source>
+        <translation>Heffingvrij rendement per persoon</translation>
+    </message>
+    <message>
+        <source>Heffingvrij rendement p.p.</source>
+        <translation>Heffingvrij rendement p.p.</translation>
+    </message>
+    <message>
+        <source>Vereenvoudigd: Box 3 telt het vermogen op 1 januari zoals de doorrekening het geeft. De tegenbewijsregeling, de WOZ-tabellen en de verkoop van vastgoed (met de belasting over de waardestijging) zijn niet meegerekend.</source>
+        <translation>Vereenvoudigd: Box 3 telt het vermogen op 1 januari zoals de doorrekening het geeft. De tegenbewijsregeling, de WOZ-tabellen en de verkoop van vastgoed (met de belasting over de waardestijging) zijn niet meegerekend.</translation>
+    </message>
+    <message>
+        <source>Wat de berekening vereenvoudigt; zie de handleiding voor de regels en hun bronnen</source>
+        <translation>Wat de berekening vereenvoudigt; zie de handleiding voor de regels en hun bronnen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>De aannames overnemen: alle cijfers worden opnieuw berekend</source>
+        <translation>De aannames overnemen: alle cijfers worden opnieuw berekend</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Sluiten zonder iets te veranderen</source>
+        <translation>Sluiten zonder iets te veranderen</translation>
+    </message>
+    <message>
+        <source>Eigen invoer voor %1</source>
+        <translation>Eigen invoer voor %1</translation>
+    </message>
+    <message>
+        <source>Bron: %1</source>
+        <translation>Bron: %1</translation>
+    </message>
+    <message>
+        <source>eigen invoer</source>
+        <translation>eigen invoer</translation>
+    </message>
+</context>
+<context>
     <name>DutchFormat</name>
     <message>
         <source>Geen getal: de berekening geeft hier geen uitkomst, bijvoorbeeld doordat oneindig grote bedragen tegen elkaar wegvallen.</source>
@@ -326,6 +567,73 @@
     <message>
         <source>Soort investering van de Wealth Generator</source>
         <translation>Soort investering van de groeiplanner</translation>
+    </message>
+</context>
+<context>
+    <name>GoalSeekDialog</name>
+    <message>
+        <source>Wat is er nodig?</source>
+        <translation>Wat is er nodig?</translation>
+    </message>
+    <message>
+        <source>Wat zoekt u?</source>
+        <translation>Wat zoekt u?</translation>
+    </message>
+    <message>
+        <source>Rij</source>
+        <translation>Rij</translation>
+    </message>
+    <message>
+        <source>Financieel vrij uiterlijk in</source>
+        <translation>Financieel vrij uiterlijk in</translation>
+    </message>
+    <message>
+        <source>Nettowaarde minstens ... in</source>
+        <translation>Nettowaarde minstens ... in</translation>
+    </message>
+    <message>
+        <source>Doel</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Jaar</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Nettowaarde</source>
+        <translation>Nettowaarde</translation>
+    </message>
+    <message>
+        <source>met minstens</source>
+        <translation>met minstens</translation>
+    </message>
+    <message>
+        <source> % kans</source>
+        <translation> % kans</translation>
+    </message>
+    <message>
+        <source>Zekerheid</source>
+        <translation>Zekerheid</translation>
+    </message>
+    <message>
+        <source>Bereken</source>
+        <translation>Bereken</translation>
+    </message>
+    <message>
+        <source>Afbreken</source>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>Toepassen</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Bezig met rekenen...</source>
+        <translation>Bezig met rekenen...</translation>
     </message>
 </context>
 <context>
@@ -738,6 +1046,30 @@ Het jaartal van %1 is leeg gelaten.</translation>
         <source>Herstellen</source>
         <translation>Herstellen</translation>
     </message>
+    <message>
+        <source>De lopende kosten van het vastgoed per maand in het gekozen jaar: onderhoud, vaste lasten en beheer (Kosten en belasting...)</source>
+        <translation>De lopende kosten van het vastgoed per maand in het gekozen jaar: onderhoud, vaste lasten en beheer (Kosten en belasting...)</translation>
+    </message>
+    <message>
+        <source>Kosten (maand)</source>
+        <translation>Kosten (maand)</translation>
+    </message>
+    <message>
+        <source>De Box 3-belasting over het gekozen jaar, op het vermogen van 1 januari (Kosten en belasting...)</source>
+        <translation>De Box 3-belasting over het gekozen jaar, op het vermogen van 1 januari (Kosten en belasting...)</translation>
+    </message>
+    <message>
+        <source>Box 3 (jaar)</source>
+        <translation>Box 3 (jaar)</translation>
+    </message>
+    <message>
+        <source>Scenario openen</source>
+        <translation>Scenario openen</translation>
+    </message>
+    <message>
+        <source>Kosten en belasting</source>
+        <translation>Kosten en belasting</translation>
+    </message>
 </context>
 <context>
     <name>NumberTips</name>
@@ -763,6 +1095,25 @@ Het jaartal van %1 is leeg gelaten.</translation>
     <message>
         <source>Geen geheel getal — de grens blijft zoals hij was</source>
         <translation>Geen geheel getal — de grens blijft zoals hij was</translation>
+    </message>
+</context>
+<context>
+    <name>PlanMenu</name>
+    <message>
+        <source>Wat is er nodig?...</source>
+        <translation>Wat is er nodig?...</translation>
+    </message>
+    <message>
+        <source>Zoek de inleg, de uitgaven of de kostprijs waarmee een doel gehaald wordt</source>
+        <translation>Zoek de inleg, de uitgaven of de kostprijs waarmee een doel gehaald wordt</translation>
+    </message>
+    <message>
+        <source>Gevoeligheid...</source>
+        <translation>Gevoeligheid...</translation>
+    </message>
+    <message>
+        <source>Welke aanname het meeste uitmaakt voor het vrije jaar en de nettowaarde</source>
+        <translation>Welke aanname het meeste uitmaakt voor het vrije jaar en de nettowaarde</translation>
     </message>
 </context>
 <context>
@@ -842,10 +1193,6 @@ Het jaartal van %1 is leeg gelaten.</translation>
     <message>
         <source>Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt</source>
         <translation>Spreiding per jaar: waardestijging %1, huurstijging %2, rendement %3 procentpunt</translation>
-    </message>
-    <message>
-        <source>Kosten en belasting (Box 3): niet meegerekend</source>
-        <translation>Kosten en belasting (Box 3): niet meegerekend</translation>
     </message>
     <message>
         <source>Vergeleken met: %1</source>
@@ -932,6 +1279,30 @@ Het jaartal van %1 is leeg gelaten.</translation>
 </source>
         <translation>quorvant: het rapport kan niet worden geschreven naar %1: %2
 </translation>
+    </message>
+    <message>
+        <source>tarief</source>
+        <translation>tarief</translation>
+    </message>
+    <message>
+        <source>heffingvrij vermogen</source>
+        <translation>heffingvrij vermogen</translation>
+    </message>
+    <message>
+        <source>rendement bank</source>
+        <translation>rendement bank</translation>
+    </message>
+    <message>
+        <source>rendement overig</source>
+        <translation>rendement overig</translation>
+    </message>
+    <message>
+        <source>rendement schulden</source>
+        <translation>rendement schulden</translation>
+    </message>
+    <message>
+        <source>schuldendrempel</source>
+        <translation>schuldendrempel</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1541,190 @@ Het jaartal van %1 is leeg gelaten.</translation>
     <message>
         <source>No file name given</source>
         <translation>Geen bestandsnaam opgegeven</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioController</name>
+    <message>
+        <source>geen</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Naam van het scenario:</source>
+        <translation>Naam van het scenario:</translation>
+    </message>
+    <message>
+        <source>Scenario uit bestand...</source>
+        <translation>Scenario uit bestand...</translation>
+    </message>
+    <message>
+        <source>Een investeringsbestand bewaren als scenario om naast deze portefeuille te zetten</source>
+        <translation>Een investeringsbestand bewaren als scenario om naast deze portefeuille te zetten</translation>
+    </message>
+    <message>
+        <source>Scenario van huidig scherm...</source>
+        <translation>Scenario van huidig scherm...</translation>
+    </message>
+    <message>
+        <source>Een kopie van deze portefeuille bewaren als scenario, onder een naam</source>
+        <translation>Een kopie van deze portefeuille bewaren als scenario, onder een naam</translation>
+    </message>
+    <message>
+        <source>Scenario&apos;s vergelijken</source>
+        <translation>Scenario&apos;s vergelijken</translation>
+    </message>
+    <message>
+        <source>De bewaarde scenario&apos;s naast elkaar: vrij jaar, nettowaarde, cashflow en kans</source>
+        <translation>De bewaarde scenario&apos;s naast elkaar: vrij jaar, nettowaarde, cashflow en kans</translation>
+    </message>
+    <message>
+        <source>Scenario&apos;s</source>
+        <translation>Scenario&apos;s</translation>
+    </message>
+    <message>
+        <source>Hernoemen...</source>
+        <translation>Hernoemen...</translation>
+    </message>
+    <message>
+        <source>Verwijderen</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Scenario van huidig scherm</source>
+        <translation>Scenario van huidig scherm</translation>
+    </message>
+    <message>
+        <source>Scenario hernoemen</source>
+        <translation>Scenario hernoemen</translation>
+    </message>
+    <message>
+        <source>Er zijn al %1 scenario&apos;s; verwijder er eerst een.</source>
+        <translation>Er zijn al %1 scenario&apos;s; verwijder er eerst een.</translation>
+    </message>
+    <message>
+        <source>Vrij vanaf</source>
+        <translation>Vrij vanaf</translation>
+    </message>
+    <message>
+        <source>Nettowaarde %1</source>
+        <translation>Nettowaarde %1</translation>
+    </message>
+    <message>
+        <source>Cashflow per maand %1</source>
+        <translation>Cashflow per maand %1</translation>
+    </message>
+    <message>
+        <source>Kans vrij in %1</source>
+        <translation>Kans vrij in %1</translation>
+    </message>
+    <message>
+        <source>Huidige portefeuille</source>
+        <translation>Huidige portefeuille</translation>
+    </message>
+    <message>
+        <source>wordt berekend...</source>
+        <translation>wordt berekend...</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioSet</name>
+    <message>
+        <source>Scenario %1</source>
+        <translation>Scenario %1</translation>
+    </message>
+    <message>
+        <source>Er zijn al %1 scenario&apos;s; verwijder er eerst een.</source>
+        <translation>Er zijn al %1 scenario&apos;s; verwijder er eerst een.</translation>
+    </message>
+</context>
+<context>
+    <name>Sensitivity</name>
+    <message>
+        <source>Kosten koper (%)</source>
+        <translation>Kosten koper (%)</translation>
+    </message>
+    <message>
+        <source>Onderhoud (% van de waarde)</source>
+        <translation>Onderhoud (% van de waarde)</translation>
+    </message>
+    <message>
+        <source>Vaste lasten (% van de waarde)</source>
+        <translation>Vaste lasten (% van de waarde)</translation>
+    </message>
+    <message>
+        <source>Leegstand (% van de huur)</source>
+        <translation>Leegstand (% van de huur)</translation>
+    </message>
+    <message>
+        <source>Beheer (% van de huur)</source>
+        <translation>Beheer (% van de huur)</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityWindow</name>
+    <message>
+        <source>geen</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Gevoeligheid</source>
+        <translation>Gevoeligheid</translation>
+    </message>
+    <message>
+        <source>Nettowaarde in</source>
+        <translation>Nettowaarde in</translation>
+    </message>
+    <message>
+        <source>Bereken</source>
+        <translation>Bereken</translation>
+    </message>
+    <message>
+        <source>Aanname</source>
+        <translation>Aanname</translation>
+    </message>
+    <message>
+        <source>Waarde</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Stap</source>
+        <translation>Stap</translation>
+    </message>
+    <message>
+        <source>Vrij (−)</source>
+        <translation>Vrij (−)</translation>
+    </message>
+    <message>
+        <source>Vrij (+)</source>
+        <translation>Vrij (+)</translation>
+    </message>
+    <message>
+        <source>Nettowaarde (−)</source>
+        <translation>Nettowaarde (−)</translation>
+    </message>
+    <message>
+        <source>Nettowaarde (+)</source>
+        <translation>Nettowaarde (+)</translation>
+    </message>
+    <message>
+        <source>Het plan zoals het is</source>
+        <translation>Het plan zoals het is</translation>
+    </message>
+    <message>
+        <source>Verandering van de nettowaarde in %1 (plan: %2)</source>
+        <translation>Verandering van de nettowaarde in %1 (plan: %2)</translation>
+    </message>
+    <message>
+        <source>aanname omlaag</source>
+        <translation>aanname omlaag</translation>
+    </message>
+    <message>
+        <source>aanname omhoog</source>
+        <translation>aanname omhoog</translation>
     </message>
 </context>
 <context>

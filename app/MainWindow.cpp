@@ -409,6 +409,9 @@ MainWindow::~MainWindow()
     // way out (a changed text, a lost focus) may reach it any more.
     for (QObject *child : findChildren<QObject *>())
         QObject::disconnect(child, nullptr, this, nullptr);
+    // The scenarios ask this window for its view through a function, not a signal: they go first.
+    delete scenarios;
+    scenarios = nullptr;
     delete ui;
 }
 

@@ -308,8 +308,7 @@ void MainWindow::ComposeParts()
                 if (rowColours[r] == GeneratedRowColour)
                     ClearRow(plan.store, r);
             }
-            for (int r = 0; r < MaxRows; ++r)
-                plan.store.addInvestment(r);
+            plan.store.projectAll();
             GeneratorPanel panel;
             panel.kind = ui->WealthSelect->currentIndex();
             for (int k = 0; k < GeneratorFieldCount; ++k)
@@ -367,7 +366,7 @@ void MainWindow::ComposeParts()
     });
 
     FitFormToControls(ui->centralwidget);
-    document->RestoreDocument({ QString(), 0, false });
+    document->RestoreDocument({ QString(), 0, false, QString() });
     document->startRecording();
 }
 

@@ -28,10 +28,9 @@ QVector<int> LoadPortfolio(const InvestFields &fields, InvestmentStore &store)
                 refusedYears.append(r);
         }
     }
-    // Each row in grid order, as the window accepts them one after the other; when the
-    // base year moves the store projects the rows it already holds again.
-    for (int r = 0; r < MaxRows; ++r)
-        store.addInvestment(r);
+    // Every complete row against the base year of them all, as accepting them one after the
+    // other in grid order ends.
+    store.projectAll();
     return refusedYears;
 }
 

@@ -72,17 +72,6 @@ bool readNumber(const QString &text, double *value)
 
 } // namespace
 
-bool CostAssumptions::isOff() const
-{
-    return purchase == 0.0 && maintenance == 0.0 && fixedCharges == 0.0 && vacancy == 0.0 && management == 0.0;
-}
-
-bool CostAssumptions::operator==(const CostAssumptions &o) const
-{
-    return purchase == o.purchase && maintenance == o.maintenance && fixedCharges == o.fixedCharges
-        && vacancy == o.vacancy && management == o.management;
-}
-
 bool ActualReturnRule::operator==(const ActualReturnRule &o) const
 {
     return rate == o.rate && taxFreeReturn == o.taxFreeReturn;
@@ -293,21 +282,6 @@ CostTaxAssumptions CostTaxFromFieldTexts(const QStringList &fields)
 #include "model/ProjectionBlock.h"
 
 #include <algorithm>
-
-PropertyYearCosts PropertyCostsOfYear(const CostAssumptions &costs, double rent, double value)
-{
-    PropertyYearCosts year;
-    year.income = costs.vacancy == 0.0 ? rent : rent * (1.0 - costs.vacancy / 100.0);
-    const double onValue = costs.maintenance + costs.fixedCharges;
-    year.runningCosts = (onValue == 0.0 ? 0.0 : value * onValue / 1200.0)
-        + (costs.management == 0.0 ? 0.0 : year.income * costs.management / 100.0);
-    return year;
-}
-
-double PurchaseCosts(const CostAssumptions &costs, double price)
-{
-    return costs.purchase == 0.0 ? 0.0 : price * costs.purchase / 100.0;
-}
 
 Box3Steps Box3DeemedTax(const double (&value)[Box3ValueCount], const Box3Position &p, int persons)
 {

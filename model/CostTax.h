@@ -18,8 +18,15 @@ struct CostAssumptions
     double vacancy = 0.0; // leegstand: % of the rent not received
     double management = 0.0; // beheer: % of the rent received
 
-    bool isOff() const;
-    bool operator==(const CostAssumptions &other) const;
+    bool isOff() const
+    {
+        return purchase == 0.0 && maintenance == 0.0 && fixedCharges == 0.0 && vacancy == 0.0 && management == 0.0;
+    }
+    bool operator==(const CostAssumptions &o) const
+    {
+        return purchase == o.purchase && maintenance == o.maintenance && fixedCharges == o.fixedCharges
+            && vacancy == o.vacancy && management == o.management;
+    }
     bool operator!=(const CostAssumptions &other) const { return !(*this == other); }
 };
 
@@ -129,9 +136,20 @@ struct PropertyYearCosts
     double income = 0.0;
     double runningCosts = 0.0;
 };
-PropertyYearCosts PropertyCostsOfYear(const CostAssumptions &costs, double rent, double value);
+inline PropertyYearCosts PropertyCostsOfYear(const CostAssumptions &costs, double rent, double value)
+{
+    PropertyYearCosts year;
+    year.income = costs.vacancy == 0.0 ? rent : rent * (1.0 - costs.vacancy / 100.0);
+    const double onValue = costs.maintenance + costs.fixedCharges;
+    year.runningCosts = (onValue == 0.0 ? 0.0 : value * onValue / 1200.0)
+        + (costs.management == 0.0 ? 0.0 : year.income * costs.management / 100.0);
+    return year;
+}
 // Kosten koper on a price, paid in the start year.
-double PurchaseCosts(const CostAssumptions &costs, double price);
+inline double PurchaseCosts(const CostAssumptions &costs, double price)
+{
+    return costs.purchase == 0.0 ? 0.0 : price * costs.purchase / 100.0;
+}
 
 // The position of 1 January that Box 3 looks at.
 struct Box3Position

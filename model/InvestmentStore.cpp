@@ -282,6 +282,23 @@ ProjectionUpdate InvestmentStore::addInvestment(int row)
     return update;
 }
 
+void InvestmentStore::projectAll()
+{
+    Completeness complete;
+    readCompleteness(complete);
+    const int base = baseYearOf(complete);
+    m_projectedBaseYear = base;
+    for (int r = 0; r < MaxRows; ++r) {
+        if (!complete[r]) {
+            if (m_blocks[r].projected)
+                dropProjection(r);
+        } else if (!m_blocks[r].projected || !isCurrent(r, base)) {
+            projectRowAgainst(r, base);
+        }
+    }
+    refreshTax();
+}
+
 bool InvestmentStore::yearTotals(int yearIndex, YearTotals &totals) const
 {
     totals = YearTotals();

@@ -95,6 +95,13 @@ public:
     // or dropped when it is no longer complete.
     ProjectionUpdate addInvestment(int row);
 
+    // Projects every complete row against the base year of the complete rows and drops the
+    // projection of every other row: where adding the rows 0 .. 29 one after the other ends,
+    // with one reading of the rows and one projection of each (opening a file, a plan's copy).
+    // A row whose projection is still current is kept as it is. The next addInvestment reports
+    // its base year against this one.
+    void projectAll();
+
     // Projects one row against the current base year, whether complete or not (a later
     // addInvestment drops it again while it is not complete).
     void projectRow(int row);

@@ -84,32 +84,18 @@ double ClampRoi(double roi)
 class YearlyGrowth
 {
 public:
-    YearlyGrowth(double amount, double percent)
-        : m_amount(amount)
-        , m_percent(percent)
-        , m_factor(percent == 0.0 ? 1.0 : FutureValue(1.0, percent / 100.0, 0.0, 1.0))
+    YearlyGrowth(double amount, double percent, double first)
+        : m_factor(percent == 0.0 ? 1.0 : FutureValue(1.0, percent / 100.0, 0.0, 1.0))
+        , m_grown(Grown(amount, percent, first))
     {
     }
 
-    // The amount in year d since the start; called with d rising by one after the first call.
-    double at(double d)
-    {
-        if (m_started && d == m_d + 1.0)
-            m_grown *= m_factor;
-        else
-            m_grown = Grown(m_amount, m_percent, d);
-        m_started = true;
-        m_d = d;
-        return m_grown;
-    }
+    double value() const { return m_grown; }
+    void nextYear() { m_grown *= m_factor; }
 
 private:
-    double m_amount;
-    double m_percent;
     double m_factor;
-    double m_grown = 0.0;
-    double m_d = 0.0;
-    bool m_started = false;
+    double m_grown;
 };
 
 // The remaining principal after the payments of each whole year since the start, as
@@ -144,57 +130,153 @@ void PrincipalByYear(double loan, double monthlyRate, int payments, double princ
     }
 }
 
-} // namespace
-
-void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block, DebtMeasure debtShown,
-    const CostAssumptions &costs)
+// The years a row has records in: year indexes first .. end - 1, the first of them `years`
+// since the row's start in calendar year `calendar`. Every type writes each of these records
+// whole, so that nothing of an earlier projection survives; ProjectRow clears the others.
+struct RowYears
 {
-    block.reset();
-    block.projected = true;
+    int first;
+    int end;
+    int start; // the row's start year
+    long long calendar; // calendar year of year index `first`
+    double years; // years since the start in year index `first`
+};
 
-    // The type index truncated; a NaN index is no type at all (TruncateToInt would make it 0).
-    const int type = std::isnan(in.field[ColType]) ? -1 : TruncateToInt(in.field[ColType]);
-    const int start = ProjectedStartYear(in);
-    const int years = std::clamp(yearCount, 0, MaxYears);
-
+// Property bought with a mortgage, or in full: the leveraged case without a loan, so no
+// payment and no debt.
+void ProjectProperty(const InvestmentInput &in, bool leveraged, const RowYears &span, ProjectionBlock &block,
+    DebtMeasure debtShown, const CostAssumptions &costs)
+{
     const double price = in.value(ColPrice);
-    const double rent = in.value(ColRent);
-    const double rentIncrease = in.value(ColRentIncrease);
-    const double valueIncrease = in.value(ColValueIncrease);
-    const double lumpSum = in.value(ColLumpSum);
-    const double monthlyDeposit = in.value(ColMonthlyDeposit);
-    const double period = in.value(ColDepositPeriod);
-    const double yearlyReturn = in.value(ColReturn);
-
-    // Leveraged property: loan, payment count and the annuity of its term.
     const double mortgageYears = in.value(ColMortgageYears);
     double loan = 0.0;
     double annuity = 0.0;
     double monthlyRate = 0.0;
     int payments = 0;
-    if (type == LeveragedProperty) {
+    if (leveraged) {
         monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
         loan = price * in.value(ColLoanToValue) / 100.0;
         payments = MortgagePaymentCount(mortgageYears);
         annuity = AnnuityPayment(loan, monthlyRate, payments);
     }
+    double principalByYear[MaxYears];
+    if (leveraged)
+        PrincipalByYear(loan, monthlyRate, payments, principalByYear);
 
-    const double purchaseCosts
-        = (type == LeveragedProperty || type == PropertyInFull) ? PurchaseCosts(costs, price) : 0.0;
+    // The purchase costs are paid from the own money in the start year.
+    const double ownContribution = price - loan + PurchaseCosts(costs, price);
+    const double termEnd = span.start + mortgageYears;
+    YearlyGrowth rentByYear(in.value(ColRent), in.value(ColRentIncrease), span.years);
+    YearlyGrowth valueByYear(price, in.value(ColValueIncrease), span.years);
 
-    // Money lent out: the yearly return on the capital, the same in every year.
-    double yearlyGain = 0.0;
-    if (type == CashForCashflow && yearlyReturn != 0.0)
-        yearlyGain = FutureValue(lumpSum, yearlyReturn / 100.0, 0.0, 1.0) - lumpSum;
+    // The year before; a year before the row's start (or before the first record) counts as
+    // all zero.
+    double previousCash = 0.0;
+    double previousCashFlow = 0.0;
+    long long calendarYear = span.calendar;
+    double d = span.years;
+    for (int y = span.first; y < span.end; ++y, ++calendarYear, d += 1.0) {
+        YearRecord record {};
+        double *s = record.series;
+        s[SerStartYear] = span.start;
+        const double payment = static_cast<double>(calendarYear) < termEnd ? annuity : 0.0;
+        s[SerPropertyValue] = valueByYear.value();
+        // Rent after vacancy; maintenance, fixed charges and management beside the payment.
+        const PropertyYearCosts year = PropertyCostsOfYear(costs, rentByYear.value(), s[SerPropertyValue]);
+        rentByYear.nextYear();
+        valueByYear.nextYear();
+        block.runningCosts[y] = year.runningCosts;
+        s[SerMonthlyCosts] = payment + year.runningCosts;
+        s[SerMonthlyIncome] = year.income;
+        s[SerMonthlyCashFlow] = s[SerMonthlyIncome] - s[SerMonthlyCosts];
+        s[SerOwnContribution] = ownContribution;
+        s[SerCash] = d == 0.0 ? -ownContribution : previousCash + 12.0 * previousCashFlow;
+        // The payments still due. Without a payment nothing is due, also for an endless term
+        // (0 × inf would otherwise give NaN).
+        double due = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;
+        due = due < 0.0 ? 0.0 : due;
+        // What is left of the loan after the twelve payments of each year since the start.
+        if (!leveraged)
+            block.principal[y] = 0.0;
+        else if (d < MaxYears)
+            block.principal[y] = principalByYear[static_cast<int>(d)];
+        else
+            block.principal[y] = RemainingPrincipal(loan, monthlyRate, payments, 12LL * (calendarYear - span.start));
+        s[SerDebt] = debtShown == DebtMeasure::RemainingPrincipal ? block.principal[y] : due;
+        s[SerAssets] = s[SerCash] + s[SerPropertyValue];
+        s[SerRoi] = ClampRoi((s[SerAssets] - due) / s[SerOwnContribution] * 100.0 - 100.0);
+        previousCash = s[SerCash];
+        previousCashFlow = s[SerMonthlyCashFlow];
+        block.years[y] = record;
+    }
+}
 
-    // Compounding savings: balance after d years, FutureValue(lump sum, r, deposit, d) =
-    // a g + m (g - 1) / (r / 12) with g = (1 + r / 12)^(12 d). Each year needs the balance of
-    // that year and of the next. Years follow each other, so g - 1 is carried from year to
-    // year, (g' - 1) = (g - 1) f + (f - 1) with f the growth of one year: both terms have the
-    // same sign, so g - 1 keeps its precision where 1 - g is small, and no pow is needed a year.
+// Money lent out: the yearly return on the capital, the same in every year of the term.
+void ProjectLending(const InvestmentInput &in, const RowYears &span, ProjectionBlock &block)
+{
+    const double price = in.value(ColPrice);
+    const double lumpSum = in.value(ColLumpSum);
+    const double period = in.value(ColDepositPeriod);
+    const double yearlyReturn = in.value(ColReturn);
+    const double yearlyGain
+        = yearlyReturn != 0.0 ? FutureValue(lumpSum, yearlyReturn / 100.0, 0.0, 1.0) - lumpSum : 0.0;
+    double previousCash = 0.0;
+    double d = span.years;
+    for (int y = span.first; y < span.end; ++y, d += 1.0) {
+        YearRecord record {};
+        double *s = record.series;
+        s[SerStartYear] = span.start;
+        s[SerOwnContribution] = price;
+        if (d == 0.0) {
+            s[SerCash] = -price;
+            s[SerMonthlyIncome] = yearlyGain / 12.0;
+        } else if (d <= period) {
+            s[SerCash] = previousCash + yearlyGain;
+            s[SerMonthlyIncome] = yearlyGain / 12.0;
+        } else {
+            s[SerCash] = previousCash;
+        }
+        s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
+        s[SerAssets] = s[SerCash];
+        s[SerRoi] = ClampRoi(s[SerCash] / s[SerOwnContribution] * 100.0 - 100.0);
+        previousCash = s[SerCash];
+        block.years[y] = record;
+    }
+}
+
+// Plain saving: the deposits added up, no return.
+void ProjectSaving(const InvestmentInput &in, const RowYears &span, ProjectionBlock &block)
+{
+    const double lumpSum = in.value(ColLumpSum);
+    const double monthlyDeposit = in.value(ColMonthlyDeposit);
+    double d = span.years;
+    for (int y = span.first; y < span.end; ++y, d += 1.0) {
+        YearRecord record {};
+        double *s = record.series;
+        s[SerStartYear] = span.start;
+        s[SerCash] = lumpSum + 12.0 * monthlyDeposit * d;
+        s[SerAssets] = s[SerCash];
+        block.years[y] = record;
+    }
+}
+
+// Compounding savings, for a row without a price (a price makes the row count nothing).
+void ProjectCompounding(const InvestmentInput &in, const RowYears &span, ProjectionBlock &block)
+{
+    const bool counts = in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0;
+    const double lumpSum = in.value(ColLumpSum);
+    const double monthlyDeposit = in.value(ColMonthlyDeposit);
+    const double period = in.value(ColDepositPeriod);
+    const double yearlyReturn = in.value(ColReturn);
+
+    // Balance after d years, FutureValue(lump sum, r, deposit, d) = a g + m (g - 1) / (r / 12)
+    // with g = (1 + r / 12)^(12 d). Each year needs the balance of that year and of the next.
+    // Years follow each other, so g - 1 is carried from year to year, (g' - 1) = (g - 1) f +
+    // (f - 1) with f the growth of one year: both terms have the same sign, so g - 1 keeps its
+    // precision where 1 - g is small, and no pow is needed a year.
     const double monthlyReturn = yearlyReturn / 100.0 / 12.0;
-    const bool carried = type == CompoundedInterest && yearlyReturn != 0.0 && 1.0 + monthlyReturn != 1.0
-        && std::isfinite(monthlyReturn) && monthlyReturn > -0.5;
+    const bool carried = yearlyReturn != 0.0 && 1.0 + monthlyReturn != 1.0 && std::isfinite(monthlyReturn)
+        && monthlyReturn > -0.5;
     const double yearGrowthLess1 = carried ? std::expm1(12.0 * std::log1p(monthlyReturn)) : 0.0;
     const double yearGrowth = 1.0 + yearGrowthLess1;
     double grownLess1 = 0.0; // g - 1 of year grownFor
@@ -213,97 +295,89 @@ void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, Projecti
         return lumpSum * (1.0 + grownLess1) + monthlyDeposit * grownLess1 / monthlyReturn;
     };
 
-    YearlyGrowth rentByYear(rent, rentIncrease);
-    YearlyGrowth valueByYear(price, valueIncrease);
-    double principalByYear[MaxYears];
-    if (type == LeveragedProperty)
-        PrincipalByYear(loan, monthlyRate, payments, principalByYear);
-
-    for (int y = 0; y < years; ++y) {
-        const long long calendarYear = static_cast<long long>(baseYear) + y;
-        if (start > calendarYear)
-            continue;
-        double *s = block.years[y].series;
-        const double d = static_cast<double>(calendarYear - start);
-        // The previous year of the same row; a year before the row's start (or before
-        // the first record) counts as all zero.
-        const double *prev = (d > 0.0 && y > 0) ? block.years[y - 1].series : nullptr;
-        auto previous = [prev](int series) { return prev ? prev[series] : 0.0; };
-
-        s[SerStartYear] = start;
-        double roi = 0.0;
-
-        switch (type) {
-        case LeveragedProperty:
-        case PropertyInFull: {
-            // Property bought in full is the leveraged case without a loan: no payment, no debt.
-            const bool inTerm = static_cast<double>(calendarYear) < start + mortgageYears;
-            const double payment = inTerm ? annuity : 0.0;
-            s[SerPropertyValue] = valueByYear.at(d);
-            // Rent after vacancy; maintenance, fixed charges and management beside the payment.
-            const PropertyYearCosts year = PropertyCostsOfYear(costs, rentByYear.at(d), s[SerPropertyValue]);
-            block.runningCosts[y] = year.runningCosts;
-            s[SerMonthlyCosts] = payment + year.runningCosts;
-            s[SerMonthlyIncome] = year.income;
-            s[SerMonthlyCashFlow] = s[SerMonthlyIncome] - s[SerMonthlyCosts];
-            // The purchase costs are paid from the own money in the start year.
-            s[SerOwnContribution] = price - loan + purchaseCosts;
-            s[SerCash] = d == 0.0 ? -s[SerOwnContribution]
-                                  : previous(SerCash) + 12.0 * previous(SerMonthlyCashFlow);
-            // The payments still due. Without a payment nothing is due, also for an endless term
-            // (0 × inf would otherwise give NaN).
-            double due = payment == 0.0 ? 0.0 : 12.0 * payment * mortgageYears - 12.0 * d * payment;
-            due = due < 0.0 ? 0.0 : due;
-            // What is left of the loan after the twelve payments of each year since the start.
-            block.principal[y] = type == LeveragedProperty && d < MaxYears ? principalByYear[static_cast<int>(d)]
-                                                                            : RemainingPrincipal(loan, monthlyRate, payments, 12LL * (calendarYear - start));
-            s[SerDebt] = debtShown == DebtMeasure::RemainingPrincipal ? block.principal[y] : due;
-            s[SerAssets] = s[SerCash] + s[SerPropertyValue];
-            roi = (s[SerAssets] - due) / s[SerOwnContribution] * 100.0 - 100.0;
-            break;
-        }
-        case CashForCashflow:
-            s[SerOwnContribution] = price;
-            if (d == 0.0) {
-                s[SerCash] = -price;
-                s[SerMonthlyIncome] = yearlyGain / 12.0;
-            } else if (d <= period) {
-                s[SerCash] = previous(SerCash) + yearlyGain;
-                s[SerMonthlyIncome] = yearlyGain / 12.0;
+    double previousCash = 0.0;
+    double d = span.years;
+    for (int y = span.first; y < span.end; ++y, d += 1.0) {
+        YearRecord record {};
+        double *s = record.series;
+        s[SerStartYear] = span.start;
+        if (counts) {
+            s[SerOwnContribution] = lumpSum + 12.0 * monthlyDeposit * d;
+            if (d <= period) {
+                // The income is the interest of the coming year: the growth of the balance by
+                // the next year less the twelve deposits that go into it.
+                s[SerCash] = balance(d);
+                const double next = balance(d + 1.0);
+                s[SerMonthlyIncome] = (next - s[SerCash] - 12.0 * monthlyDeposit) / 12.0;
             } else {
-                s[SerCash] = previous(SerCash);
-                s[SerMonthlyIncome] = 0.0;
+                s[SerCash] = previousCash;
             }
+            s[SerAssets] = s[SerCash];
             s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
-            s[SerAssets] = s[SerCash];
-            roi = s[SerCash] / s[SerOwnContribution] * 100.0 - 100.0;
-            break;
-        case MonthlySaving:
-            s[SerCash] = lumpSum + 12.0 * monthlyDeposit * d;
-            s[SerAssets] = s[SerCash];
-            roi = 0.0;
-            break;
-        case CompoundedInterest:
-            if (in.isEmpty(ColPrice) || in.field[ColPrice] == 0.0) {
-                s[SerOwnContribution] = lumpSum + 12.0 * monthlyDeposit * d;
-                if (d <= period) {
-                    // The income is the interest of the coming year: the growth of the balance
-                    // by the next year less the twelve deposits that go into it.
-                    s[SerCash] = balance(d);
-                    const double next = balance(d + 1.0);
-                    s[SerMonthlyIncome] = (next - s[SerCash] - 12.0 * monthlyDeposit) / 12.0;
-                } else {
-                    s[SerCash] = previous(SerCash);
-                    s[SerMonthlyIncome] = 0.0;
-                }
-                s[SerAssets] = s[SerCash];
-                s[SerMonthlyCashFlow] = s[SerMonthlyIncome];
-            }
-            roi = s[SerAssets] / s[SerOwnContribution] * 100.0 - 100.0;
-            break;
-        default:
-            break; // an unknown type writes only its start year and a ROI of 0
         }
-        s[SerRoi] = ClampRoi(roi);
+        s[SerRoi] = ClampRoi(s[SerAssets] / s[SerOwnContribution] * 100.0 - 100.0);
+        previousCash = s[SerCash];
+        block.years[y] = record;
+    }
+}
+
+// An unknown type: only its start year, and a ROI of 0.
+void ProjectUnknown(const RowYears &span, ProjectionBlock &block)
+{
+    for (int y = span.first; y < span.end; ++y) {
+        YearRecord record {};
+        record.series[SerStartYear] = span.start;
+        block.years[y] = record;
+    }
+}
+
+} // namespace
+
+void ProjectRow(const InvestmentInput &in, int baseYear, int yearCount, ProjectionBlock &block, DebtMeasure debtShown,
+    const CostAssumptions &costs)
+{
+    // The type index truncated; a NaN index is no type at all (TruncateToInt would make it 0).
+    const int type = std::isnan(in.field[ColType]) ? -1 : TruncateToInt(in.field[ColType]);
+    RowYears span;
+    span.start = ProjectedStartYear(in);
+    span.end = std::clamp(yearCount, 0, MaxYears);
+    // Years before the row's start hold nothing.
+    span.first = static_cast<int>(std::clamp<long long>(static_cast<long long>(span.start) - baseYear, 0, span.end));
+    span.calendar = static_cast<long long>(baseYear) + span.first;
+    span.years = static_cast<double>(span.calendar - span.start);
+
+    block.projected = true;
+    const auto clear = [&block](int from, int to) {
+        if (from >= to)
+            return;
+        std::fill(block.years + from, block.years + to, YearRecord {});
+        std::fill(block.principal + from, block.principal + to, 0.0);
+        std::fill(block.runningCosts + from, block.runningCosts + to, 0.0);
+    };
+    clear(0, span.first);
+    clear(span.end, MaxYears);
+    // The types that write no principal or running costs leave those at 0 in their years.
+    if (type != LeveragedProperty && type != PropertyInFull && span.first < span.end) {
+        std::fill(block.principal + span.first, block.principal + span.end, 0.0);
+        std::fill(block.runningCosts + span.first, block.runningCosts + span.end, 0.0);
+    }
+
+    switch (type) {
+    case LeveragedProperty:
+    case PropertyInFull:
+        ProjectProperty(in, type == LeveragedProperty, span, block, debtShown, costs);
+        break;
+    case CashForCashflow:
+        ProjectLending(in, span, block);
+        break;
+    case MonthlySaving:
+        ProjectSaving(in, span, block);
+        break;
+    case CompoundedInterest:
+        ProjectCompounding(in, span, block);
+        break;
+    default:
+        ProjectUnknown(span, block);
+        break;
     }
 }

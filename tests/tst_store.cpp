@@ -98,6 +98,8 @@ private slots:
     void rowsChangedBehindTheStoreAreCaughtUp();
     void extremeStartYears_data();
     void extremeStartYears();
+    void projectingAllEndsWhereAddingEachEnds_data();
+    void projectingAllEndsWhereAddingEachEnds();
 
 };
 
@@ -594,6 +596,75 @@ void TestStore::extremeStartYears()
     const int base = std::min(startYear, 2020);
     QCOMPARE(store->earliestStartYear(), base);
     QVERIFY(sameBlock(store->block(0), project(exampleRow(type, startYear), base)));
+}
+
+void TestStore::projectingAllEndsWhereAddingEachEnds_data()
+{
+    // Start years of the rows (0: left incomplete), the investment limit, and whether the store
+    // held other projections before: rows projected against another base year, a row that has
+    // since lost a field.
+    QTest::addColumn<QVector<int>>("starts");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("stale");
+    QTest::newRow("empty store") << QVector<int> {} << MaxRows << false;
+    QTest::newRow("one row") << QVector<int> { 2031 } << MaxRows << false;
+    QTest::newRow("descending years") << QVector<int> { 2040, 2035, 2030, 2025, 2020 } << MaxRows << false;
+    QTest::newRow("gaps and unfinished rows") << QVector<int> { 2022, 0, 2019, 0, 0, 2026 } << MaxRows << false;
+    QTest::newRow("earlier rows beyond the limit") << QVector<int> { 2030, 2028, 2010, 2005 } << 2 << false;
+    QTest::newRow("over stale projections") << QVector<int> { 2024, 2021, 0, 2029 } << MaxRows << true;
+    QTest::newRow("all thirty rows") << [] {
+        QVector<int> all;
+        for (int r = 0; r < MaxRows; ++r)
+            all.append(2049 - r);
+        return all;
+    }() << MaxRows << true;
+}
+
+void TestStore::projectingAllEndsWhereAddingEachEnds()
+{
+    QFETCH(QVector<int>, starts);
+    QFETCH(int, limit);
+    QFETCH(bool, stale);
+
+    const auto fill = [&](InvestmentStore &store) {
+        store.setMaxInvestment(limit);
+        if (stale) {
+            // Every row a complete property of 1995, projected, before the portfolio is written.
+            for (int r = 0; r < starts.size(); ++r)
+                add(store, r, leveraged(1995 + r));
+        }
+        for (int r = 0; r < starts.size(); ++r) {
+            InvestmentInput in = exampleRow(r % InvestmentTypeCount, starts[r] == 0 ? 2020 : starts[r]);
+            if (starts[r] == 0)
+                in.field[ColStartYear] = EmptyField;
+            store.setRowType(r, static_cast<int>(in.field[ColType]));
+            store.input(r) = in;
+        }
+    };
+    const auto oneByOne = std::make_unique<InvestmentStore>();
+    fill(*oneByOne);
+    for (int r = 0; r < MaxRows; ++r)
+        oneByOne->addInvestment(r);
+    const auto atOnce = std::make_unique<InvestmentStore>();
+    fill(*atOnce);
+    atOnce->projectAll();
+
+    for (int r = 0; r < MaxRows; ++r) {
+        QVERIFY2(sameBlock(atOnce->block(r), oneByOne->block(r)), qPrintable(QStringLiteral("row %1").arg(r)));
+        QCOMPARE(atOnce->block(r).projected, r < starts.size() && starts[r] != 0);
+    }
+    QCOMPARE(atOnce->earliestStartYear(), oneByOne->earliestStartYear());
+    // Both know the base year they projected against: adding a row again moves nothing.
+    const int row = std::max(0, int(starts.size()) - 1);
+    const ProjectionUpdate a = atOnce->addInvestment(row);
+    const ProjectionUpdate b = oneByOne->addInvestment(row);
+    QCOMPARE(a.baseYearMoved, false);
+    QCOMPARE(b.baseYearMoved, false);
+    QCOMPARE(a.othersChanged, false);
+    // A second projection of everything keeps what is current.
+    atOnce->projectAll();
+    for (int r = 0; r < MaxRows; ++r)
+        QVERIFY(sameBlock(atOnce->block(r), oneByOne->block(r)));
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -35,14 +35,12 @@ PathSettings PathSettings::bounded() const
     return b;
 }
 
-void Quantiles(double *values, int count, const double *p, double *quantiles, int n)
+namespace {
+
+// Quantiles by placing each rank in turn with nth_element: after placing rank lo, the ranks
+// from lo on lie in values[lo ..], where the next, higher quantile is searched.
+void SelectQuantiles(double *values, int count, const double *p, double *quantiles, int n)
 {
-    if (count <= 0 || std::any_of(values, values + count, [](double v) { return std::isnan(v); })) {
-        std::fill(quantiles, quantiles + n, std::numeric_limits<double>::quiet_NaN());
-        return;
-    }
-    // After placing rank lo, the ranks from lo on lie in values[lo ..]: the next, higher
-    // quantile is searched there.
     int from = 0;
     for (int i = 0; i < n; ++i) {
         const double h = std::clamp(p[i], 0.0, 1.0) * (count - 1);
@@ -56,6 +54,154 @@ void Quantiles(double *values, int count, const double *p, double *quantiles, in
             high = *std::min_element(values + lo + 1, values + count);
         quantiles[i] = high == low ? low : low + fraction * (high - low);
     }
+}
+
+// Quantiles of many values by brackets (as Floyd and Rivest select): a sorted sample of the
+// values gives, for each quantile, two values that its ranks lie between with near certainty;
+// one pass counts the values below each bracket and gathers those within it, and only the
+// gathered few are ordered. The ranks are exact, so the quantiles equal those SelectQuantiles
+// gives. False, with nothing written, when a rank falls outside its bracket or a bracket holds
+// too many values (many equal values): the caller then selects among all values.
+// One pass over the values for BracketQuantiles: per bracket the values below it, and those
+// within it gathered. N brackets (0: `n` of them). True when a value is NaN; held[0] is -1
+// when a bracket filled its room of `capacity` values, as the pass then stops.
+template<int N>
+bool GatherBrackets(const double *values, int count, const double *low, const double *high, double *const *gathered,
+    int *below, int *held, int capacity, int n = N)
+{
+    const int brackets = N > 0 ? N : n;
+    double lo[8], hi[8];
+    double *out[8];
+    int under[8], in[8];
+    for (int i = 0; i < brackets; ++i) {
+        lo[i] = low[i];
+        hi[i] = high[i];
+        out[i] = gathered[i];
+        under[i] = 0;
+        in[i] = 0;
+    }
+    bool nan = false;
+    for (int from = 0; from < count; from += 256) {
+        // A bracket that could fill up within the next stretch gives up before writing beyond its room.
+        for (int i = 0; i < brackets; ++i) {
+            if (in[i] > capacity - 257) {
+                held[0] = -1;
+                return false;
+            }
+        }
+        const int to = std::min(count, from + 256);
+        for (int k = from; k < to; ++k) {
+            const double v = values[k];
+            nan |= v != v;
+            for (int i = 0; i < brackets; ++i) {
+                under[i] += v < lo[i];
+                out[i][in[i]] = v;
+                in[i] += static_cast<int>(v >= lo[i]) & static_cast<int>(v <= hi[i]);
+            }
+        }
+    }
+    for (int i = 0; i < brackets; ++i) {
+        below[i] = under[i];
+        held[i] = in[i];
+    }
+    return nan;
+}
+
+bool BracketQuantiles(const double *values, int count, const double *p, double *quantiles, int n)
+{
+    constexpr int MaxBrackets = 8;
+    // Below some 20.000 values selecting among them all is as fast.
+    if (n > MaxBrackets || count < 20000)
+        return false;
+    // A larger sample narrows the brackets but takes longer to sort.
+    const int sampleSize = std::clamp(count / 48, 512, 2048);
+    // Some four standard deviations of a sampled rank: 2 √n for the median.
+    const int margin = static_cast<int>(2.0 * std::sqrt(static_cast<double>(sampleSize))) + 1;
+    const int capacity = count / 4;
+    thread_local std::vector<double> scratch;
+    scratch.resize(static_cast<size_t>(sampleSize) + static_cast<size_t>(n) * capacity);
+    double *sample = scratch.data();
+    const double stride = static_cast<double>(count) / sampleSize;
+    for (int k = 0; k < sampleSize; ++k)
+        sample[k] = values[static_cast<int>((k + 0.5) * stride)];
+    if (std::any_of(sample, sample + sampleSize, [](double v) { return std::isnan(v); }))
+        return false;
+    std::sort(sample, sample + sampleSize);
+
+    struct Bracket
+    {
+        double low, high; // the values the ranks lie between, both included
+        int lo; // the rank of the quantile's lower value
+        int hi; // the rank of its higher value (lo when it needs none)
+        double fraction;
+        int below = 0; // values below `low`
+        int held = 0; // values gathered
+        double *gathered;
+    };
+    Bracket b[MaxBrackets];
+    const double inf = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && p[i] < p[i - 1])
+            return false;
+        const double h = std::clamp(p[i], 0.0, 1.0) * (count - 1);
+        b[i].lo = static_cast<int>(h);
+        b[i].fraction = h - b[i].lo;
+        b[i].hi = b[i].fraction > 0.0 && b[i].lo + 1 < count ? b[i].lo + 1 : b[i].lo;
+        const int first = static_cast<int>(static_cast<double>(b[i].lo) / count * sampleSize) - margin;
+        const int last = static_cast<int>(static_cast<double>(b[i].hi) / count * sampleSize) + margin;
+        b[i].low = first < 0 ? -inf : sample[first];
+        b[i].high = last >= sampleSize ? inf : sample[last];
+        b[i].gathered = scratch.data() + sampleSize + static_cast<size_t>(i) * capacity;
+    }
+
+    double low[MaxBrackets], high[MaxBrackets];
+    double *gathered[MaxBrackets];
+    for (int i = 0; i < n; ++i) {
+        low[i] = b[i].low;
+        high[i] = b[i].high;
+        gathered[i] = b[i].gathered;
+    }
+    int below[MaxBrackets] = {};
+    int held[MaxBrackets] = {};
+    const bool nan = n == 3 ? GatherBrackets<3>(values, count, low, high, gathered, below, held, capacity)
+                            : GatherBrackets<0>(values, count, low, high, gathered, below, held, capacity, n);
+    if (held[0] < 0)
+        return false; // a bracket filled up
+    for (int i = 0; i < n; ++i) {
+        b[i].below = below[i];
+        b[i].held = held[i];
+    }
+    if (nan) {
+        std::fill(quantiles, quantiles + n, std::numeric_limits<double>::quiet_NaN());
+        return true;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (b[i].below > b[i].lo || b[i].hi >= b[i].below + b[i].held)
+            return false;
+    }
+    for (int i = 0; i < n; ++i) {
+        Bracket &br = b[i];
+        double *g = br.gathered;
+        const int at = br.lo - br.below;
+        std::nth_element(g, g + at, g + br.held);
+        const double low = g[at];
+        const double high = br.hi > br.lo ? *std::min_element(g + at + 1, g + br.held) : low;
+        quantiles[i] = high == low ? low : low + br.fraction * (high - low);
+    }
+    return true;
+}
+
+} // namespace
+
+void Quantiles(double *values, int count, const double *p, double *quantiles, int n)
+{
+    if (count > 0 && BracketQuantiles(values, count, p, quantiles, n))
+        return;
+    if (count <= 0 || std::any_of(values, values + count, [](double v) { return std::isnan(v); })) {
+        std::fill(quantiles, quantiles + n, std::numeric_limits<double>::quiet_NaN());
+        return;
+    }
+    SelectQuantiles(values, count, p, quantiles, n);
 }
 
 double Quantile(double *values, int count, double p)
@@ -424,28 +570,35 @@ void evaluatePath(const PathModel &m, PathScratch &s)
 {
     const int years = m.years;
 
-    // The yearly factors of every channel. The rate is the projection's own: percent / 100
-    // compounded over twelve months; the twelfth power by squaring, the year's deposits as
-    // 1 + q + ... + q^11 = (1 + q)(1 + q^2)(1 + q^4 + q^8), which is 12 at a rate of 0.
+    // The yearly factors of every channel. The rate is the projection's own: percent / 1200 a
+    // month compounded over twelve months; the twelfth power by squaring, the year's deposits as
+    // 1 + q + ... + q^11 = (1 + q)(1 + q^2)(1 + q^4 + q^8), which is 12 at a rate of 0. The
+    // loops have no branch, so that they run on vectors.
+    constexpr double PerMonth = 1.0 / 1200.0;
     for (int q = 0; q < QuantityCount; ++q) {
         const std::vector<Channel> &channels = m.channels[q];
         s.growth[q].resize(channels.size() * years);
         s.sums[q].assign(channels.size(), 0.0);
         if (q == Return)
             s.deposits.resize(channels.size() * years);
+        const double *deviation = s.deviation[q];
         for (size_t c = 0; c < channels.size(); ++c) {
             const double rate = channels[c].rate;
             double *growth = s.growth[q].data() + c * years;
-            double *deposits = q == Return ? s.deposits.data() + c * years : nullptr;
             for (int y = 0; y < years; ++y) {
-                const double monthly = (rate + s.deviation[q][y]) / 100.0 / 12.0;
-                const double q1 = 1.0 + monthly;
+                const double q1 = 1.0 + (rate + deviation[y]) * PerMonth;
                 const double q2 = q1 * q1;
                 const double q4 = q2 * q2;
-                const double q8 = q4 * q4;
-                growth[y] = q8 * q4;
-                if (deposits)
-                    deposits[y] = (1.0 + q1) * (1.0 + q2) * (1.0 + q4 + q8);
+                growth[y] = q4 * q4 * q4;
+            }
+            if (q != Return)
+                continue;
+            double *deposits = s.deposits.data() + c * years;
+            for (int y = 0; y < years; ++y) {
+                const double q1 = 1.0 + (rate + deviation[y]) * PerMonth;
+                const double q2 = q1 * q1;
+                const double q4 = q2 * q2;
+                deposits[y] = (1.0 + q1) * (1.0 + q2) * (1.0 + q4 + q4 * q4);
             }
         }
     }

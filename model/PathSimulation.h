@@ -124,7 +124,7 @@ struct PathDeviations
 // The path that these deviations make.
 PathTotals SimulatePath(const PathPortfolio &portfolio, const PathDeviations &deviations);
 
-// The p-th quantile (0 .. 1) of `values`, linear between the nearest ranks; reorders them.
+// The p-th quantile (0 .. 1) of `values`, linear between the nearest ranks; may reorder them.
 // NaN when a value is NaN or there are none.
 double Quantile(double *values, int count, double p);
 // Several quantiles at once, for p in ascending order; each narrows the range the next searches.

@@ -18,8 +18,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
+#include <random>
 
 Q_DECLARE_METATYPE(InvestmentInput)
 
@@ -337,6 +340,78 @@ private slots:
         QVERIFY(same(qs[1], expected));
         QVERIFY(same(qs[0], Quantile(values.data(), values.size(), ps[0])));
         QVERIFY(same(qs[2], Quantile(values.data(), values.size(), ps[2])));
+    }
+
+    // Many values, as a run has one per path: the quantiles must be those of the sorted values
+    // exactly, whether few values lie near each quantile or many are equal.
+    void quantileOfManyValues_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QVector<double>>("ps");
+        const QVector<double> bands { 0.1, 0.5, 0.9 };
+        QTest::newRow("spread out, 100.000") << "lognormal" << 100000 << bands;
+        QTest::newRow("spread out, an odd count") << "lognormal" << 12347 << bands;
+        QTest::newRow("the ends") << "lognormal" << 20000 << QVector<double> { 0.0, 1.0 };
+        QTest::newRow("close together") << "lognormal" << 30000 << QVector<double> { 0.49, 0.5, 0.51 };
+        QTest::newRow("all equal") << "equal" << 20000 << bands;
+        QTest::newRow("half of them equal") << "half equal" << 40000 << bands;
+        QTest::newRow("ascending") << "ascending" << 50000 << bands;
+        QTest::newRow("descending") << "descending" << 50000 << bands;
+        QTest::newRow("two far clusters") << "clusters" << 30000 << bands;
+        QTest::newRow("infinities at both ends") << "infinite ends" << 20000 << QVector<double> { 0.0, 0.5, 1.0 };
+        QTest::newRow("a NaN at the end") << "nan last" << 20000 << bands;
+        QTest::newRow("a NaN in front") << "nan first" << 20000 << bands;
+    }
+
+    void quantileOfManyValues()
+    {
+        QFETCH(QString, shape);
+        QFETCH(int, count);
+        QFETCH(QVector<double>, ps);
+        QVector<double> values(count);
+        std::mt19937_64 random(7);
+        std::lognormal_distribution<double> lognormal(12.0, 0.6);
+        for (int i = 0; i < count; ++i) {
+            const double spread = lognormal(random);
+            if (shape == "equal")
+                values[i] = 250000.0;
+            else if (shape == "half equal")
+                values[i] = i % 2 ? 250000.0 : spread;
+            else if (shape == "ascending")
+                values[i] = i * 0.5;
+            else if (shape == "descending")
+                values[i] = (count - i) * 0.5;
+            else if (shape == "clusters")
+                values[i] = (i % 3 ? 1e6 : -1e6) + spread * 1e-9;
+            else
+                values[i] = spread;
+        }
+        if (shape == "infinite ends") {
+            values[count / 3] = std::numeric_limits<double>::infinity();
+            values[count / 2] = -std::numeric_limits<double>::infinity();
+        }
+        if (shape == "nan last")
+            values[count - 1] = qQNaN();
+        if (shape == "nan first")
+            values[0] = qQNaN();
+        const bool nan = shape.startsWith("nan");
+
+        QVector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        QVector<double> got(ps.size());
+        Quantiles(values.data(), count, ps.data(), got.data(), ps.size());
+        for (int i = 0; i < ps.size(); ++i) {
+            const double h = ps[i] * (count - 1);
+            const int lo = static_cast<int>(h);
+            const double low = sorted[lo];
+            const double high = h > lo && lo + 1 < count ? sorted[lo + 1] : low;
+            const double expected = high == low ? low : low + (h - lo) * (high - low);
+            if (nan)
+                QVERIFY(std::isnan(got[i]));
+            else
+                QVERIFY2(got[i] == expected, qPrintable(QStringLiteral("p %1: %2 against %3").arg(ps[i]).arg(got[i], 0, 'g', 17).arg(expected, 0, 'g', 17)));
+        }
     }
 
     void cancelledRunGivesNothing()

@@ -1,4 +1,5 @@
 #include "app/SensitivityWindow.h"
+#include "charts/ChartMath.h"
 
 #include "grid/CellRules.h"
 #include "model/DutchFormat.h"
@@ -15,7 +16,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QValueAxis>
+#include <QCategoryAxis>
 #include <QVBoxLayout>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -153,10 +154,17 @@ void SensitivityWindow::showTable()
     axisY->append(names);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
-    auto *axisX = new QValueAxis;
-    axisX->setRange(-extent * 1.05, extent * 1.05);
-    axisX->setLabelFormat(QStringLiteral("%.0f"));
-    axisX->setTickCount(5);
+    // The changes in Dutch notation at round steps, as the line charts label their amounts.
+    auto *axisX = new QCategoryAxis;
+    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double bound = extent * 1.05;
+    const AxisTicks ticks = ValueAxisTicks(-bound, bound, 7);
+    const QVector<double> values = ticks.values();
+    const QStringList labels = TickLabels(ticks);
+    axisX->setStartValue(-bound);
+    for (int i = 0; i < values.size(); ++i)
+        axisX->append(labels.at(i), values.at(i));
+    axisX->setRange(-bound, bound);
     chart->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
     chart->legend()->setAlignment(Qt::AlignBottom);

@@ -24,6 +24,8 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QHorizontalStackedBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace testsupport;
@@ -164,6 +166,17 @@ private slots:
         const QBarSet *high = series->barSets().at(1);
         QCOMPARE(high->at(high->count() - 1), table.rows.first().netWorthHigh);
         QCOMPARE(find<QTableWidget>(window, "GevoeligheidTabel")->item(1, 0)->text(), table.rows.first().name);
+        // The axis of the changes reads as the line charts' amounts: round steps in Dutch
+        // notation, symmetric about 0, never a C-locale or exponent text.
+        auto *axis = qobject_cast<QCategoryAxis *>(series->attachedAxes().value(1));
+        QVERIFY(axis);
+        const QStringList labels = axis->categoriesLabels();
+        QVERIFY(labels.size() >= 3);
+        QVERIFY(labels.contains(QStringLiteral("0")));
+        for (const QString &label : labels) {
+            QVERIFY2(QRegularExpression(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})*(,\\d+)?( mln| mld)?$")).match(label).hasMatch(), qPrintable(label));
+            QVERIFY2(labels.contains(label.startsWith('-') ? label.mid(1) : label == "0" ? label : "-" + label), qPrintable(label));
+        }
     }
 };
 

@@ -72,6 +72,30 @@ void BM_ProjectFullStore(benchmark::State &state)
 }
 BENCHMARK(BM_ProjectFullStore)->Unit(benchmark::kMicrosecond);
 
+// The same, with every row at rates and a term of its own: nothing a row computes from its
+// rates serves the next (rows that share rates, as the generator's do, reuse those figures).
+void BM_ProjectFullStoreDistinctRates(benchmark::State &state)
+{
+    const auto store = fullStore();
+    for (int r = 0; r < MaxRows; ++r) {
+        InvestmentInput &in = store->input(r);
+        for (int c : { ColRentIncrease, ColValueIncrease, ColInterest, ColReturn }) {
+            if (in.field[c] != EmptyField)
+                in.field[c] += 0.01 * r;
+        }
+        if (in.field[ColMortgageYears] != EmptyField)
+            in.field[ColMortgageYears] += r % 7;
+    }
+    for (auto _ : state) {
+        store->clearProjections();
+        store->projectAll();
+        benchmark::DoNotOptimize(store->record(MaxRows - 1, MaxYears - 1));
+        benchmark::ClobberMemory();
+    }
+    state.counters["rows"] = store->projectedRowCount();
+}
+BENCHMARK(BM_ProjectFullStoreDistinctRates)->Unit(benchmark::kMicrosecond);
+
 // The same 30 rows added one after the other, as typing them does.
 void BM_AddRowsOneByOne(benchmark::State &state)
 {

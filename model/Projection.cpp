@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 double FutureValue(double a, double r, double m, double t)
 {
@@ -37,14 +38,30 @@ int MortgagePaymentCount(double years)
     return TruncateToInt(months);
 }
 
-double AnnuityPayment(double loan, double monthlyRate, int payments)
+namespace {
+
+// 1 - (1 + r)^-n: what the annuity of a loan divides the loan's monthly interest by.
+double AnnuityDivisor(double monthlyRate, int payments)
+{
+    return 1.0 - std::pow(1.0 + monthlyRate, -static_cast<double>(payments));
+}
+
+// The annuity from its divisor, as AnnuityPayment gives it.
+double AnnuityFrom(double loan, double monthlyRate, int payments, double divisor)
 {
     if (payments <= 0 || loan == 0.0)
         return 0.0;
     // No interest, or too little to change 1 + r: the loan in equal parts.
     if (1.0 + monthlyRate == 1.0)
         return loan / payments;
-    return loan * monthlyRate / (1.0 - std::pow(1.0 + monthlyRate, -static_cast<double>(payments)));
+    return loan * monthlyRate / divisor;
+}
+
+} // namespace
+
+double AnnuityPayment(double loan, double monthlyRate, int payments)
+{
+    return AnnuityFrom(loan, monthlyRate, payments, AnnuityDivisor(monthlyRate, payments));
 }
 
 double RemainingPrincipal(double loan, double monthlyRate, int payments, long long paid)
@@ -77,6 +94,44 @@ double ClampRoi(double roi)
     return roi >= 0.0 ? roi : 0.0;
 }
 
+// The last few results of a pure function, per thread, for the rows of a portfolio that share
+// their rates and terms (every row the generator adds does): a row takes the figures the row
+// before computed, bit for bit the same. Keys compare as bytes, so a NaN key is found too.
+template<typename Key, typename Value, int Size = 4>
+class RecentResults
+{
+public:
+    template<typename Make>
+    Value get(const Key &key, const Make &make)
+    {
+        for (int i = 0; i < m_used; ++i) {
+            if (std::memcmp(&m_keys[i], &key, sizeof key) == 0)
+                return m_values[i];
+        }
+        const int slot = m_next;
+        m_next = (m_next + 1) % Size;
+        m_used = std::min(m_used + 1, Size);
+        m_keys[slot] = key;
+        m_values[slot] = make();
+        return m_values[slot];
+    }
+
+private:
+    // Plain data that starts as all zero (nothing used): a thread's copy needs no constructor,
+    // so reaching it checks no guard.
+    Key m_keys[Size];
+    Value m_values[Size];
+    int m_used;
+    int m_next;
+};
+
+// The growth of one year at a typed yearly percentage: (1 + p / 1200)^12, 1 for 0 %.
+double YearFactor(double percent)
+{
+    thread_local RecentResults<double, double> recent;
+    return recent.get(percent, [percent] { return percent == 0.0 ? 1.0 : FutureValue(1.0, percent / 100.0, 0.0, 1.0); });
+}
+
 // An amount grown by a typed yearly percentage, a year at a time: Grown(amount, percent, d)
 // for d = first, first + 1, ... The first year takes the power itself, every later one the
 // year before times the factor of one year (1 + p / 1200)^12, which stays within a few units
@@ -85,7 +140,7 @@ class YearlyGrowth
 {
 public:
     YearlyGrowth(double amount, double percent, double first)
-        : m_factor(percent == 0.0 ? 1.0 : FutureValue(1.0, percent / 100.0, 0.0, 1.0))
+        : m_factor(YearFactor(percent))
         , m_grown(Grown(amount, percent, first))
     {
     }
@@ -98,36 +153,69 @@ private:
     double m_grown;
 };
 
-// The remaining principal after the payments of each whole year since the start, as
-// RemainingPrincipal gives it, a table per row: principal[d] for d = 0 .. MaxYears - 1.
-// With v = 1 / (1 + r) the share left after k payments is (1 - v^(n-k)) / (1 - v^n). Going
-// back from the last year, 1 - v^(m+12) = (1 - v^m) v^12 + (1 - v^12): two terms of the same
-// sign, so the share keeps its precision to the final payment without a pow call a year.
-// Rates for which that does not hold (none, too small to count, or 100 % a month and more)
-// take RemainingPrincipal itself.
-void PrincipalByYear(double loan, double monthlyRate, int payments, double principal[MaxYears])
+// What a mortgage's payment and remaining principal depend on besides the loan: the monthly
+// rate and the number of payments.
+struct MortgageTerms
 {
-    const bool recurrence = loan != 0.0 && payments > 0 && std::isfinite(monthlyRate)
-        && monthlyRate > -0.5 && 1.0 + monthlyRate != 1.0;
-    if (!recurrence) {
+    double monthlyRate;
+    long long payments; // as wide as the rate, so that the key has no padding to compare
+};
+
+// The remaining principal after the payments of each whole year since the start, as a share
+// of the loan: with v = 1 / (1 + r) the share left after k payments is (1 - v^(n-k)) / (1 - v^n).
+// Going back from the last year, 1 - v^(m+12) = (1 - v^m) v^12 + (1 - v^12): two terms of the
+// same sign, so the share keeps its precision to the final payment without a pow call a year.
+// Rates for which that does not hold (none, too small to count, or 100 % a month and more)
+// have no recurrence: their principal is RemainingPrincipal itself.
+struct MortgageShape
+{
+    double annuityDivisor;
+    bool recurrence;
+    int last; // the last year with payments left: 12 d < n
+    double all; // 1 - v^n
+    double left[MaxYears]; // 1 - v^(n - 12 d) for d = 1 .. last
+};
+
+MortgageShape ShapeOf(double monthlyRate, int payments)
+{
+    MortgageShape shape {};
+    shape.annuityDivisor = AnnuityDivisor(monthlyRate, payments);
+    shape.recurrence = payments > 0 && std::isfinite(monthlyRate) && monthlyRate > -0.5 && 1.0 + monthlyRate != 1.0;
+    if (!shape.recurrence)
+        return shape;
+    const double logV = -std::log1p(monthlyRate);
+    shape.all = -std::expm1(payments * logV);
+    const double yearShare = -std::expm1(12.0 * logV); // 1 - v^12
+    const double yearFactor = 1.0 - yearShare; // v^12
+    shape.last = std::min(MaxYears - 1, (payments - 1) / 12);
+    double share = 0.0;
+    for (int d = shape.last; d >= 1; --d) {
+        share = d == shape.last ? -std::expm1((payments - 12.0 * d) * logV) : share * yearFactor + yearShare;
+        shape.left[d] = share;
+    }
+    return shape;
+}
+
+MortgageShape RecentShape(double monthlyRate, int payments)
+{
+    thread_local RecentResults<MortgageTerms, MortgageShape, 2> recent;
+    return recent.get({ monthlyRate, payments }, [=] { return ShapeOf(monthlyRate, payments); });
+}
+
+// The remaining principal after each whole year since the start, as RemainingPrincipal gives
+// it: principal[d] for d = 0 .. MaxYears - 1.
+void PrincipalByYear(double loan, double monthlyRate, int payments, const MortgageShape &shape, double principal[MaxYears])
+{
+    if (loan == 0.0 || !shape.recurrence) {
         for (int d = 0; d < MaxYears; ++d)
             principal[d] = RemainingPrincipal(loan, monthlyRate, payments, 12LL * d);
         return;
     }
-    const double logV = -std::log1p(monthlyRate);
-    const double all = -std::expm1(payments * logV); // 1 - v^n
-    const double yearShare = -std::expm1(12.0 * logV); // 1 - v^12
-    const double yearFactor = 1.0 - yearShare; // v^12
     principal[0] = loan;
-    // The last year with payments left: 12 d < n.
-    const int last = std::min(MaxYears - 1, (payments - 1) / 12);
-    for (int d = last + 1; d < MaxYears; ++d)
+    for (int d = 1; d <= shape.last; ++d)
+        principal[d] = loan * shape.left[d] / shape.all;
+    for (int d = shape.last + 1; d < MaxYears; ++d)
         principal[d] = 0.0;
-    double share = 0.0; // 1 - v^(n - 12 d)
-    for (int d = last; d >= 1; --d) {
-        share = d == last ? -std::expm1((payments - 12.0 * d) * logV) : share * yearFactor + yearShare;
-        principal[d] = loan * share / all;
-    }
 }
 
 // The years a row has records in: year indexes first .. end - 1, the first of them `years`
@@ -153,15 +241,15 @@ void ProjectProperty(const InvestmentInput &in, bool leveraged, const RowYears &
     double annuity = 0.0;
     double monthlyRate = 0.0;
     int payments = 0;
+    double principalByYear[MaxYears];
     if (leveraged) {
         monthlyRate = in.value(ColInterest) / 12.0 / 100.0;
         loan = price * in.value(ColLoanToValue) / 100.0;
         payments = MortgagePaymentCount(mortgageYears);
-        annuity = AnnuityPayment(loan, monthlyRate, payments);
+        const MortgageShape shape = RecentShape(monthlyRate, payments);
+        annuity = AnnuityFrom(loan, monthlyRate, payments, shape.annuityDivisor);
+        PrincipalByYear(loan, monthlyRate, payments, shape, principalByYear);
     }
-    double principalByYear[MaxYears];
-    if (leveraged)
-        PrincipalByYear(loan, monthlyRate, payments, principalByYear);
 
     // The purchase costs are paid from the own money in the start year.
     const double ownContribution = price - loan + PurchaseCosts(costs, price);

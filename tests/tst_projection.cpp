@@ -16,6 +16,7 @@
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <thread>
 
 Q_DECLARE_METATYPE(InvestmentInput)
 
@@ -118,6 +119,8 @@ private slots:
     void extremeInputsStayDefined();
     void carriedYearsMatchTheirPowers_data();
     void carriedYearsMatchTheirPowers();
+    void rowsProjectedBeforeChangeNothing_data();
+    void rowsProjectedBeforeChangeNothing();
 };
 
 void TestProjection::futureValue_data()
@@ -695,6 +698,54 @@ void TestProjection::carriedYearsMatchTheirPowers()
         QVERIFY2(close(p.principal[d], left), year.constData());
         QVERIFY2(close(at(c, d, SerCash), 1000 * g + 100 * (g - 1.0L) / monthly), year.constData());
     }
+}
+
+// Rows at nearly the same rates and terms, or many rates in turn, projected before a row leave
+// it as it is when nothing was projected before it (on a thread of its own): bit for bit.
+void TestProjection::rowsProjectedBeforeChangeNothing_data()
+{
+    QTest::addColumn<QVector<InvestmentInput>>("before");
+    QTest::addColumn<InvestmentInput>("row");
+    const auto with = [](InvestmentInput in, int column, double value) {
+        in.field[column] = value;
+        return in;
+    };
+    const InvestmentInput lev = examples::leveraged(2020);
+    const double nextToThree = std::nextafter(3.0, 4.0);
+    QTest::newRow("rent growth a bit apart") << QVector<InvestmentInput> { with(lev, ColRentIncrease, std::nextafter(2.0, 3.0)) } << lev;
+    QTest::newRow("value growth a bit apart") << QVector<InvestmentInput> { with(lev, ColValueIncrease, nextToThree) } << lev;
+    QTest::newRow("interest a bit apart") << QVector<InvestmentInput> { with(lev, ColInterest, nextToThree) } << lev;
+    QTest::newRow("a longer term") << QVector<InvestmentInput> { with(lev, ColMortgageYears, 20.5) } << lev;
+    QTest::newRow("no interest, then some") << QVector<InvestmentInput> { with(lev, ColInterest, 0.0) } << lev;
+    QTest::newRow("minus zero growth") << QVector<InvestmentInput> { with(lev, ColRentIncrease, -0.0) } << with(lev, ColRentIncrease, 0.0);
+    QTest::newRow("a NaN rate") << QVector<InvestmentInput> { with(lev, ColValueIncrease, qQNaN()) } << with(lev, ColValueIncrease, 0.0);
+    QVector<InvestmentInput> many;
+    for (int k = 1; k <= 9; ++k)
+        many.append(with(with(with(lev, ColRentIncrease, k), ColValueIncrease, k + 0.5), ColInterest, k * 0.7));
+    QTest::newRow("nine rates in turn") << many << with(with(with(lev, ColRentIncrease, 1), ColValueIncrease, 1.5), ColInterest, 0.7);
+    QTest::newRow("property in full after a mortgage") << QVector<InvestmentInput> { lev } << examples::inFull(2020);
+}
+
+void TestProjection::rowsProjectedBeforeChangeNothing()
+{
+    QFETCH(QVector<InvestmentInput>, before);
+    QFETCH(InvestmentInput, row);
+    ProjectionBlock alone;
+    std::thread([&] { ProjectRow(row, 2020, MaxYears, alone); }).join();
+    ProjectionBlock scratch;
+    for (const InvestmentInput &in : before)
+        ProjectRow(in, 2020, MaxYears, scratch);
+    const auto same = [&alone](const ProjectionBlock &b) {
+        return std::memcmp(b.years, alone.years, sizeof b.years) == 0
+            && std::memcmp(b.principal, alone.principal, sizeof b.principal) == 0
+            && std::memcmp(b.runningCosts, alone.runningCosts, sizeof b.runningCosts) == 0;
+    };
+    ProjectionBlock after;
+    ProjectRow(row, 2020, MaxYears, after);
+    QVERIFY(same(after));
+    // And again after the row itself, which it may now share figures with.
+    ProjectRow(row, 2020, MaxYears, after);
+    QVERIFY(same(after));
 }
 
 QTEST_GUILESS_MAIN(TestProjection)

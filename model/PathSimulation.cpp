@@ -4,6 +4,7 @@
 #include "grid/ColumnCatalogue.h"
 #include "model/InvestmentStore.h"
 #include "model/Projection.h"
+#include "model/ThreadLocal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -118,7 +119,7 @@ bool BracketQuantiles(const double *values, int count, const double *p, double *
     // Some four standard deviations of a sampled rank: 2 √n for the median.
     const int margin = static_cast<int>(2.0 * std::sqrt(static_cast<double>(sampleSize))) + 1;
     const int capacity = count / 4;
-    thread_local std::vector<double> scratch;
+    QUORVANT_THREAD_LOCAL std::vector<double> scratch;
     scratch.resize(static_cast<size_t>(sampleSize) + static_cast<size_t>(n) * capacity);
     double *sample = scratch.data();
     const double stride = static_cast<double>(count) / sampleSize;

@@ -2,6 +2,7 @@
 
 #include "grid/CellRules.h"
 #include "grid/ColumnCatalogue.h"
+#include "model/ThreadLocal.h"
 
 #include <algorithm>
 #include <climits>
@@ -128,7 +129,7 @@ private:
 // The growth of one year at a typed yearly percentage: (1 + p / 1200)^12, 1 for 0 %.
 double YearFactor(double percent)
 {
-    thread_local RecentResults<double, double> recent;
+    QUORVANT_THREAD_LOCAL RecentResults<double, double> recent;
     return recent.get(percent, [percent] { return percent == 0.0 ? 1.0 : FutureValue(1.0, percent / 100.0, 0.0, 1.0); });
 }
 
@@ -198,7 +199,7 @@ MortgageShape ShapeOf(double monthlyRate, int payments)
 
 MortgageShape RecentShape(double monthlyRate, int payments)
 {
-    thread_local RecentResults<MortgageTerms, MortgageShape, 2> recent;
+    QUORVANT_THREAD_LOCAL RecentResults<MortgageTerms, MortgageShape, 2> recent;
     return recent.get({ monthlyRate, payments }, [=] { return ShapeOf(monthlyRate, payments); });
 }
 

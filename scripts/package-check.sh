@@ -95,6 +95,8 @@ for program in /usr/bin/quorvant /usr/bin/quorvant-export; do
     ldd "$program" >"$WORK/ldd"
     for name in $(readelf -d "$program" | sed -n 's/^.*(NEEDED).*\[\(.*\)\]$/\1/p'); do
         lib=$(sed -n "s/^[[:space:]]*$name => \(\/[^ ]*\) .*$/\1/p" "$WORK/ldd")
+        # The dynamic loader stands by its path alone: "/lib64/ld-linux-x86-64.so.2 (0x...)".
+        [ -n "$lib" ] || lib=$(sed -n "s/^[[:space:]]*\(\/[^ ]*\/$name\) (.*$/\1/p" "$WORK/ldd")
         [ -n "$lib" ] || fail "$program needs $name, which is not found"
         owner=$(dpkg -S "$lib" 2>/dev/null | head -n 1 | cut -d: -f1)
         [ -n "$owner" ] || owner=$(dpkg -S "$(readlink -f "$lib")" 2>/dev/null | head -n 1 | cut -d: -f1)

@@ -1,6 +1,7 @@
 // Costs and Box 3 tax: the assumptions in a file, the year table, the cost rules of property
 // and the steps of the tax.
 
+#include "ExampleInvestments.h"
 #include "TestFiles.h"
 
 #include "io/InvestFormat.h"
@@ -41,22 +42,6 @@ CostTaxAssumptions everythingOn()
     a.box3.overrides[2027][Box3Rate] = 37.5;
     a.box3.overrides[2030][Box3DebtThreshold] = 4100.0;
     return a;
-}
-
-InvestmentInput leveragedExample()
-{
-    InvestmentInput in;
-    in.setAllEmpty();
-    in.field[ColType] = LeveragedProperty;
-    in.field[ColStartYear] = 2020;
-    in.field[ColPrice] = 200000;
-    in.field[ColRent] = 1000;
-    in.field[ColRentIncrease] = 2;
-    in.field[ColValueIncrease] = 3;
-    in.field[ColLoanToValue] = 80;
-    in.field[ColInterest] = 3;
-    in.field[ColMortgageYears] = 20;
-    return in;
 }
 
 void compareToTheCent(double actual, double expected, const char *what)
@@ -223,7 +208,7 @@ private slots:
         QFETCH(QVector<double>, expected);
         ProjectionBlock block;
         const CostAssumptions costs { 10.0, 1.0, 0.5, 5.0, 6.0 };
-        ProjectRow(leveragedExample(), 2020, MaxYears, block, DebtMeasure::PaymentsDue, costs);
+        ProjectRow(examples::leveraged(2020), 2020, MaxYears, block, DebtMeasure::PaymentsDue, costs);
         const double *s = block.years[year - 2020].series;
         static const char *names[] = { "cash", "value", "assets", "own", "debt", "income", "costs", "cash flow", "roi" };
         for (int k = 0; k < 9; ++k)
@@ -269,10 +254,7 @@ private slots:
         compareToTheCent(PurchaseCosts(costs, 250000.0), purchaseCosts, "purchase costs");
 
         // A property bought in full bears the same in its first year.
-        InvestmentInput in;
-        in.setAllEmpty();
-        in.field[ColType] = PropertyInFull;
-        in.field[ColStartYear] = 2026;
+        InvestmentInput in = examples::row(PropertyInFull, 2026);
         in.field[ColPrice] = 250000;
         in.field[ColRent] = 1200;
         in.field[ColRentIncrease] = 0;

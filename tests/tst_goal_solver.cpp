@@ -81,6 +81,20 @@ double chanceFreeIn(const QString &file, int year, const QStringList &pathArgs)
     return -1.0;
 }
 
+// The row of the sensitivity table whose name holds `part`; nullptr when there is none.
+const SensitivityRow *rowNamed(const SensitivityTable &table, const QString &part)
+{
+    const auto row = std::find_if(table.rows.begin(), table.rows.end(),
+        [&](const SensitivityRow &r) { return r.name.contains(part); });
+    return row == table.rows.end() ? nullptr : &*row;
+}
+
+// The sign of a change, changes within a millionth of a euro or year counting as none.
+int signOf(double change)
+{
+    return change > 1e-6 ? 1 : change < -1e-6 ? -1 : 0;
+}
+
 } // namespace
 
 class TestGoalSolver : public QObject
@@ -273,10 +287,9 @@ private slots:
         PlanInputs plan = oneRowPlan(examples::inFull(), 900);
         const SensitivityTable table = RunSensitivity(plan, 2040);
         QVERIFY(table.base.freeYear > 2020 && table.base.freeYear < 2045);
-        const auto row = std::find_if(table.rows.begin(), table.rows.end(),
-            [&](const SensitivityRow &r) { return r.name.contains(assumption); });
-        QVERIFY(row != table.rows.end());
-        auto sign = [](double v) { return v > 1e-6 ? 1 : v < -1e-6 ? -1 : 0; };
+        const SensitivityRow *row = rowNamed(table, assumption);
+        QVERIFY(row);
+        const auto sign = signOf;
         QCOMPARE(sign(row->netWorthHigh), netWorthUp);
         QCOMPARE(sign(row->netWorthLow), -netWorthUp);
         QVERIFY(row->freeYearHighKnown && row->freeYearLowKnown);
@@ -311,10 +324,9 @@ private slots:
         assumed.box3.regime = Box3Regime::Deemed;
         plan.store.setCostTax(assumed);
         const SensitivityTable table = RunSensitivity(plan, 2040);
-        const auto row = std::find_if(table.rows.begin(), table.rows.end(),
-            [&](const SensitivityRow &r) { return r.name.contains(assumption); });
-        QVERIFY(row != table.rows.end());
-        auto sign = [](double v) { return v > 1e-6 ? 1 : v < -1e-6 ? -1 : 0; };
+        const SensitivityRow *row = rowNamed(table, assumption);
+        QVERIFY(row);
+        const auto sign = signOf;
         QCOMPARE(sign(row->netWorthHigh), netWorthUp);
         QCOMPARE(sign(row->netWorthLow), -netWorthUp);
         if (row->freeYearHighKnown)
@@ -340,9 +352,8 @@ private slots:
         InvestmentInput row = examples::inFull();
         row.field[ColRentIncrease] = 0;
         const SensitivityTable table = RunSensitivity(oneRowPlan(row, 900), 2040);
-        const auto r = std::find_if(table.rows.begin(), table.rows.end(),
-            [](const SensitivityRow &s) { return s.name.contains("Huurstijging"); });
-        QVERIFY(r != table.rows.end());
+        const SensitivityRow *r = rowNamed(table, QStringLiteral("Huurstijging"));
+        QVERIFY(r);
         QVERIFY(r->low < -0.99 && r->low > -1.0);
         QVERIFY(r->lowOutcome.netWorth > 0.5 * table.base.netWorth);
     }

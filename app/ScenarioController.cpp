@@ -146,20 +146,30 @@ void ScenarioController::rename(int i)
 
 void ScenarioController::remove(int i)
 {
-    if (m_set.remove(i))
-        refresh();
+    if (!m_set.remove(i))
+        return;
+    if (i < m_known.size())
+        m_known.remove(i);
+    refresh();
 }
 
 void ScenarioController::setLimits(int maxInvestment, int maxJaren)
 {
     m_set.setLimits(maxInvestment, maxJaren);
+    forgetChances();
     refresh();
 }
 
 void ScenarioController::setDebtMeasure(DebtMeasure measure)
 {
     m_set.setDebtMeasure(measure);
+    forgetChances();
     refresh();
+}
+
+void ScenarioController::forgetChances()
+{
+    m_known.fill(KnownChance());
 }
 
 QVector<ScenarioLine> ScenarioController::chartLines(const InvestmentStore &current, const InflationTable *real,
@@ -229,6 +239,7 @@ void ScenarioController::refresh()
     if (m_cancel)
         *m_cancel = true;
     ++m_generation;
+    m_pending.clear();
     if (!spendingSet)
         return;
     struct Job
@@ -236,10 +247,32 @@ void ScenarioController::refresh()
         PathPortfolio portfolio;
         PathSettings settings;
     };
+    const auto sameSettings = [](const PathSettings &a, const PathSettings &b) {
+        return a.valueSpread == b.valueSpread && a.rentSpread == b.rentSpread && a.returnSpread == b.returnSpread
+            && a.paths == b.paths && a.seed == b.seed && a.monthlySpending == b.monthlySpending
+            && a.spendingByYear == b.spendingByYear;
+    };
+    m_known.resize(m_set.count());
     QVector<Job> jobs;
-    for (const InvestmentStore *store : stores)
-        jobs.append({ PathPortfolio::fromStore(*store),
-            FreeChanceSettings(*store, view.spread, view.today, view.monthlySpending) });
+    QVector<double> knownChances(columns, std::nan(""));
+    for (int c = 0; c < columns; ++c) {
+        const InvestmentStore &store = *stores.at(c);
+        KnownChance wanted { true, view.year, FreeChanceSettings(store, view.spread, view.today, view.monthlySpending), 0.0 };
+        // Column 0 is the screen; the others are the kept scenarios 0, 1, ...
+        if (c > 0) {
+            const KnownChance &known = m_known.at(c - 1);
+            if (known.known && known.year == wanted.year && sameSettings(known.settings, wanted.settings)) {
+                knownChances[c] = known.chance;
+                continue;
+            }
+        }
+        jobs.append({ PathPortfolio::fromStore(store), wanted.settings });
+        m_pending.append({ c, wanted });
+    }
+    for (int c = 1; c < columns; ++c) {
+        if (!std::isnan(knownChances.at(c)) && stores.at(c)->anyRowProjected())
+            m_table->setItem(ChanceRow, c, figureItem(tr("%1 %").arg(DutchPercentage(100.0 * knownChances.at(c), 1))));
+    }
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
     const int generation = m_generation;
@@ -263,8 +296,15 @@ void ScenarioController::showChances(int generation, const QVector<double> &chan
 {
     if (generation != m_generation || !m_window)
         return;
-    for (int c = 0; c < chances.size() && c < m_table->columnCount(); ++c) {
-        const double chance = chances.at(c);
+    for (int k = 0; k < chances.size() && k < m_pending.size(); ++k) {
+        const int c = m_pending.at(k).column;
+        const double chance = chances.at(k);
+        if (c > 0 && c - 1 < m_known.size() && std::isfinite(chance)) {
+            m_known[c - 1] = m_pending.at(k).chance;
+            m_known[c - 1].chance = chance;
+        }
+        if (c >= m_table->columnCount())
+            continue;
         m_table->setItem(ChanceRow, c,
             figureItem(std::isfinite(chance) ? tr("%1 %").arg(DutchPercentage(100.0 * chance, 1)) : QStringLiteral("—")));
     }

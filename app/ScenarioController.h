@@ -90,9 +90,28 @@ private:
     QPushButton *m_remove = nullptr;
     QAction *m_fromFile = nullptr;
     QAction *m_fromScreen = nullptr;
+    // The chance of a kept scenario, with what it was computed for: a kept scenario changes only
+    // with the limits and the debt measure, so an edit on screen runs the paths of the screen alone.
+    struct KnownChance
+    {
+        bool known = false;
+        int year = 0;
+        PathSettings settings;
+        double chance = 0.0;
+    };
+    // What the running paths are for: the column and the scenario's chance to fill in.
+    struct PendingChance
+    {
+        int column;
+        KnownChance chance;
+    };
+    void forgetChances();
+
     int m_generation = 0;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     QFutureWatcher<QVector<double>> m_chances;
+    QVector<KnownChance> m_known; // per kept scenario, in the set's order
+    QVector<PendingChance> m_pending; // per path run of the newest refresh
 };
 
 #endif // SCENARIOCONTROLLER_H

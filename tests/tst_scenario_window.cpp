@@ -81,6 +81,41 @@ private slots:
         QCOMPARE(w.UndoStack()->count(), steps);
     }
 
+    // A kept scenario does not change with an edit on screen: its chance stays without a new run
+    // of its paths; the limits change every scenario, and their chances are computed again.
+    void anEditOnScreenKeepsTheScenariosChances()
+    {
+        MainWindow w;
+        keepThree(w);
+        auto *table = find<QTableWidget>(&w, "ScenarioTabel");
+        w.findChild<QLineEdit *>(QStringLiteral("MaandelijkseUitgaven"))->setText(QStringLiteral("1500"));
+        const auto allIn = [table] {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (!table->item(3, c)->text().endsWith('%'))
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY(allIn());
+        QStringList before;
+        for (int c = 0; c < table->columnCount(); ++c)
+            before << table->item(3, c)->text();
+
+        setCell(w, 0, ColPrice, "150000");
+        const QString computing = QStringLiteral("wordt berekend...");
+        QCOMPARE(table->item(3, 0)->text(), computing);
+        for (int c = 1; c < table->columnCount(); ++c)
+            QCOMPARE(table->item(3, c)->text(), before.at(c));
+        QTRY_VERIFY(allIn());
+        for (int c = 1; c < table->columnCount(); ++c)
+            QCOMPARE(table->item(3, c)->text(), before.at(c));
+
+        w.findChild<ScenarioController *>()->setLimits(MaxRows, 20);
+        for (int c = 0; c < table->columnCount(); ++c)
+            QCOMPARE(table->item(3, c)->text(), computing);
+        QTRY_VERIFY(allIn());
+    }
+
     void dashedInBothCharts_data()
     {
         QTest::addColumn<bool>("cashFlow");
